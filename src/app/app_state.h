@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvant {
+
+// Start-up stage codes: set before each step that may fail, read by the error handler.
+enum class Stage : std::int16_t {
+    None = 0,
+    ConfigFile = 1,
+    SatelliteFile = 2,
+    SatelliteRead = 4,
+    ElementFile = 10,
+    PortDriver = 30,
+};
+
+// Start-up and instance hand-off state.
+struct AppState {
+    std::string versionText = "Ver 2.2.14";
+    std::string versionDate = "April. 2002";
+    Stage stage = Stage::None;
+    std::string handoffValue;  // last value read from the settings store
+    bool loopRunning = false;  // set just before the polling loop is entered
+
+    std::string commandLine;       // upper-cased, stripped
+    bool demo = false;             // "DEMO" on the command line
+    std::string modeWord;          // first word of the command line
+    std::string satName;           // the running satellite name
+    std::string selectedFileName;  // entry picked from the file list (or the first word)
+    bool fileListFlag = false;     // the satellite comes from the file list
+    bool wispMode = false;
+    bool novaMode = false;
+    std::string flipChoice;  // the operator's answer to the flip question ("Ye" for yes)
+};
+
+}  // namespace orvant

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvant {
+
+// One serial timing pair sent to the controller card for a radio link.
+struct TimingPair {
+    std::int16_t high = 0;
+    std::int16_t low = 0;
+};
+
+// A Keplerian element set, as read from the two-line element file (or built in for "DEFAULT").
+struct ElementSet {
+    double epochYear = 2000;
+    double epochDay = 55;
+    double meanMotionDot = 0;  // first derivative of the mean motion (decay)
+    double inclinationDeg = 28;
+    double raanDeg = 0;
+    double eccentricity = 0.001;
+    double argPerigeeDeg = 333;
+    double meanAnomalyDeg = 27;
+    double meanMotion = 15;  // revolutions per day
+    double revolution = 33938;
+};
+
+// The satellite record: the 26 values of a satellite file after conversion.
+struct SatelliteRecord {
+    std::array<std::string, 41> raw{};  // slots 1..26 hold values 1..26
+
+    std::string catalogNumber;      // 1, upper text
+    double uplinkMHz = 144.000001;  // 2 (+0.000001 at load)
+    double downlinkMHz = 435.000001;  // 3 (+0.000001 at load)
+    std::string uplinkMode;         // 4, as shown (swapped LSB/USB when inverted)
+    std::string downlinkMode;       // 5
+    double offsetMHz = 0;           // 6
+    double uplinkOffsetKHz = 0;     // 7
+    double fineStepHz = 10;         // 8
+    std::int16_t gateThresholdHz = 0;  // 10
+    std::int16_t parkAzimuth = 0;   // 11, forced park azimuth
+    double downConverterMHz = 0;    // 12
+    double upConverterMHz = 0;      // 13
+    std::int16_t extPortWord = 0;   // 14
+    std::int16_t extPortWord2 = 0;  // 15
+    double beaconMHz = 0;           // 16 (+0.000001 at conversion)
+    std::int16_t uplinkRadioType = 0;    // 17
+    std::int16_t downlinkRadioType = 0;  // 18
+    std::int16_t uplinkCatPort = 1;      // 19, 2 = channel 2
+    std::int16_t downlinkCatPort = 1;    // 20
+    // 21..24: timing pairs of the uplink radio on channel 1, the downlink radio on channel 1,
+    // the uplink radio on channel 2 and the downlink radio on channel 2.
+    TimingPair uplinkCh1{2, 125};
+    TimingPair downlinkCh1{2, 125};
+    TimingPair uplinkCh2{2, 125};
+    TimingPair downlinkCh2{2, 125};
+    int uplinkInversion = 1;    // -1 when the uplink converter inverts the sideband
+    int downlinkInversion = 1;  // -1 when the downlink converter inverts the sideband
+    bool phaseAutomation = false;  // 9 ("YES" sets it)
+
+    std::string path;  // the file read, for the configuration editor
+    ElementSet elements;
+};
+
+}  // namespace orvant

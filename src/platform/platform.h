@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/alerts.h"
+#include "platform/file_system.h"
+#include "platform/host.h"
+#include "platform/port_io.h"
+#include "platform/program_launcher.h"
+#include "platform/settings_store.h"
+#include "platform/trace.h"
+
+namespace orvant {
+
+// Everything the station logic needs from outside, gathered in one place. The station logic
+// reaches the clock, files, ports, settings, alerts and other programs only through these.
+struct Platform {
+    Host& host;
+    SettingsStore& settings;
+    Alerts& alerts;
+    ProgramLauncher& launcher;
+    FileSystem& files;
+    Trace& trace;
+    // Opens the printer-port driver for the given base address; nullptr when no driver can be
+    // opened. The port stays owned by whoever supplies it.
+    std::function<PortIO*(std::uint16_t baseAddress)> openPort;
+};
+
+}  // namespace orvant

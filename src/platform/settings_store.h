@@ -1,0 +1,61 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace orvant {
+
+// Per-user persistent key/value store, keyed by application, section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual void save(const std::string& app, const std::string& section, const std::string& key,
+                      const std::string& value) = 0;
+    virtual std::string get(const std::string& app, const std::string& section,
+                            const std::string& key, const std::string& fallback) = 0;
+    // Removes every entry of one application.
+    virtual void deleteApplication(const std::string& app) = 0;
+};
+
+// Store held in memory, for tests.
+class MemorySettingsStore : public SettingsStore {
+public:
+    void save(const std::string& app, const std::string& section, const std::string& key,
+              const std::string& value) override;
+    std::string get(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& fallback) override;
+    void deleteApplication(const std::string& app) override;
+
+private:
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> entries_;
+};
+
+// Store kept in one text file (one "app<TAB>section<TAB>key<TAB>value" line per entry), shared by
+// every instance of the program. Each change rewrites the file through a temporary file and a
+// rename, so another instance never reads half a file; reads are re-done only when the file's
+// modification time or size changed.
+class FileSettingsStore : public SettingsStore {
+public:
+    explicit FileSettingsStore(std::string path);
+    void save(const std::string& app, const std::string& section, const std::string& key,
+              const std::string& value) override;
+    std::string get(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& fallback) override;
+    void deleteApplication(const std::string& app) override;
+
+    // The default file: $XDG_CONFIG_HOME/orvant/settings, else ~/.config/orvant/settings.
+    static std::string defaultPath();
+
+private:
+    using Entries = std::map<std::tuple<std::string, std::string, std::string>, std::string>;
+    const Entries& load();
+    void store(const Entries& entries);
+
+    std::string path_;
+    Entries cache_;
+    long long cachedStamp_ = -1;
+    long long cachedSize_ = -1;
+};
+
+}  // namespace orvant

@@ -1,0 +1,11 @@
+#include "radio/radio_hooks.h"
+
+#include "app/station.h"
+
+namespace orvant {
+
+void radioinit(Station&) {}
+
+void frequencyStage(Station&) {}
+
+}  // namespace orvant

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace orvant {
+
+struct Station;
+
+// The places where start-up and the polling loop hand over to the radios. The radio framework
+// (type table, drivers and Doppler tuning) is not part of the program yet: until it is, these
+// send nothing and change nothing.
+
+// Radio set-up: selects the drivers and initialises the uplink and downlink radios.
+void radioinit(Station& station);
+// The frequency stage of a loop pass: Doppler correction and the frequency sends.
+void frequencyStage(Station& station);
+
+}  // namespace orvant

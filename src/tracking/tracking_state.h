@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvant {
+
+// The polling loop's state: what the loop reads and writes on every pass.
+struct TrackingState {
+    std::int16_t trackerKind = 0;  // 0 none, 1 WISP, 2 NOVA, 3 WinOrbit, 4 WinTrak
+    std::int16_t ddeMode = 0;
+    std::int16_t fullDdeControl = 0;
+    std::string trackerStatus;
+    std::string satNameShown;
+    std::string satNamePrev;
+    std::string satFileName;
+    std::int16_t satSource = 0;  // 3 = picked from the file list
+    double satAzimuth = 0;       // whole degrees
+    double satElevation = 0;     // whole degrees, negative below the horizon
+    double rangeRate = 0;        // km/s, positive when receding
+    std::int16_t ma256 = 0;
+    std::int16_t satParkAzimuth = 0;
+    std::int16_t parkedDone = 0;
+    bool parkingDue = false;
+    std::int16_t closeDone = 0;
+    std::int16_t satWasVisible = 0;
+    std::int16_t manualPointing = 0;
+    std::int16_t freqChanged = 0;
+    std::int16_t loopHold = 0;
+    std::int16_t forceElSend = 0;
+    std::int16_t forceAzSend = 0;
+
+    // Values that live only in the loop.
+    std::int16_t ddePollCounter = 0;
+    std::int16_t satInView = 0;
+    std::int16_t radiosStarted = 0;
+    std::int16_t idlePollCounter = 0;
+    std::int16_t wasAboveZero = 0;
+    std::int16_t satChangeHandled = 0;
+};
+
+}  // namespace orvant
