@@ -12,18 +12,19 @@ struct TimingPair {
     std::int16_t low = 0;
 };
 
-// A Keplerian element set, as read from the two-line element file (or built in for "DEFAULT").
+// A Keplerian element set as read from the two-line element file (or built in for "DEFAULT"),
+// in the units of the file; the orbit set-up converts them.
 struct ElementSet {
-    double epochYear = 2000;
-    double epochDay = 55;
-    double meanMotionDot = 0;  // first derivative of the mean motion (decay)
-    double inclinationDeg = 28;
-    double raanDeg = 0;
+    double epochYear = 2000;    // two-digit year + 2000
+    double epochDay = 55;       // day of year with fraction
+    double decayRate = 0;       // first derivative of the mean motion, revolutions per day squared
+    double inclination = 28;    // degrees
+    double raan = 0;            // degrees, right ascension of the ascending node
     double eccentricity = 0.001;
-    double argPerigeeDeg = 333;
-    double meanAnomalyDeg = 27;
-    double meanMotion = 15;  // revolutions per day
-    double revolution = 33938;
+    double argPerigee = 333;    // degrees
+    double meanAnomaly = 27;    // degrees
+    double meanMotion = 15;     // revolutions per day
+    double epochOrbit = 33938;  // revolution number at epoch
 };
 
 // The satellite record: the 26 values of a satellite file after conversion.
