@@ -20,9 +20,13 @@ void get_regist(Station& station) {
     station.app.handoffValue = station.platform.settings.get(kApp, kSection, kKey, "");
 }
 
-void kill_regist(Station& station) { station.platform.settings.deleteApplication(kApp); }
+void kill_regist(Station& station) {
+    station.platform.settings.deleteApplication(kApp);
+}
 
-bool handoffHeld(const Station& station) { return station.app.handoffValue == kValue; }
+bool handoffHeld(const Station& station) {
+    return station.app.handoffValue == kValue;
+}
 
 void checkHandoff(Station& station) {
     get_regist(station);

@@ -4,11 +4,16 @@ namespace orvant {
 
 std::string endReasonName(EndReason reason) {
     switch (reason) {
-        case EndReason::Exit: return "exit";
-        case EndReason::Handoff: return "handoff";
-        case EndReason::Fatal: return "fatal";
-        case EndReason::Parked: return "parked";
-        case EndReason::NoFiles: return "nofiles";
+        case EndReason::Exit:
+            return "exit";
+        case EndReason::Handoff:
+            return "handoff";
+        case EndReason::Fatal:
+            return "fatal";
+        case EndReason::Parked:
+            return "parked";
+        case EndReason::NoFiles:
+            return "nofiles";
     }
     return "exit";
 }

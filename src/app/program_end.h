@@ -17,6 +17,8 @@ struct ProgramEnd {
     EndReason reason;
 };
 
-[[noreturn]] inline void endProgram(EndReason reason) { throw ProgramEnd{reason}; }
+[[noreturn]] inline void endProgram(EndReason reason) {
+    throw ProgramEnd{reason};
+}
 
 }  // namespace orvant

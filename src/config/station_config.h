@@ -12,14 +12,14 @@ struct StationConfig {
     // Raw value texts: slots 2..36 hold values 1..35 (slot = value number + 1).
     std::array<std::string, 61> raw{};
 
-    double latitudeRad = 0;          // 1, degrees converted to radians
-    double longitudeRad = 0;         // 2, east positive, radians
-    double heightKm = 0;             // 3, metres converted to kilometres
-    double timeOffsetHours = 0;      // 4, subtracted from the clock's hour to give UTC
-    double dateFormatSwitch = 0;     // 5, 1 = exchange day and month when the day is below 13
-    std::string kepsPath;            // 6, upper text
-    std::string programDirectory;    // 7, upper text
-    std::string portText;            // 8, hexadecimal base address
+    double latitudeRad = 0;            // 1, degrees converted to radians
+    double longitudeRad = 0;           // 2, east positive, radians
+    double heightKm = 0;               // 3, metres converted to kilometres
+    double timeOffsetHours = 0;        // 4, subtracted from the clock's hour to give UTC
+    double dateFormatSwitch = 0;       // 5, 1 = exchange day and month when the day is below 13
+    std::string kepsPath;              // 6, upper text
+    std::string programDirectory;      // 7, upper text
+    std::string portText;              // 8, hexadecimal base address
     bool radioInhibitAtStart = false;  // 9
     bool azimuthDisabled = false;      // 10
     bool elevationDisabled = false;    // 11

@@ -1,8 +1,8 @@
 #include "config/text_rules.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -44,7 +44,9 @@ std::string trim(const std::string& text) {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 double hexNumber(const std::string& digits) {
     double value = 0;
@@ -83,10 +85,12 @@ double leadingNumber(const std::string& text) {
         }
     }
     if (!anyDigit) return 0;
-    if (i < compact.size() && (std::toupper(compact[i]) == 'E' || std::toupper(compact[i]) == 'D')) {
+    if (i < compact.size() &&
+        (std::toupper(compact[i]) == 'E' || std::toupper(compact[i]) == 'D')) {
         std::string exponent = "e";
         std::size_t j = i + 1;
-        if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) exponent += compact[j++];
+        if (j < compact.size() && (compact[j] == '+' || compact[j] == '-'))
+            exponent += compact[j++];
         bool expDigit = false;
         while (j < compact.size() && std::isdigit(static_cast<unsigned char>(compact[j]))) {
             exponent += compact[j++];
@@ -101,7 +105,9 @@ double leadingNumber(const std::string& text) {
     return value;
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::optional<std::int16_t> toInt16(double value) {
     const double r = roundHalfEven(value);

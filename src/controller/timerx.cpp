@@ -9,13 +9,13 @@ namespace {
 
 // Stops the window timer however the pause is left (the program may end inside it).
 class TimerStop {
-public:
+  public:
     explicit TimerStop(MessagePump& pump) : pump_(pump) {}
     ~TimerStop() { pump_.disarmTimer(); }
     TimerStop(const TimerStop&) = delete;
     TimerStop& operator=(const TimerStop&) = delete;
 
-private:
+  private:
     MessagePump& pump_;
 };
 

@@ -41,11 +41,11 @@ bool hasExtension(const std::string& name, const std::string& extension) {
 
 void sortIgnoringCase(std::vector<std::string>& names) {
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-                return std::tolower(static_cast<unsigned char>(x)) <
-                       std::tolower(static_cast<unsigned char>(y));
-            });
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) {
+                                                return std::tolower(static_cast<unsigned char>(x)) <
+                                                       std::tolower(static_cast<unsigned char>(y));
+                                            });
     });
 }
 
@@ -126,7 +126,7 @@ bool MemoryFileSystem::changeDirectory(const std::string& path) {
 }
 
 std::optional<std::vector<std::string>> MemoryFileSystem::listing(const std::string& dir,
-                                                                bool wantDirs) const {
+                                                                  bool wantDirs) const {
     if (!isFolder(dir)) return std::nullopt;
     return entriesOf(dir, wantDirs);
 }

@@ -18,7 +18,7 @@ struct FileRead {
 // to letter case, folder by folder: the exact name first, else the one entry that matches
 // ignoring case. Both "/" and "\" separate folders.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     virtual FileRead readFile(const std::string& path) = 0;
     // Makes `path` the current directory; false (and no change) when it does not exist.
@@ -32,27 +32,27 @@ public:
 // The operating system's files, with a current directory of its own (the process-wide one is
 // never changed).
 class DiskFileSystem : public FileSystem {
-public:
+  public:
     DiskFileSystem();
     FileRead readFile(const std::string& path) override;
     bool changeDirectory(const std::string& path) override;
     std::string currentDirectory() override { return current_; }
     std::vector<std::string> listFiles(const std::string& extension) override;
 
-private:
+  private:
     std::string current_;
 };
 
 // Files held in memory, for tests. Paths are absolute from "/" ; folders exist implicitly.
 class MemoryFileSystem : public FileSystem {
-public:
+  public:
     void addFile(const std::string& path, const std::string& bytes);
     FileRead readFile(const std::string& path) override;
     bool changeDirectory(const std::string& path) override;
     std::string currentDirectory() override { return current_; }
     std::vector<std::string> listFiles(const std::string& extension) override;
 
-private:
+  private:
     std::vector<std::string> entriesOf(const std::string& dir, bool wantDirs) const;
     bool isFolder(const std::string& dir) const;
     std::optional<std::vector<std::string>> listing(const std::string& dir, bool wantDirs) const;

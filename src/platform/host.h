@@ -10,7 +10,7 @@ namespace orvant {
 // only when the program waits, so a whole satellite pass replays in a fraction of a second; the
 // real hosts follow the PC clock (and, with a window, let the toolkit deliver input while waiting).
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     // Program time in milliseconds since start.
     virtual std::int64_t elapsedMs() = 0;
@@ -24,7 +24,7 @@ public:
 
 // Host whose clock moves only when the program waits.
 class VirtualHost : public Host {
-public:
+  public:
     explicit VirtualHost(const LocalDateTime& start) : start_(start) {}
     std::int64_t elapsedMs() override { return now_; }
     LocalDateTime localTime() override { return addMilliseconds(start_, now_); }
@@ -33,7 +33,7 @@ public:
         if (t > now_) now_ = t;
     }
 
-private:
+  private:
     LocalDateTime start_;
     std::int64_t now_ = 0;
 };
@@ -41,7 +41,7 @@ private:
 // Host on the PC clock without a window: waiting sleeps. The local time may start from a
 // given instant (then it runs at real speed from there) or follow the system clock.
 class RealHost : public Host {
-public:
+  public:
     RealHost();
     explicit RealHost(const LocalDateTime& start);
     std::int64_t elapsedMs() override;
@@ -49,7 +49,7 @@ public:
     void poll() override {}
     void waitUntil(std::int64_t t) override;
 
-private:
+  private:
     std::int64_t startNs_;
     bool fixedStart_ = false;
     LocalDateTime start_;

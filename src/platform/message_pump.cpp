@@ -8,13 +8,13 @@ namespace {
 
 // Keeps the nesting count right however the delivery is left (the program may end from inside).
 class DepthScope {
-public:
+  public:
     explicit DepthScope(int& depth) : depth_(depth) { ++depth_; }
     ~DepthScope() { --depth_; }
     DepthScope(const DepthScope&) = delete;
     DepthScope& operator=(const DepthScope&) = delete;
 
-private:
+  private:
     int& depth_;
 };
 

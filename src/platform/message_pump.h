@@ -24,7 +24,7 @@ struct InputEvent {
 // delivery, and `depth()` tells how deep. Beyond `kMaxNesting` levels no further input is
 // delivered (the timer still ticks), so a handler can never recurse without bound.
 class MessagePump {
-public:
+  public:
     static constexpr int kMaxNesting = 8;
 
     explicit MessagePump(Host& host) : host_(host) {}
@@ -54,7 +54,7 @@ public:
 
     int depth() const { return depth_; }
 
-private:
+  private:
     std::int64_t nextDue(std::int64_t limit) const;
 
     Host& host_;

@@ -7,7 +7,7 @@ namespace orvant {
 
 // Starts another program (the text editor, the system information tool) without waiting for it.
 class ProgramLauncher {
-public:
+  public:
     virtual ~ProgramLauncher() = default;
     // Returns false when the program could not be started.
     virtual bool start(const std::string& program, const std::vector<std::string>& args) = 0;
@@ -15,13 +15,13 @@ public:
 
 // Starts programs with fork and exec.
 class ProcessLauncher : public ProgramLauncher {
-public:
+  public:
     bool start(const std::string& program, const std::vector<std::string>& args) override;
 };
 
 // Records requests and starts nothing, for tests.
 class RecordingLauncher : public ProgramLauncher {
-public:
+  public:
     bool start(const std::string& program, const std::vector<std::string>& args) override {
         started.push_back({program, args});
         return true;

@@ -19,7 +19,9 @@ RealHost::RealHost() : startNs_(steadyNs()) {}
 RealHost::RealHost(const LocalDateTime& start)
     : startNs_(steadyNs()), fixedStart_(true), start_(start) {}
 
-std::int64_t RealHost::elapsedMs() { return (steadyNs() - startNs_) / 1000000; }
+std::int64_t RealHost::elapsedMs() {
+    return (steadyNs() - startNs_) / 1000000;
+}
 
 LocalDateTime RealHost::localTime() {
     if (fixedStart_) return addMilliseconds(start_, elapsedMs());

@@ -36,7 +36,7 @@ std::string FileSettingsStore::defaultPath() {
 }
 
 const FileSettingsStore::Entries& FileSettingsStore::load() {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path_.c_str(), &st) != 0) {
         cache_.clear();
         cachedStamp_ = cachedSize_ = -1;

@@ -8,7 +8,7 @@ namespace orvant {
 
 // Per-user persistent key/value store, keyed by application, section and key.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual void save(const std::string& app, const std::string& section, const std::string& key,
                       const std::string& value) = 0;
@@ -20,14 +20,14 @@ public:
 
 // Store held in memory, for tests.
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     void save(const std::string& app, const std::string& section, const std::string& key,
               const std::string& value) override;
     std::string get(const std::string& app, const std::string& section, const std::string& key,
                     const std::string& fallback) override;
     void deleteApplication(const std::string& app) override;
 
-private:
+  private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> entries_;
 };
 
@@ -36,7 +36,7 @@ private:
 // rename, so another instance never reads half a file; reads are re-done only when the file's
 // modification time or size changed.
 class FileSettingsStore : public SettingsStore {
-public:
+  public:
     explicit FileSettingsStore(std::string path);
     void save(const std::string& app, const std::string& section, const std::string& key,
               const std::string& value) override;
@@ -47,7 +47,7 @@ public:
     // The default file: $XDG_CONFIG_HOME/orvant/settings, else ~/.config/orvant/settings.
     static std::string defaultPath();
 
-private:
+  private:
     using Entries = std::map<std::tuple<std::string, std::string, std::string>, std::string>;
     const Entries& load();
     void store(const Entries& entries);

@@ -9,11 +9,21 @@ std::string jsonString(const std::string& text) {
     std::string out = "\"";
     for (unsigned char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20 || c >= 0x7F) {
                     char buf[8];
@@ -43,8 +53,7 @@ std::string jsonValue(const TraceValue& value) {
         std::string operator()(const std::string& v) const { return jsonString(v); }
         std::string operator()(const std::vector<int>& v) const {
             std::string out = "[";
-            for (std::size_t i = 0; i < v.size(); ++i)
-                out += (i ? "," : "") + std::to_string(v[i]);
+            for (std::size_t i = 0; i < v.size(); ++i) out += (i ? "," : "") + std::to_string(v[i]);
             return out + "]";
         }
     };

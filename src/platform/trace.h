@@ -19,7 +19,7 @@ using TraceField = std::pair<std::string, TraceValue>;
 // since start) and "ev" (the event name), then the event's own fields. A trace without a stream
 // records nothing.
 class Trace {
-public:
+  public:
     Trace() = default;
     Trace(std::ostream& out, std::function<std::int64_t()> clockMs)
         : out_(&out), clockMs_(std::move(clockMs)) {}
@@ -28,7 +28,7 @@ public:
     void event(const std::string& name, std::initializer_list<TraceField> fields = {});
     void event(const std::string& name, const std::vector<TraceField>& fields);
 
-private:
+  private:
     std::ostream* out_ = nullptr;
     std::function<std::int64_t()> clockMs_;
 };

@@ -43,7 +43,7 @@ enum class ControlEvent { Click, DblClick, KeyPress, Change };
 // The display model: the window's controls by name, and the handlers of their events. The Qt
 // window and the headless front-end both render this one model; tests read it.
 class Display {
-public:
+  public:
     using Handler = std::function<void()>;
     using KeyHandler = std::function<void(int keyCode)>;
 
@@ -80,7 +80,7 @@ public:
 
     const std::map<std::string, Control>& controls() const { return controls_; }
 
-private:
+  private:
     struct Binding {
         Handler handler;
         bool startsExchange = false;
