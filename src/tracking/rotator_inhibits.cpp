@@ -1,0 +1,48 @@
+#include "tracking/rotator_inhibits.h"
+
+#include "app/station.h"
+#include "tracking/target_counts.h"
+
+namespace orvant {
+
+namespace {
+
+bool axisMayMove(const Station& station, const char* enableBox) {
+    return station.display[enableBox].value != 0 && station.rot.calibrating == 0;
+}
+
+std::int16_t inhibitFlag(bool mayMove) {
+    return mayMove ? 0 : 1;
+}
+
+}  // namespace
+
+void inhibitRotators(Station& station) {
+    station.link.controllerFrame[rotor_slot::kAzInhibit] = 1;
+    station.link.controllerFrame[rotor_slot::kElInhibit] = 1;
+}
+
+void releaseAzimuthInhibit(Station& station) {
+    station.link.controllerFrame[rotor_slot::kAzInhibit] =
+        inhibitFlag(axisMayMove(station, "ch_RotAz"));
+}
+
+void releaseElevationInhibit(Station& station) {
+    station.link.controllerFrame[rotor_slot::kElInhibit] =
+        inhibitFlag(axisMayMove(station, "ch_RotEl"));
+}
+
+void releaseInhibits(Station& station) {
+    releaseAzimuthInhibit(station);
+    releaseElevationInhibit(station);
+}
+
+bool azimuthInhibited(const Station& station) {
+    return station.link.controllerFrame[rotor_slot::kAzInhibit] != 0;
+}
+
+bool elevationInhibited(const Station& station) {
+    return station.link.controllerFrame[rotor_slot::kElInhibit] != 0;
+}
+
+}  // namespace orvant
