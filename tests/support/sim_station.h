@@ -45,6 +45,16 @@ class RecordingPort : public PortIO {
     PortIO& inner_;
 };
 
+// A radio on a card channel that keeps every message it receives and answers with `answer`.
+struct RecordingRadio : sim::SimRadio {
+    std::vector<std::uint8_t> receive(const std::vector<std::uint8_t>& message) override {
+        received.push_back(message);
+        return answer;
+    }
+    std::vector<std::vector<std::uint8_t>> received;
+    std::vector<std::uint8_t> answer;
+};
+
 // A station whose printer port holds the simulated controller card, with the controller's
 // controls declared and bound and the controller frame prepared as start-up leaves it.
 struct SimStation : StationHarness {

@@ -144,8 +144,11 @@ void SimControllerCard::strobeReleased() {
     if (mode_ != Mode::GivingReply || !ready()) return;
     if (transferNibbles_ >= reply::kNibbles) return;
     ++transferNibbles_;
-    busyReads_ = handshakeReads_;
     nibbleMoved(silenceInReplyAfter_);
+    if (transferNibbles_ == reply::kNibbles)
+        mode_ = Mode::Idle;  // the reply is complete: ready for whatever comes next
+    else
+        busyReads_ = handshakeReads_;
 }
 
 void SimControllerCard::nibbleMoved(int& silenceAfter) {
