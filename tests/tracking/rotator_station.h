@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "app/handoff.h"
 #include "controller/link.h"
 #include "support/sim_station.h"
 #include "tracking/rotator_controls.h"
@@ -30,6 +31,7 @@ struct RotatorStation : SimStation {
         cfg.minElevation = 0;
         station.track.forceElSend = 1;  // start-up forces the first sends
         station.track.forceAzSend = 1;
+        make_regist(station);  // the running instance holds the hand-off
     }
 
     void setRotatorType(std::int16_t type) {
