@@ -2,6 +2,7 @@
 
 #include "app/station.h"
 #include "app/waits.h"
+#include "controller/frame_layout.h"
 #include "controller/link.h"
 #include "tracking/rotator_inhibits.h"
 #include "tracking/target_counts.h"
@@ -48,7 +49,7 @@ void lbl_calib_DblClick(Station& station) {
     rot.savedIdlePollPasses = station.cfg.idlePollPasses;
     rot.calibrating = 1;
     station.cfg.idlePollPasses = kCalibrationIdlePollPasses;
-    station.link.controllerFrame[rotor_slot::kDrive] = 0;
+    station.link.controllerFrame[frame::kDrive] = 0;
     inhibitRotators(station);
     laptop(station);
     station.display.setCaption("lbl_parking", "Antenna Calibration");
@@ -67,7 +68,7 @@ void calcmd_Click(Station& station) {
     if (rot.calibrating == 0) return;
     station.cfg.idlePollPasses = rot.savedIdlePollPasses;
     rot.calibrating = 0;
-    station.link.controllerFrame[rotor_slot::kDrive] = 0;
+    station.link.controllerFrame[frame::kDrive] = 0;
     releaseInhibits(station);
     station.display.setCaption("lbl_parking", "The Antennas are parking");
     station.display.setCaption("lbl_parked", "Antennas are parked at");

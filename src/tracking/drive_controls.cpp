@@ -1,6 +1,7 @@
 #include "tracking/drive_controls.h"
 
 #include "app/station.h"
+#include "controller/frame_layout.h"
 #include "tracking/rotator_inhibits.h"
 #include "tracking/target_counts.h"
 
@@ -62,7 +63,7 @@ void ch_Test_Click(Station& station) {
 }
 
 void motor_red_DblClick(Station& station) {
-    station.link.controllerFrame[rotor_slot::kDrive] = 0;
+    station.link.controllerFrame[frame::kDrive] = 0;
 }
 
 void lbl_Valaz_DblClick(Station& station) {

@@ -3,6 +3,7 @@
 #include "app/station.h"
 #include "app/waits.h"
 #include "config/text_rules.h"
+#include "controller/frame_layout.h"
 #include "tracking/target_counts.h"
 #include "tracking/tracker_kinds.h"
 
@@ -36,7 +37,7 @@ double typedValue(Station& station, const char* box, const char* readBack) {
 }
 
 void beginEntry(Station& station) {
-    station.link.controllerFrame[rotor_slot::kDrive] = 1;
+    station.link.controllerFrame[frame::kDrive] = 1;
     station.track.satElevation = shownNumber(station, "lbl_Elfed");
 }
 

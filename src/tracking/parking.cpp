@@ -10,6 +10,7 @@
 #include "app/station.h"
 #include "app/waits.h"
 #include "controller/controller_functions.h"
+#include "controller/frame_layout.h"
 #include "controller/link.h"
 #include "controller/timerx.h"
 #include "links/tracker_hooks.h"
@@ -52,8 +53,8 @@ void formParkElevation(Station& station) {
 // axis counts as parked within that tolerance; and an axis the card is told to keep still has
 // nowhere to go, so it counts as parked as it stands.
 bool azimuthParked(const Station& station) {
-    const auto& frame = station.link.controllerFrame;
-    const int within = std::max<int>(kAzParkedWithin, frame[rotor_slot::kAzTolerance]);
+    const auto& slots = station.link.controllerFrame;
+    const int within = std::max<int>(kAzParkedWithin, slots[frame::kAzTolerance]);
     return azimuthInhibited(station) ||
            std::abs(station.link.azCounts - station.rot.parkAzCounts) <= within;
 }
@@ -64,8 +65,8 @@ bool elevationParked(const Station& station) {
     const int elCounts = station.link.elCounts;
     // Parking at the horizon: settled once below the parking elevation tolerance.
     if (rot.parkElSend == 0) return elCounts < station.cfg.parkElToleranceCounts;
-    const auto& frame = station.link.controllerFrame;
-    const int within = std::max<int>(kElParkedWithin, frame[rotor_slot::kElTolerance]);
+    const auto& slots = station.link.controllerFrame;
+    const int within = std::max<int>(kElParkedWithin, slots[frame::kElTolerance]);
     return std::abs(elCounts - rot.parkElSend) <= within;
 }
 
@@ -83,7 +84,7 @@ void showParked(Station& station) {
 }
 
 void exchangeWithDrive(Station& station, std::int16_t drive) {
-    station.link.controllerFrame[rotor_slot::kDrive] = drive;
+    station.link.controllerFrame[frame::kDrive] = drive;
     laptop(station);
 }
 
@@ -94,12 +95,12 @@ void completeParking(Station& station) {
 }
 
 void parkWithAzimuth(Station& station) {
-    auto& frame = station.link.controllerFrame;
-    placeTarget(frame, rotor_slot::kAzTargetHigh, station.rot.parkAzCounts);
+    auto& slots = station.link.controllerFrame;
+    placeTarget(slots, frame::kAzTargetHigh, station.rot.parkAzCounts);
     exchangeWithDrive(station, 1);
     lapin(station);
     if (azimuthParked(station)) exchangeWithDrive(station, 2);
-    if (frame[rotor_slot::kDrive] != 2 || !elevationParked(station)) return;
+    if (slots[frame::kDrive] != 2 || !elevationParked(station)) return;
     completeParking(station);
     lbl_reset_Click(station);
     showParked(station);
@@ -178,7 +179,7 @@ void park_them(Station& station) {
         rot.parkAzCounts = parkAzimuthCounts(station.cfg.rotatorType, parkAzimuth,
                                              station.cfg.azScale, rot.parkAzCounts);
     formParkElevation(station);
-    placeTarget(station.link.controllerFrame, rotor_slot::kElTargetHigh, rot.parkElSend);
+    placeTarget(station.link.controllerFrame, frame::kElTargetHigh, rot.parkElSend);
     showParking(station);
     if (parkAzimuth != 0) {
         parkWithAzimuth(station);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/station.h"
+#include "controller/frame_layout.h"
 #include "controller/link.h"
 #include "controller/timerx.h"
 #include "tracking/flip_mode.h"
@@ -46,7 +47,7 @@ void primeOnFirstPass(Station& station) {
 }
 
 void sendDriveCommand(Station& station) {
-    station.link.controllerFrame[rotor_slot::kDrive] = 1;
+    station.link.controllerFrame[frame::kDrive] = 1;
     laptop(station);
     timerx(station, kAfterSendMs);
 }
@@ -54,15 +55,14 @@ void sendDriveCommand(Station& station) {
 void sendElevationIfMoved(Station& station, std::int16_t belowHorizonCount) {
     RotatorState& rot = station.rot;
     TrackingState& track = station.track;
-    auto& frame = station.link.controllerFrame;
+    auto& slots = station.link.controllerFrame;
     const bool moved = std::fabs(rot.elCommandDeg - rot.lastElSentDeg) >= station.cfg.elUpdateStep;
     if (!moved && track.forceElSend != 1) return;
     // A negative target is not sent: the card keeps the one it has.
-    if (rot.elCommandCounts >= 0)
-        placeTarget(frame, rotor_slot::kElTargetHigh, rot.elCommandCounts);
+    if (rot.elCommandCounts >= 0) placeTarget(slots, frame::kElTargetHigh, rot.elCommandCounts);
     track.forceElSend = 0;
     rot.lastElSentDeg = rot.elCommandDeg;
-    if (rot.targetElevation < 0) placeTarget(frame, rotor_slot::kElTargetHigh, belowHorizonCount);
+    if (rot.targetElevation < 0) placeTarget(slots, frame::kElTargetHigh, belowHorizonCount);
     sendDriveCommand(station);
 }
 
@@ -71,7 +71,7 @@ void sendAzimuthIfMoved(Station& station) {
     TrackingState& track = station.track;
     const bool moved = std::fabs(rot.azCommandDeg - rot.lastAzSentDeg) >= station.cfg.azUpdateStep;
     if (!moved && track.forceAzSend != 1) return;
-    placeTarget(station.link.controllerFrame, rotor_slot::kAzTargetHigh, rot.azCommandCounts);
+    placeTarget(station.link.controllerFrame, frame::kAzTargetHigh, rot.azCommandCounts);
     track.forceAzSend = 0;
     rot.lastAzSentDeg = rot.azCommandDeg;
     station.display.show("lbl_point");

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/station.h"
+#include "controller/frame_layout.h"
 #include "tracking/target_counts.h"
 
 namespace orvant {
@@ -30,7 +31,7 @@ void showReadAzimuth(Station& station, double degrees) {
 }
 
 void showDriveIndicator(Station& station) {
-    const bool driving = station.link.controllerFrame[rotor_slot::kDrive] != 0;
+    const bool driving = station.link.controllerFrame[frame::kDrive] != 0;
     station.display.show("motor_red", driving);
     station.display.show("motor_black", !driving);
 }

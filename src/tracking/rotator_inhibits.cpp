@@ -1,6 +1,7 @@
 #include "tracking/rotator_inhibits.h"
 
 #include "app/station.h"
+#include "controller/frame_layout.h"
 #include "tracking/target_counts.h"
 
 namespace orvant {
@@ -18,18 +19,16 @@ std::int16_t inhibitFlag(bool mayMove) {
 }  // namespace
 
 void inhibitRotators(Station& station) {
-    station.link.controllerFrame[rotor_slot::kAzInhibit] = 1;
-    station.link.controllerFrame[rotor_slot::kElInhibit] = 1;
+    station.link.controllerFrame[frame::kAzInhibit] = 1;
+    station.link.controllerFrame[frame::kElInhibit] = 1;
 }
 
 void releaseAzimuthInhibit(Station& station) {
-    station.link.controllerFrame[rotor_slot::kAzInhibit] =
-        inhibitFlag(axisMayMove(station, "ch_RotAz"));
+    station.link.controllerFrame[frame::kAzInhibit] = inhibitFlag(axisMayMove(station, "ch_RotAz"));
 }
 
 void releaseElevationInhibit(Station& station) {
-    station.link.controllerFrame[rotor_slot::kElInhibit] =
-        inhibitFlag(axisMayMove(station, "ch_RotEl"));
+    station.link.controllerFrame[frame::kElInhibit] = inhibitFlag(axisMayMove(station, "ch_RotEl"));
 }
 
 void releaseInhibits(Station& station) {
@@ -38,11 +37,11 @@ void releaseInhibits(Station& station) {
 }
 
 bool azimuthInhibited(const Station& station) {
-    return station.link.controllerFrame[rotor_slot::kAzInhibit] != 0;
+    return station.link.controllerFrame[frame::kAzInhibit] != 0;
 }
 
 bool elevationInhibited(const Station& station) {
-    return station.link.controllerFrame[rotor_slot::kElInhibit] != 0;
+    return station.link.controllerFrame[frame::kElInhibit] != 0;
 }
 
 }  // namespace orvant

@@ -31,10 +31,10 @@ std::int16_t withinTravel(int counts) {
     return static_cast<std::int16_t>(std::clamp(counts, 0, static_cast<int>(kTopCount)));
 }
 
-void placeTarget(std::array<std::int16_t, 101>& frame, int highSlot, int counts) {
+void placeTarget(std::array<std::int16_t, 101>& slots, int highSlot, int counts) {
     const std::int16_t target = withinTravel(counts);
-    frame[highSlot] = static_cast<std::int16_t>(target / 256);
-    frame[highSlot + 1] = static_cast<std::int16_t>(target % 256);
+    slots[highSlot] = static_cast<std::int16_t>(target / 256);
+    slots[highSlot + 1] = static_cast<std::int16_t>(target % 256);
 }
 
 }  // namespace orvant
