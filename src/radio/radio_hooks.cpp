@@ -8,4 +8,8 @@ void radioinit(Station&) {}
 
 void frequencyStage(Station&) {}
 
+void inhibitRadiosAtStart(Station&) {}
+
+void showFrequencies(Station&) {}
+
 }  // namespace orvant

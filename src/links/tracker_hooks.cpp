@@ -1,0 +1,13 @@
+#include "links/tracker_hooks.h"
+
+#include "app/station.h"
+
+namespace orvant {
+
+void send_dde_Click(Station&) {}
+
+void lbl_Nova_dde_Click(Station&) {}
+
+void pollTracker(Station&) {}
+
+}  // namespace orvant
