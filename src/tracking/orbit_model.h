@@ -10,8 +10,9 @@ struct Station;
 // 0 or a day of the year past the month's end (the element epoch is passed as Y, 1, 0).
 int ConvDay(int Y, int M, int D);
 
-// Full-circle arc tangent of y/x in radians, 0 <= result < 2 pi (x = 0 gives pi/2 for y >= 0,
-// 3 pi/2 below).
+// Full-circle arc tangent of y/x in radians, from 0 up to 2 pi (x = 0 gives pi/2 for y >= 0,
+// 3 pi/2 below). It is never negative; a direction a hair below the positive x axis may round
+// to 2 pi itself.
 double arctan(double y, double x);
 
 // Prepares the orbit model for the loaded satellite: station vectors from the station's position

@@ -240,16 +240,5 @@ TEST(OrbitSetup, EpochDayIsSplitIntoDayNumberAndFraction) {
     EXPECT_DOUBLE_EQ(harness.station.orbit.TEG, 732.5);
 }
 
-TEST(OrbitSetup, ElementsStayInTheirFileUnitsSoASecondSetUpGivesTheSameModel) {
-    testing::StationHarness harness;
-    orbitSetup(harness.station);
-    const OrbitState first = harness.station.orbit;
-    orbitSetup(harness.station);
-    EXPECT_EQ(harness.station.sat.elements.inclination, 28);
-    EXPECT_EQ(harness.station.orbit.inclination, first.inclination);
-    EXPECT_EQ(harness.station.orbit.meanMotion, first.meanMotion);
-    EXPECT_EQ(harness.station.orbit.A0, first.A0);
-}
-
 }  // namespace
 }  // namespace orvant
