@@ -10,9 +10,9 @@ namespace {
 constexpr double kTolerance = 0.00001;  // radians
 
 // Started at the mean anomaly, the steps settle within ten for eccentricities up to 0.97. In
-// still more eccentric orbits, near perigee, they can jump about for hundreds of steps or never
-// settle at all, which would stall the polling loop; past this many steps the solution is
-// started again from the far side of the orbit.
+// still more eccentric orbits, near perigee, they can wander for thousands of steps, stalling the
+// polling loop, or run off to an infinite anomaly that leaves the bearing undefined; past this
+// many steps the solution is started again from the far side of the orbit.
 constexpr int kMaxIterations = 50;
 
 KeplerSolution newtonFrom(double start, double M, double e) {
@@ -25,8 +25,8 @@ KeplerSolution newtonFrom(double start, double M, double e) {
         const double D = (s.eccentricAnomaly - e * s.S - M) / s.DNOM;
         s.eccentricAnomaly = s.eccentricAnomaly - D;
         ++s.iterations;
-        if (!(std::abs(D) >= kTolerance)) {
-            s.converged = std::abs(D) < kTolerance;
+        if (std::abs(D) < kTolerance) {
+            s.converged = true;
             break;
         }
     }
