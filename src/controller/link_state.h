@@ -33,6 +33,8 @@ struct LinkState {
     std::int16_t badReadLimit = 10;
     bool catcontrolUsed = false;
     std::int16_t badAdsCount = 0;
+    std::int16_t retryNesting =
+        0;  // re-sends after a failed check now under way, one inside another
 
     std::int16_t portMode = 0;  // 1 when the data register's bit 5 read set at the probe
     bool delayElapsed = false;  // set by the window timer's tick; ends a `timerx` pause

@@ -11,6 +11,10 @@ class PortIO {
     virtual ~PortIO() = default;
     virtual std::uint8_t read(std::uint16_t address) = 0;
     virtual void write(std::uint16_t address, std::uint8_t value) = 0;
+    // Leaves the lines as they are for about this many microseconds, so that the card sees a
+    // marker byte before the next one replaces it. A port on real hardware waits; a simulated
+    // card reacts to every access at once and needs no time.
+    virtual void holdLines(int /*microseconds*/) {}
 };
 
 }  // namespace orvant

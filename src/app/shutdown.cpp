@@ -1,0 +1,169 @@
+#include "app/shutdown.h"
+
+#include <string>
+#include <vector>
+
+#include "app/handoff.h"
+#include "app/program_end.h"
+#include "app/station.h"
+#include "config/text_rules.h"
+#include "controller/cat_message.h"
+#include "controller/controller_functions.h"
+#include "controller/port_lines.h"
+#include "controller/timerx.h"
+
+namespace orvant {
+
+namespace {
+
+constexpr std::int16_t kUplink = 1;
+constexpr std::int16_t kDownlink = 2;
+constexpr std::int16_t kTs2000 = 26;
+constexpr std::int16_t kIc910 = 27;
+constexpr std::int16_t kFiveByteChannel = 255;  // memory channel that marks a five-byte radio
+
+enum Family : std::int16_t { kFiveByte = 1, kCivOwnAddress = 2, kText = 3, kCivAddress74 = 4 };
+
+constexpr std::int16_t kCivPreamble = 0xFE;
+constexpr std::int16_t kCivController = 0xE0;
+constexpr std::int16_t kCivEnd = 0xFD;
+constexpr std::int16_t kCivAddress74Value = 74;
+constexpr std::int16_t kCivIc910Address = 0x60;
+constexpr std::int16_t kMainBand = 0xD0;
+constexpr std::int16_t kSubBand = 0xD1;
+
+// What shutdown takes from the memory-channel value of ORV.CFG.
+struct MemoryChannel {
+    std::int16_t number = 0;  // the number in the last three characters
+    std::string uplinkText;   // TS-2000 texts with the last two characters as channel
+    std::string downlinkText;
+};
+
+MemoryChannel memoryChannelOf(const std::string& value) {
+    const std::string lastTwo = right(value, 2);
+    return {toInt16(leadingNumber(right(value, 3))).value_or(0), "DC0;SP0;MC " + lastTwo + ";",
+            "DC1;MC " + lastTwo + ";"};
+}
+
+std::vector<std::int16_t> civMessage(std::int16_t address, std::vector<std::int16_t> command) {
+    std::vector<std::int16_t> bytes{kCivPreamble, kCivPreamble, address, kCivController};
+    bytes.insert(bytes.end(), command.begin(), command.end());
+    bytes.push_back(kCivEnd);
+    return bytes;
+}
+
+void sendBytesThenWait(Station& station, std::int16_t link, const std::vector<std::int16_t>& bytes,
+                       std::int64_t waitMs) {
+    sendCatBytes(station, link, bytes);
+    timerx(station, waitMs);
+}
+
+// Family 1: the three five-byte commands with their waits.
+void shutFiveByteRadio(Station& station, std::int16_t link) {
+    sendCatBytes(station, link, {0, 0, 0, 0, 0x8E});
+    sendBytesThenWait(station, link, {0, 0, 0, 0, 0x88}, 100);
+    sendBytesThenWait(station, link, {0, 0, 0, 0, 0x80}, 200);
+}
+
+void sendTextThenWait(Station& station, std::int16_t link, const std::string& text) {
+    sendCatText(station, link, text);
+    timerx(station, 50);
+}
+
+// Returns false when one five-byte radio serves both links: the downlink and the parking start
+// are then left out.
+bool shutUplink(Station& station, const MemoryChannel& channel) {
+    const std::int16_t address = station.radio.uplinkCivAddress;
+    switch (station.radio.uplinkFamily) {
+        case kFiveByte:
+            shutFiveByteRadio(station, kUplink);
+            return station.sat.uplinkRadioType != station.sat.downlinkRadioType;
+        case kCivOwnAddress:
+            sendBytesThenWait(station, kUplink, civMessage(address, {0x07, kMainBand}), 50);
+            sendBytesThenWait(station, kUplink, civMessage(address, {0x0F, 0x10}), 50);
+            sendBytesThenWait(station, kUplink, civMessage(address, {0x08, channel.number}), 50);
+            return true;
+        case kText:
+            sendTextThenWait(station, kUplink, channel.uplinkText);
+            return true;
+        default:
+            return true;
+    }
+}
+
+void shutDownlink(Station& station, const MemoryChannel& channel) {
+    const std::int16_t address = station.radio.downlinkCivAddress;
+    switch (station.radio.downlinkFamily) {
+        case kFiveByte:
+            shutFiveByteRadio(station, kDownlink);
+            return;
+        case kCivOwnAddress: {
+            const std::int16_t band =
+                station.sat.downlinkRadioType == kIc910 ? kMainBand : kSubBand;
+            sendBytesThenWait(station, kDownlink, civMessage(address, {0x07, band}), 50);
+            sendBytesThenWait(station, kDownlink, civMessage(address, {0x08, channel.number}), 50);
+            return;
+        }
+        case kText:
+            sendTextThenWait(station, kDownlink, channel.downlinkText);
+            return;
+        case kCivAddress74:
+            sendBytesThenWait(station, kDownlink,
+                              civMessage(kCivAddress74Value, {0x08, 0xA0, 0x00}), 50);
+            sendBytesThenWait(station, kDownlink,
+                              civMessage(kCivAddress74Value, {0x08, channel.number}), 50);
+            return;
+        default:
+            return;
+    }
+}
+
+// One TS-2000 in either position: out of satellite mode, then back to plain VFO A reception.
+void shutTs2000(Station& station) {
+    sendTextThenWait(station, kDownlink, "SA0000000;");
+    sendCatText(station, station.radio.catSide == 1 ? kDownlink : kUplink, "FR0;FA00016000000;");
+}
+
+void finishShutdown(Station& station) {
+    starter(station);
+    station.track.closeDone = 1;
+}
+
+}  // namespace
+
+void closeAll(Station& station) {
+    get_regist(station);
+    if (!handoffHeld(station)) endProgram(EndReason::Handoff);
+
+    const MemoryChannel channel = memoryChannelOf(station.cfg.memoryChannel);
+    const SatelliteRecord& sat = station.sat;
+    if (sat.uplinkRadioType == kIc910 && sat.downlinkRadioType == kIc910) {
+        sendCatBytes(station, kDownlink, civMessage(kCivIc910Address, {0x1A, 0x07, 0x00}), 2);
+        timerx(station, 50);
+        finishShutdown(station);
+        return;
+    }
+    if (channel.number == kFiveByteChannel) station.radio.uplinkFamily = kFiveByte;
+    if (sat.uplinkRadioType == kTs2000 || sat.downlinkRadioType == kTs2000) {
+        shutTs2000(station);
+        finishShutdown(station);
+        return;
+    }
+    if (!shutUplink(station, channel)) return;
+    shutDownlink(station, channel);
+    finishShutdown(station);
+}
+
+void cmd_Bye_Click(Station& station) {
+    closeAll(station);
+    if (station.port) {
+        PortLines lines(station);
+        lines.writeData(0);
+        lines.writeControl(1);
+    }
+    make_regist(station);
+    kill_regist(station);
+    endProgram(EndReason::Exit);
+}
+
+}  // namespace orvant

@@ -1,0 +1,72 @@
+#include "controller/controller_controls.h"
+
+#include "app/shutdown.h"
+#include "app/station.h"
+#include "controller/controller_functions.h"
+
+namespace orvant {
+
+namespace {
+
+Control hidden(std::string tooltip = {}) {
+    Control control;
+    control.visible = false;
+    control.tooltip = std::move(tooltip);
+    return control;
+}
+
+Control labelled(std::string caption, std::string tooltip = {}) {
+    Control control;
+    control.caption = std::move(caption);
+    control.tooltip = std::move(tooltip);
+    return control;
+}
+
+}  // namespace
+
+void declareControllerControls(Display& display) {
+    display.declare("lbl_reset",
+                    labelled("Reset System", "Click to reset the external microcontroller."));
+    display.declare("img_Ecp0Red", hidden());
+    display.declare("img_Ecp0Black");
+    display.declare("img_Ecp1Red", hidden());
+    display.declare("img_Ecp1Black");
+    display.declare("lbl_extcontrolport",
+                    labelled("Ext Control Port",
+                             "Double click the LED indicators above to change thier operational "
+                             "state."));
+    display.declare("Text1", hidden());
+    display.declare("Text2", hidden());
+    display.declare("Text4", hidden());
+    display.declare("wht_check", hidden("Printer Port dialog checksum correct"));
+    display.declare("red_check", hidden());
+    display.declare("img_blk_crc", hidden("Temporary Demonstartion Mode"));
+    display.declare("lbl_satpos");
+    display.declare("lbl_Elfed", labelled("", "The Elevation angle of the rotator"));
+    display.declare("cmd_Bye", labelled("Exit"));
+}
+
+void bindControllerHandlers(Station& station) {
+    Display& display = station.display;
+    const auto bind = [&](const char* name, ControlEvent event, void (*handler)(Station&),
+                          bool startsExchange = false) {
+        display.on(
+            name, event, [&station, handler] { handler(station); }, startsExchange);
+    };
+    bind("lbl_reset", ControlEvent::Click, lbl_reset_Click);
+    bind("img_Ecp0Black", ControlEvent::Click, img_Ecp0Black_Click);
+    bind("img_Ecp0Red", ControlEvent::Click, img_Ecp0Red_Click);
+    bind("img_Ecp1Black", ControlEvent::Click, img_Ecp1Black_Click);
+    bind("img_Ecp1Red", ControlEvent::Click, img_Ecp1Red_Click);
+    bind("img_Ecp0Black", ControlEvent::DblClick, img_Ecp0Black_DblClick);
+    bind("img_Ecp0Red", ControlEvent::DblClick, img_Ecp0Red_DblClick);
+    bind("img_Ecp1Black", ControlEvent::DblClick, img_Ecp1Black_DblClick);
+    bind("img_Ecp1Red", ControlEvent::DblClick, img_Ecp1Red_DblClick);
+    bind("lbl_extcontrolport", ControlEvent::Click, lbl_extcontrolport_Click);
+    bind("Text1", ControlEvent::Click, Text1_Click);
+    bind("Text2", ControlEvent::Click, Text2_Click);
+    bind("Text4", ControlEvent::Click, Text4_Click);
+    bind("cmd_Bye", ControlEvent::Click, cmd_Bye_Click, true);
+}
+
+}  // namespace orvant
