@@ -69,6 +69,15 @@ TEST(LinkExchange, SlowHandshakesStillCarryEveryNibble) {
     EXPECT_TRUE(s.display["wht_check"].visible);
 }
 
+TEST(LinkExchange, PortAddressesAboveHexEightThousandAreUsedAsTheyAre) {
+    SimStation s(0xD010);  // a PCI printer-port card
+    s.card.setPositions(512, 0);
+    laptop(s.station);
+    EXPECT_EQ(s.card.framesTaken(), 1);
+    EXPECT_EQ(s.station.link.azCounts, 512);
+    EXPECT_FALSE(s.port.writesTo(0xD012).empty());
+}
+
 TEST(LinkRecoding, NibblesTravelOnTheDataLinesWithBitTwoOnD4) {
     SimStation s;
     s.slot(2) = 0x5A;
@@ -436,6 +445,21 @@ TEST(LinkPauses, OtherInputRunsInsideThePause) {
     s.post(40, InputKind::Click, "lbl_extcontrolport");
     laptop(s.station);
     EXPECT_TRUE(s.display["Text1"].visible);
+}
+
+TEST(LinkPauses, AnExchangeRunInsideAPauseLeavesTheOuterExchangeMarked) {
+    SimStation s;
+    s.display.declare("lbl_inner");
+    bool outerStillMarked = false;
+    s.display.on("lbl_inner", ControlEvent::Click, [&] {
+        lapin(s.station);
+        outerStillMarked = s.display.exchangeActive();
+    });
+    s.post(50, InputKind::Click, "lbl_inner");
+    laptop(s.station);
+    EXPECT_EQ(s.card.repliesGiven(), 2);
+    EXPECT_TRUE(outerStillMarked);
+    EXPECT_FALSE(s.display.exchangeActive());
 }
 
 TEST(LinkPauses, AResetDuringThePauseEndsItEarly) {

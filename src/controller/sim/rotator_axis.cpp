@@ -7,7 +7,9 @@ namespace orvant::sim {
 
 namespace {
 constexpr double kFullScale = 1023.0;
-}
+// Steps summed over many short intervals fall short of the exact travel by rounding alone.
+constexpr double kArrivalSlack = 1e-6;
+}  // namespace
 
 RotatorAxis::RotatorAxis(double fullTravelMs) {
     setFullTravelMs(fullTravelMs);
@@ -38,7 +40,7 @@ void RotatorAxis::advance(double ms) {
     if (!moving_ || ms <= 0) return;
     const double step = countsPerMs_ * ms;
     const double error = target_ - position_;
-    if (std::abs(error) <= step) {
+    if (std::abs(error) <= step + kArrivalSlack) {
         position_ = target_;
         moving_ = false;
     } else {

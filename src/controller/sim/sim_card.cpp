@@ -11,8 +11,8 @@ namespace {
 constexpr std::uint8_t kUnusedStatusLines = 0x07;  // read high on a port with nothing on them
 constexpr std::uint8_t kBadCheck = 7;
 
-int targetOf(const SentBytes& frame, int highSlot) {
-    return 256 * frame[highSlot] + frame[highSlot + 1];
+int targetOf(const SentBytes& frame, int highSlot, int lowSlot) {
+    return 256 * frame[highSlot] + frame[lowSlot];
 }
 
 }  // namespace
@@ -169,10 +169,10 @@ void SimControllerCard::acceptFrame() {
         frame_[slot] = static_cast<std::uint8_t>(16 * taken_[2 * slot - 1] + taken_[2 * slot]);
     ++framesTaken_;
     const bool driveOn = frame_[frame::kDrive] != 0;
-    azimuth_.command(targetOf(frame_, frame::kAzTargetHigh), frame_[frame::kAzTolerance],
-                     driveOn && frame_[frame::kAzInhibit] == 0);
-    elevation_.command(targetOf(frame_, frame::kElTargetHigh), frame_[frame::kElTolerance],
-                       driveOn && frame_[frame::kElInhibit] == 0);
+    azimuth_.command(targetOf(frame_, frame::kAzTargetHigh, frame::kAzTargetLow),
+                     frame_[frame::kAzTolerance], driveOn && frame_[frame::kAzInhibit] == 0);
+    elevation_.command(targetOf(frame_, frame::kElTargetHigh, frame::kElTargetLow),
+                       frame_[frame::kElTolerance], driveOn && frame_[frame::kElInhibit] == 0);
     outputs_ = frame_[frame::kExtPort];
     relayCat();
 }
