@@ -4,6 +4,10 @@
 
 namespace orvant {
 
-void pollTrackingProgram(Station&) {}
+void send_dde_Click(Station&) {}
+
+void lbl_Nova_dde_Click(Station&) {}
+
+void pollTracker(Station&) {}
 
 }  // namespace orvant

@@ -4,11 +4,15 @@ namespace orvant {
 
 struct Station;
 
-// The place where the station hands over to the tracking-program links. The DDE conversations
-// with NOVA, WinTrak, WinOrbit and WISP are not part of the program yet: until they are, this
-// asks nothing and changes nothing.
+// The places where start-up and the polling loop talk to an outside tracking program (NOVA,
+// WinTrak, WinOrbit, WISP). The tracking-program links are not part of the program yet: until
+// they are, these exchange nothing and change nothing, so `trackerStatus` stays as it was.
 
-// Polls the tracking program of `trackerKind` for the satellite position, range rate and status.
-void pollTrackingProgram(Station& station);
+// NOVA: opens the conversation.
+void send_dde_Click(Station& station);
+// NOVA: one request for fresh data.
+void lbl_Nova_dde_Click(Station& station);
+// The poll of the tracking program of `trackerKind`, made every so many loop passes.
+void pollTracker(Station& station);
 
 }  // namespace orvant

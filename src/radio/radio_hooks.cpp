@@ -10,4 +10,8 @@ void tuneParkedFrequencies(Station&) {}
 
 void frequencyStage(Station&) {}
 
+void inhibitRadiosAtStart(Station&) {}
+
+void showFrequencies(Station&) {}
+
 }  // namespace orvant

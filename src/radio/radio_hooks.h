@@ -15,5 +15,9 @@ void radioinit(Station& station);
 void tuneParkedFrequencies(Station& station);
 // The frequency stage of a loop pass: Doppler correction and the frequency sends.
 void frequencyStage(Station& station);
+// Radio tuning inhibited from the start (both inhibit labels double-clicked).
+void inhibitRadiosAtStart(Station& station);
+// The frequency and Doppler readouts of the display refresh.
+void showFrequencies(Station& station);
 
 }  // namespace orvant

@@ -35,7 +35,7 @@ void pollTrackerNowAndThen(Station& station) {
     RotatorState& rot = station.rot;
     if (++rot.parkPollCounter < kPollEveryCalls) return;
     rot.parkPollCounter = 0;
-    if (station.track.trackerKind != 0) pollTrackingProgram(station);
+    if (station.track.trackerKind != 0) pollTracker(station);
 }
 
 void formParkElevation(Station& station) {
@@ -130,8 +130,9 @@ void showParkedFrequencyView(Station& station) {
 }  // namespace
 
 std::int16_t parkAzimuthDeg(const Station& station) {
-    return station.rot.forcedParkAzimuth != 0 ? station.rot.forcedParkAzimuth
-                                              : station.cfg.parkAzimuth;
+    // A satellite without a park azimuth of its own parks where ORV.CFG says.
+    const std::int16_t forced = station.track.satParkAzimuth;
+    return forced != 0 ? forced : station.cfg.parkAzimuth;
 }
 
 std::int16_t parkAzimuthCounts(std::int16_t rotatorType, double parkAzimuth, double azScale,
@@ -197,8 +198,6 @@ void perked(Station& station) {
     radioinit(station);
     tuneParkedFrequencies(station);
     closeAll(station);
-    // Without a park azimuth of its own the satellite parks where ORV.CFG says.
-    if (station.sat.parkAzimuth != 0) station.rot.forcedParkAzimuth = station.sat.parkAzimuth;
     do {
         park_them(station);
         showDriveIndicator(station);

@@ -18,8 +18,8 @@ void park_them(Station& station);
 // ends the program when the station is set to end after parking.
 void perked(Station& station);
 
-// The park azimuth in degrees: the satellite file's, once forced parking has taken it, else the
-// one of ORV.CFG; 0 means no azimuth parking.
+// The park azimuth in degrees: the satellite file's forced park azimuth, else the one of
+// ORV.CFG; 0 means no azimuth parking.
 std::int16_t parkAzimuthDeg(const Station& station);
 
 // The park azimuth in counts for a rotator type; `previous` where the type has no park count.

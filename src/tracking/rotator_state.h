@@ -27,8 +27,6 @@ struct RotatorState {
     std::int16_t flipScaleShown = 0;  // the south-centred scale has been put up (type 1)
 
     // Parking.
-    std::int16_t forcedParkAzimuth =
-        0;  // the satellite file's park azimuth, once forced parking ran
     std::int16_t parkPollCounter = 0;
     std::int16_t parkAzCounts = 0;
     std::int16_t parkElCounts = 0;

@@ -207,7 +207,7 @@ struct ForcedParking : ::testing::Test {
 
 TEST_F(ForcedParking, ParksAtTheSatelliteFilesAzimuth) {
     s.station.cfg.parkAzimuth = 270;
-    s.station.sat.parkAzimuth = 90;
+    s.station.track.satParkAzimuth = 90;
     perked(s.station);
     EXPECT_EQ(s.station.track.parkedDone, 1);
     EXPECT_FALSE(s.station.track.parkingDue);
@@ -225,7 +225,7 @@ TEST_F(ForcedParking, KeepsTheConfiguredAzimuthWhenTheSatelliteFileHasNone) {
 }
 
 TEST_F(ForcedParking, RunsOncePerLoad) {
-    s.station.sat.parkAzimuth = 90;
+    s.station.track.satParkAzimuth = 90;
     s.station.track.parkedDone = 1;
     perked(s.station);
     EXPECT_EQ(s.card.framesTaken(), 0);
@@ -233,7 +233,7 @@ TEST_F(ForcedParking, RunsOncePerLoad) {
 
 TEST_F(ForcedParking, EndsTheProgramAfterParkingWhenSetTo) {
     s.station.cfg.endAfterPark = 1;
-    s.station.sat.parkAzimuth = 90;
+    s.station.track.satParkAzimuth = 90;
     make_regist(s.station);
     s.station.app.loopRunning = true;
     try {
@@ -248,7 +248,7 @@ TEST_F(ForcedParking, EndsTheProgramAfterParkingWhenSetTo) {
 }
 
 TEST_F(ForcedParking, StaysResponsiveWhileParking) {
-    s.station.sat.parkAzimuth = 90;
+    s.station.track.satParkAzimuth = 90;
     s.post(500, InputKind::DblClick, "motor_red");  // the operator stops the drive once
     perked(s.station);
     EXPECT_FALSE(s.pump.hasPendingInput());  // the click was handled while parking

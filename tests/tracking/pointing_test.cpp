@@ -169,7 +169,6 @@ TEST_F(Pointing, InViewPassesClearTheParkedMarkExceptForAForcedParkSatellite) {
     track.parkedDone = 1;
     pass(0, 10);
     EXPECT_EQ(track.parkedDone, 0);
-    s.station.sat.parkAzimuth = 200;
     track.satParkAzimuth = 200;
     track.parkedDone = 1;
     pass(0, 10);

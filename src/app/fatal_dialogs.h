@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace orvant {
+
+struct Station;
+
+// Texts of the fatal dialogs, lines joined by carriage return and line feed. Each ends in the
+// signature line with the version text and date.
+std::string noCfgFileText(const std::string& version, const std::string& date,
+                          const std::string& programDir);
+std::string badCfgFileText(const std::string& version, const std::string& date);
+std::string wrongDirText(const std::string& version, const std::string& date,
+                         const std::string& programDir);
+std::string noSatFileText(const std::string& version, const std::string& date,
+                          const std::string& programDir);
+std::string badSatFileText(const std::string& version, const std::string& date);
+std::string noFilesText(const std::string& version, const std::string& date);
+std::string badKepsText(const Station& station);
+std::string noDriverText(const Station& station);
+
+}  // namespace orvant

@@ -1,0 +1,78 @@
+#include "app/options.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace orvant {
+
+namespace {
+
+bool valueOf(const std::string& arg, const std::string& name, std::string& value) {
+    const std::string prefix = name + "=";
+    if (arg.rfind(prefix, 0) != 0) return false;
+    value = arg.substr(prefix.size());
+    return true;
+}
+
+std::optional<double> parseSeconds(const std::string& text) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 0) return std::nullopt;
+    return value;
+}
+
+bool validDate(const LocalDateTime& t) {
+    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= kDays[t.month - 1] &&
+           t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 &&
+           t.second < 60;
+}
+
+}  // namespace
+
+std::optional<LocalDateTime> parseClock(const std::string& text) {
+    LocalDateTime t;
+    char sep = 0;
+    int consumed = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c%2d:%2d:%2d%n", &t.year, &t.month, &t.day, &sep,
+                    &t.hour, &t.minute, &t.second, &consumed) != 7 ||
+        sep != 'T' || consumed != static_cast<int>(text.size()) || !validDate(t))
+        return std::nullopt;
+    return t;
+}
+
+OptionsResult parseOptions(const std::vector<std::string>& args) {
+    OptionsResult result;
+    Options& o = result.options;
+    std::string words;
+    for (const std::string& arg : args) {
+        std::string value;
+        if (arg.rfind("--", 0) != 0) {
+            words += (words.empty() ? "" : " ") + arg;
+        } else if (arg == "--headless") {
+            o.headless = true;
+        } else if (arg == "--sim") {
+            o.sim = true;
+        } else if (valueOf(arg, "--clock", value)) {
+            o.clock = parseClock(value);
+            if (!o.clock) result.error = "--clock wants YYYY-MM-DDTHH:MM:SS, not " + value;
+        } else if (valueOf(arg, "--until", value)) {
+            o.untilSeconds = parseSeconds(value);
+            if (!o.untilSeconds) result.error = "--until wants a number of seconds, not " + value;
+        } else if (valueOf(arg, "--events", value)) {
+            o.eventsFile = value;
+        } else if (valueOf(arg, "--settings", value)) {
+            o.settingsFile = value;
+        } else if (valueOf(arg, "--trace", value)) {
+            o.traceFile = value;
+        } else if (valueOf(arg, "--port", value)) {
+            o.portDevice = value;
+        } else {
+            result.error = "unknown option " + arg;
+        }
+    }
+    o.commandLine = words;
+    return result;
+}
+
+}  // namespace orvant

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/local_time.h"
+
+namespace orvant {
+
+// The program's own options (words starting with "--"); the remaining words form the station's
+// command line.
+struct Options {
+    bool headless = false;
+    bool sim = false;
+    std::optional<LocalDateTime> clock;  // run on a virtual clock from this local time
+    std::optional<double> untilSeconds;  // press Exit after this much program time
+    std::string eventsFile;
+    std::string settingsFile;
+    std::string traceFile;
+    std::string portDevice;  // explicit parallel-port device, e.g. /dev/parport0
+    std::string commandLine;
+};
+
+struct OptionsResult {
+    Options options;
+    std::string error;  // empty when the options were understood
+};
+
+OptionsResult parseOptions(const std::vector<std::string>& args);
+
+// Reads "YYYY-MM-DDTHH:MM:SS".
+std::optional<LocalDateTime> parseClock(const std::string& text);
+
+}  // namespace orvant

@@ -1,0 +1,231 @@
+#include "config/satellite_file.h"
+
+#include <string>
+#include <vector>
+
+#include "app/station.h"
+#include "config/config_error.h"
+#include "config/text_rules.h"
+#include "config/value_file.h"
+
+namespace orvant {
+
+namespace {
+
+constexpr std::size_t kSatelliteValues = 26;
+// Added to the base and beacon frequencies at load.
+constexpr double kFrequencyNudgeMHz = 0.000001;
+
+// The raw text of value `number` (1..26).
+const std::string& value(const SatelliteRecord& sat, int number) {
+    return sat.raw[static_cast<std::size_t>(number)];
+}
+
+std::string fileName(std::string name) {
+    for (char& c : name)
+        if (c == ' ' || c == '/') c = '-';
+    return name;
+}
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+void convertValues(SatelliteRecord& sat) {
+    sat.catalogNumber = toUpper(value(sat, 1));
+    sat.uplinkMHz = leadingNumber(value(sat, 2));
+    sat.downlinkMHz = leadingNumber(value(sat, 3));
+    sat.uplinkMode = toUpper(value(sat, 4));
+    sat.downlinkMode = toUpper(value(sat, 5));
+    sat.offsetMHz = leadingNumber(value(sat, 6));
+    sat.uplinkOffsetKHz = leadingNumber(value(sat, 7));
+    sat.fineStepHz = leadingNumber(value(sat, 8));
+    if (toUpper(value(sat, 9)) == "YES") sat.phaseAutomation = true;
+    sat.gateThresholdHz = integerValue(value(sat, 10));
+    sat.parkAzimuth = integerValue(value(sat, 11));
+    sat.downConverterMHz = leadingNumber(value(sat, 12));
+    sat.upConverterMHz = leadingNumber(value(sat, 13));
+    sat.extPortWord = integerValue(value(sat, 14));
+    sat.extPortWord2 = integerValue(value(sat, 15));
+    sat.beaconMHz = leadingNumber(value(sat, 16)) + kFrequencyNudgeMHz;
+    sat.uplinkRadioType = integerValue(value(sat, 17));
+    sat.downlinkRadioType = integerValue(value(sat, 18));
+    sat.uplinkCatPort = integerValue(value(sat, 19));
+    sat.downlinkCatPort = integerValue(value(sat, 20));
+}
+
+// The controller card's serial timing for a speed in baud; other speeds leave `pair` alone.
+void applySerialSpeed(TimingPair& pair, double baud) {
+    struct Entry {
+        double baud;
+        TimingPair pair;
+    };
+    static constexpr Entry kTable[] = {
+        {1200, {6, 250}}, {4800, {2, 125}}, {9600, {1, 189}},
+        {19200, {1, 91}}, {38400, {1, 43}}, {57600, {1, 27}},
+    };
+    for (const Entry& entry : kTable)
+        if (entry.baud == baud) pair = entry.pair;
+}
+
+void applySerialSpeeds(SatelliteRecord& sat) {
+    applySerialSpeed(sat.uplinkCh1, leadingNumber(value(sat, 21)));
+    applySerialSpeed(sat.downlinkCh1, leadingNumber(value(sat, 22)));
+    applySerialSpeed(sat.uplinkCh2, leadingNumber(value(sat, 23)));
+    applySerialSpeed(sat.downlinkCh2, leadingNumber(value(sat, 24)));
+}
+
+std::string swappedSideband(const std::string& mode) {
+    if (mode == "LSB") return "USB";
+    if (mode == "USB") return "LSB";
+    return mode;
+}
+
+// One link of the station: its base frequency, mode and converter, and how it is shown.
+struct LinkSide {
+    double baseMHz;
+    double converterMHz;
+    std::string& mode;
+    int& inversion;
+    const char* modeLabel;
+    const char* converterLabel;
+    const char* converterCaption;  // "Up Conversion" or "Dn Conversion"
+};
+
+// A converter whose local oscillator lies above the satellite frequency inverts the sideband:
+// the radio then works the opposite sideband and the tuning runs the other way.
+void applyConverter(Display& display, const LinkSide& side) {
+    const bool inverted = side.converterMHz != 0 && side.baseMHz < side.converterMHz;
+    side.inversion = inverted ? -1 : 1;
+    display.show(side.converterLabel, side.converterMHz != 0);
+    display.setCaption(side.converterLabel, std::string(side.converterCaption) + ".");
+    if (inverted) {
+        side.mode = swappedSideband(side.mode);
+        display[side.modeLabel].backColor = bgr::kLightRed;
+        display.setCaption(side.converterLabel,
+                           std::string(side.converterCaption) + " " + side.mode);
+    }
+    display.setCaption(side.modeLabel, side.mode);
+}
+
+void applyConverters(Display& display, SatelliteRecord& sat) {
+    applyConverter(display, {sat.uplinkMHz, sat.upConverterMHz, sat.uplinkMode, sat.uplinkInversion,
+                             "lbl_UpMode", "lbl_upconvertor", "Up Conversion"});
+    applyConverter(display,
+                   {sat.downlinkMHz, sat.downConverterMHz, sat.downlinkMode, sat.downlinkInversion,
+                    "lbl_DnMode", "lbl_dnconvel1", "Dn Conversion"});
+}
+
+void showTransponderControls(Display& display, const SatelliteRecord& sat) {
+    const bool transponder = sat.offsetMHz != 0;
+    display.show("lbl_beacon", transponder);
+    display.show("lbl_fdt", transponder);
+}
+
+void greyModeLabels(Display& display) {
+    for (const char* name : {"lbl_UpMode", "lbl_DnMode", "lbl_radio_dn", "lbl_radio_up"})
+        display[name].backColor = bgr::kGrey;
+}
+
+// What the rest of the program takes from the satellite record.
+void handOver(Station& station) {
+    station.track.satParkAzimuth = station.sat.parkAzimuth;
+    station.link.extPortValue = station.sat.extPortWord;
+}
+
+SatelliteRecord readSatelliteFile(Station& station, const std::string& name) {
+    const std::string path = trim(station.cfg.programDirectory + "/" + name + ".SAT");
+    station.sat.path = path;
+    const std::vector<std::string> values =
+        readValues(readStationFile(station.platform.files, path), kSatelliteValues);
+    SatelliteRecord sat = station.sat;
+    for (std::size_t i = 0; i < values.size(); ++i) sat.raw[i + 1] = values[i];
+    convertValues(sat);
+    return sat;
+}
+
+}  // namespace
+
+void GetSatCfg(Station& station, std::string& name) {
+    Display& display = station.display;
+    greyModeLabels(display);
+    name = toUpper(name);
+    if (name == "DEFAULT") {
+        Default(station);
+        return;
+    }
+    station.app.stage = Stage::SatelliteFile;
+    name = fileName(name);
+    display.setCaption("lbl_sat_name", name + ".SAT");
+    SatelliteRecord sat = readSatelliteFile(station, name);
+
+    // A transponder offset on AO-40 fixes the uplink from the downlink.
+    if (startsWith(name, "AO-40")) sat.uplinkMHz = sat.downlinkMHz - sat.offsetMHz;
+    showTransponderControls(display, sat);
+    applySerialSpeeds(sat);
+    applyConverters(display, sat);
+    sat.uplinkMHz += kFrequencyNudgeMHz;
+    sat.downlinkMHz += kFrequencyNudgeMHz;
+    station.sat = sat;
+    handOver(station);
+}
+
+void Default(Station& station) {
+    SatelliteRecord& sat = station.sat;
+    ElementSet& e = sat.elements;
+    e.epochYear = 2000;
+    e.epochDay = 55;
+    e.inclination = 28;
+    e.eccentricity = 0.001;
+    e.argPerigee = 333;
+    e.meanAnomaly = 27;
+    e.meanMotion = 15;
+    e.epochOrbit = 33938;
+    e.decayRate = 0;
+
+    sat.uplinkMHz = 145.000001;
+    sat.downlinkMHz = 435.000001;
+    sat.uplinkMode = "FM";
+    sat.downlinkMode = "FM";
+    sat.offsetMHz = 0;
+    sat.uplinkOffsetKHz = 0;
+    sat.fineStepHz = 10;
+    sat.gateThresholdHz = 50;
+    sat.downConverterMHz = 0;
+    sat.upConverterMHz = 0;
+    sat.extPortWord = 0;
+    sat.extPortWord2 = 0;
+    sat.beaconMHz = 0;
+    sat.uplinkCatPort = 1;
+    sat.downlinkCatPort = 1;
+    sat.uplinkCh1 = sat.downlinkCh1 = sat.uplinkCh2 = sat.downlinkCh2 = TimingPair{2, 125};
+    // Without converters neither link is inverted.
+    sat.uplinkInversion = 1;
+    sat.downlinkInversion = 1;
+    station.link.extPortValue = sat.extPortWord;
+}
+
+void declareSatelliteControls(Display& display) {
+    display.declare("lbl_sat_name", {});
+    display.declare("lbl_UpMode", {});
+    display.declare("lbl_DnMode", {});
+    display.declare("lbl_radio_up", {});
+    display.declare("lbl_radio_dn", {});
+    Control converter;
+    converter.visible = false;
+    converter.caption = "Up Conversion.";
+    display.declare("lbl_upconvertor", converter);
+    converter.caption = "Dn Conversion.";
+    display.declare("lbl_dnconvel1", converter);
+    Control beacon;
+    beacon.visible = false;
+    beacon.foreColor = bgr::kDarkBlue;
+    beacon.tooltip = "Double Click to invoke Beacon. Click to restore frequency";
+    display.declare("lbl_beacon", beacon);
+    Control fdt;
+    fdt.visible = false;
+    fdt.caption = "Full Doppler Tuning";
+    display.declare("lbl_fdt", fdt);
+}
+
+}  // namespace orvant

@@ -1,0 +1,127 @@
+#include "tracking/orbit_model.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "app/station.h"
+#include "config/text_rules.h"
+#include "tracking/orbit_constants.h"
+#include "tracking/orbit_propagation.h"
+#include "ui/clock_date.h"
+
+namespace orvant {
+
+using namespace orbit;
+
+namespace {
+
+// The earth's rotation: WW round the sun, WE relative to the stars.
+void setRotationRates(OrbitState& o) {
+    o.WW = kTwoPi / kYT;
+    o.WE = kTwoPi + o.WW;
+    o.W0 = o.WE / kSecondsPerDay;
+}
+
+// The station's horizon vectors, its place on the flattened earth and the velocity the earth's
+// rotation gives it. Latitude and longitude come in radians, the height in kilometres.
+void placeStation(OrbitState& o, const StationConfig& cfg) {
+    const double LA = cfg.latitudeRad;
+    const double LO = cfg.longitudeRad;
+    const double HT = cfg.heightKm;
+    const double CL = std::cos(LA);
+    const double SL = std::sin(LA);
+    const double CO = std::cos(LO);
+    const double SO = std::sin(LO);
+
+    const double RP = kRE * (1 - kFL);
+    const double XX = kRE * kRE;
+    const double ZZ = RP * RP;
+    const double D = std::sqrt(XX * CL * CL + ZZ * SL * SL);
+    const double Rx = XX / D + HT;
+    const double Rz = ZZ / D + HT;
+
+    o.U = {CL * CO, CL * SO, SL};
+    o.E = {-SO, CO, 0};
+    o.N = {-SL * CO, -SL * SO, CL};
+    o.O = {Rx * o.U.x, Rx * o.U.y, Rz * o.U.z};
+    o.VO = {-o.O.y * o.W0, o.O.x * o.W0, 0};
+}
+
+// Angles to radians, rates per revolution to rates per radian.
+void convertElements(OrbitState& o, const ElementSet& el) {
+    o.inclination = el.inclination * kRad;
+    o.raan = el.raan * kRad;
+    o.argPerigee = el.argPerigee * kRad;
+    o.meanAnomaly = el.meanAnomaly * kRad;
+    o.meanMotion = el.meanMotion * kTwoPi;
+    o.decayRate = el.decayRate * kTwoPi;
+    o.eccentricity = el.eccentricity;
+}
+
+// The epoch as a day number and a fraction of that day.
+void setEpoch(OrbitState& o, const ElementSet& el) {
+    const double wholeDays = std::floor(el.epochDay);
+    o.epochDayNumber = ConvDay(static_cast<int>(el.epochYear), 1, 0) + static_cast<int>(wholeDays);
+    o.epochFraction = el.epochDay - wholeDays;
+}
+
+// Size of the ellipse and its secular drifts under the earth's oblateness and decay.
+void setOrbitConstants(OrbitState& o) {
+    o.N0 = o.meanMotion / kSecondsPerDay;
+    o.A0 = std::cbrt(kGM / o.N0 / o.N0);
+    o.B0 = o.A0 * std::sqrt(1 - o.eccentricity * o.eccentricity);
+    o.SI = std::sin(o.inclination);
+    o.CI = std::cos(o.inclination);
+    const double pc = kRE * o.A0 / (o.B0 * o.B0);
+    o.PC = 1.5 * kJ2 * pc * pc * o.meanMotion;
+    o.QD = -o.PC * o.CI;
+    o.WD = o.PC * (5 * o.CI * o.CI - 1) / 2;
+    o.DC = -2 * o.decayRate / o.meanMotion / 3;
+}
+
+// The epoch instant counted from the reference day, and the earth's turn at that instant.
+void setEpochInstant(OrbitState& o) {
+    o.TEG = o.epochDayNumber - ConvDay(2000, 1, 0) + o.epochFraction;
+    o.GHAE = kRad * kG0 + o.TEG * o.WE;
+}
+
+}  // namespace
+
+int ConvDay(int Y, int M, int D) {
+    if (M < 3) {
+        Y = Y - 1;
+        M = M + 12;
+    }
+    return static_cast<int>(std::floor(365.25 * Y - 730134)) +
+           static_cast<int>(std::floor(30.6 * (M + 1))) + D - 428;
+}
+
+double arctan(double y, double x) {
+    if (x > 0) return y >= 0 ? std::atan(y / x) : std::atan(y / x) + kTwoPi;
+    if (x < 0) return std::atan(y / x) + std::numbers::pi;
+    return y >= 0 ? std::numbers::pi / 2 : 3 * std::numbers::pi / 2;
+}
+
+void orbitSetup(Station& station) {
+    OrbitState& o = station.orbit;
+    const ElementSet& el = station.sat.elements;
+    setRotationRates(o);
+    placeStation(o, station.cfg);
+    convertElements(o, el);
+    setEpoch(o, el);
+    setOrbitConstants(o);
+    setEpochInstant(o);
+}
+
+void orbitStep(Station& station, const LocalDateTime& now) {
+    const CalendarDate date = programDate(now, station.cfg.dateFormatSwitch);
+    const double T = daysSinceEpoch(station.orbit, date, now, station.cfg.timeOffsetHours);
+    const SatelliteFix fix = propagate(station.orbit, T);
+    const LookAngles look = lookAngles(station.orbit, fix);
+    station.track.satAzimuth = roundHalfEven(look.azimuthDeg);
+    station.track.satElevation = roundHalfEven(look.elevationDeg);
+    station.track.rangeRate = look.rangeRate;
+    station.track.ma256 = orbitPhase256(fix.meanAnomaly);
+}
+
+}  // namespace orvant

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/local_time.h"
+
+namespace orvant {
+
+// A calendar date.
+struct CalendarDate {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+};
+
+// The date the program works with, shown in the date box and fed to the orbit model: the
+// clock's date, except that with the date-format switch at 1 (ORV.CFG) and a day of the month
+// below 13 the day and the month change places. That mends systems whose date is read
+// day-for-month.
+CalendarDate programDate(const LocalDateTime& clock, double dateFormatSwitch);
+
+}  // namespace orvant

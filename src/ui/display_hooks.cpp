@@ -1,0 +1,11 @@
+#include "ui/display_hooks.h"
+
+#include "app/station.h"
+
+namespace orvant {
+
+void sc_5k_Click(Station&) {}
+
+void showTimeAndDate(Station&, const LocalDateTime&) {}
+
+}  // namespace orvant

@@ -1,0 +1,50 @@
+#include "ui/headless_frontend.h"
+
+#include <cstdio>
+
+#include "app/station.h"
+#include "config/text_rules.h"
+
+namespace orvant {
+
+void StreamAlerts::messageBox(const std::string& text) {
+    std::string shown;
+    for (char c : text)
+        if (c != '\r') shown += c;
+    out_ << "[message] " << shown << "\n[message] OK\n";
+    out_.flush();
+}
+
+void StreamAlerts::beep() {
+    out_ << '\a';
+    out_.flush();
+}
+
+namespace {
+
+std::string stationState(const Station& s) {
+    if (s.track.parkingDue) return "parking";
+    if (s.track.satInView == 1) return "tracking";
+    if (s.track.parkedDone == 1 || s.display["lbl_parked"].visible) return "parked";
+    return "waiting";
+}
+
+std::string clockText(const LocalDateTime& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
+    return buf;
+}
+
+}  // namespace
+
+std::string statusLine(const Station& s) {
+    const double rotAz = s.link.azCounts * s.cfg.azScale;
+    const double rotEl = s.link.elCounts * s.cfg.elScale;
+    return clockText(s.platform.host.localTime()) + " sat " + s.track.satFileName + " az " +
+           fixed(s.track.satAzimuth, 0) + " el " + fixed(s.track.satElevation, 0) + " rot az " +
+           fixed(rotAz, 1) + " el " + fixed(rotEl, 1) + " up " + fixed(s.sat.uplinkMHz, 6) +
+           " dn " + fixed(s.sat.downlinkMHz, 6) + " " + stationState(s);
+}
+
+}  // namespace orvant

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "platform/alerts.h"
+
+namespace orvant {
+
+struct Station;
+
+// Alerts without a window: each message box is written to the error stream and acknowledged with
+// OK at once; a beep is a bell character there.
+class StreamAlerts : public Alerts {
+  public:
+    explicit StreamAlerts(std::ostream& out) : out_(out) {}
+    void messageBox(const std::string& text) override;
+    void beep() override;
+
+  private:
+    std::ostream& out_;
+};
+
+// The station's state in one line: time, satellite bearing, rotator bearing, uplink and
+// downlink frequencies and whether it is waiting, tracking, parking or parked.
+std::string statusLine(const Station& station);
+
+}  // namespace orvant

@@ -1,0 +1,62 @@
+#include "app/options.h"
+
+#include <gtest/gtest.h>
+
+#include "app/event_script.h"
+
+namespace orvant {
+namespace {
+
+TEST(Options, ProgramOptionsAreTakenOutAndTheRestFormsTheCommandLine) {
+    const OptionsResult r =
+        parseOptions({"--headless", "AO-7", "--sim", "--clock=2018-01-21T09:30:05", "--until=12.5",
+                      "--trace=t.jsonl", "DEMO"});
+    ASSERT_EQ(r.error, "");
+    EXPECT_TRUE(r.options.headless);
+    EXPECT_TRUE(r.options.sim);
+    ASSERT_TRUE(r.options.clock.has_value());
+    EXPECT_EQ(r.options.clock->day, 21);
+    EXPECT_EQ(r.options.clock->second, 5);
+    EXPECT_DOUBLE_EQ(*r.options.untilSeconds, 12.5);
+    EXPECT_EQ(r.options.traceFile, "t.jsonl");
+    EXPECT_EQ(r.options.commandLine, "AO-7 DEMO");
+}
+
+TEST(Options, BadValuesAreReportedNotGuessed) {
+    EXPECT_NE(parseOptions({"--clock=2018-02-30T00:00:00"}).error, "");
+    EXPECT_NE(parseOptions({"--clock=2018-01-21 09:30:00"}).error, "");
+    EXPECT_NE(parseOptions({"--until=soon"}).error, "");
+    EXPECT_NE(parseOptions({"--until=-1"}).error, "");
+    EXPECT_NE(parseOptions({"--fast"}).error, "");
+}
+
+TEST(EventScript, ReadsEveryKindOfEventWithItsTimeAndText) {
+    const EventScript s = parseEventScript(
+        "# operator\r\n"
+        "1.5 click cmd_Bye\n"
+        "\n"
+        "2 dblclick lbl_hf\n"
+        "3 keys txt_aztxt 123\\r\n"
+        "4 set hs_Azimuth -20\n"
+        "5 select File1 AO 7.SAT\n");
+    ASSERT_EQ(s.error, "");
+    ASSERT_EQ(s.events.size(), 5u);
+    EXPECT_EQ(s.events[0].dueMs, 1500);
+    EXPECT_EQ(s.events[0].kind, InputKind::Click);
+    EXPECT_EQ(s.events[0].control, "cmd_Bye");
+    EXPECT_EQ(s.events[1].kind, InputKind::DblClick);
+    EXPECT_EQ(s.events[2].text, "123\r");
+    EXPECT_EQ(s.events[3].kind, InputKind::Set);
+    EXPECT_EQ(s.events[3].text, "-20");
+    EXPECT_EQ(s.events[4].text, "AO 7.SAT");
+}
+
+TEST(EventScript, NamesTheLineOfAMistake) {
+    EXPECT_EQ(parseEventScript("1 click a\nsoon click b\n").error,
+              "line 2: a time in seconds must come first");
+    EXPECT_EQ(parseEventScript("1 press a\n").error, "line 1: unknown event 'press'");
+    EXPECT_EQ(parseEventScript("1 keys txt_aztxt\n").error, "line 1: 'keys' needs a value");
+}
+
+}  // namespace
+}  // namespace orvant

@@ -1,0 +1,321 @@
+#include "config/satellite_file.h"
+
+#include <gtest/gtest.h>
+
+#include "config/config_error.h"
+#include "config/value_files.h"
+#include "support/station_harness.h"
+
+namespace orvant {
+namespace {
+
+using testing::typicalSatelliteValues;
+using testing::valueFile;
+
+class SatelliteFile : public ::testing::Test {
+  protected:
+    SatelliteFile() {
+        declareSatelliteControls(h.display);
+        h.station.cfg.programDirectory = "/STATION";
+    }
+    void addSatellite(const std::string& fileName, const std::vector<std::string>& values) {
+        h.files.addFile("/station/" + fileName, valueFile(values));
+    }
+    // Loads `name` from a file holding the typical values with value `number` set to `text`.
+    const SatelliteRecord& loadWith(int number, const std::string& text,
+                                    std::string name = "AO-7") {
+        std::vector<std::string> values = typicalSatelliteValues();
+        values[static_cast<std::size_t>(number - 1)] = text;
+        addSatellite(name + ".SAT", values);
+        GetSatCfg(h.station, name);
+        return h.station.sat;
+    }
+    FileErrorKind failureLoading(std::string name) {
+        try {
+            GetSatCfg(h.station, name);
+        } catch (const FileError& e) {
+            return e.kind;
+        }
+        ADD_FAILURE() << "no FileError";
+        return FileErrorKind::NotFound;
+    }
+    const Control& control(const std::string& name) { return h.display[name]; }
+
+    testing::StationHarness h;
+};
+
+TEST_F(SatelliteFile, ConvertsEveryValueOfATypicalFile) {
+    addSatellite("AO-7.SAT", typicalSatelliteValues());
+    std::string name = "AO-7";
+    GetSatCfg(h.station, name);
+    const SatelliteRecord& sat = h.station.sat;
+    EXPECT_EQ(h.station.app.stage, Stage::SatelliteFile);
+    EXPECT_EQ(sat.path, "/STATION/AO-7.SAT");
+    EXPECT_EQ(sat.catalogNumber, "07530");
+    EXPECT_DOUBLE_EQ(sat.uplinkMHz, 432.150001);
+    EXPECT_DOUBLE_EQ(sat.downlinkMHz, 145.950001);
+    EXPECT_EQ(sat.uplinkMode, "LSB");
+    EXPECT_EQ(sat.downlinkMode, "USB");
+    EXPECT_DOUBLE_EQ(sat.offsetMHz, 578.1);
+    EXPECT_DOUBLE_EQ(sat.uplinkOffsetKHz, 0);
+    EXPECT_DOUBLE_EQ(sat.fineStepHz, 10);
+    EXPECT_FALSE(sat.phaseAutomation);
+    EXPECT_EQ(sat.gateThresholdHz, 50);
+    EXPECT_EQ(sat.parkAzimuth, 0);
+    EXPECT_EQ(sat.extPortWord, 1);
+    EXPECT_EQ(sat.extPortWord2, 0);
+    EXPECT_DOUBLE_EQ(sat.beaconMHz, 145.977501);
+    EXPECT_EQ(sat.uplinkRadioType, 2);
+    EXPECT_EQ(sat.downlinkRadioType, 2);
+    EXPECT_EQ(sat.uplinkCatPort, 1);
+    EXPECT_EQ(sat.downlinkCatPort, 1);
+    EXPECT_EQ(sat.uplinkInversion, 1);
+    EXPECT_EQ(sat.downlinkInversion, 1);
+    EXPECT_EQ(sat.raw[1], "07530");
+    EXPECT_EQ(sat.raw[26], "0");
+    EXPECT_EQ(sat.raw[27], "");
+    // What the rest of the program takes over.
+    EXPECT_EQ(h.station.link.extPortValue, 1);
+    EXPECT_EQ(h.station.track.satParkAzimuth, 0);
+    // The display.
+    EXPECT_EQ(control("lbl_sat_name").caption, "AO-7.SAT");
+    EXPECT_EQ(control("lbl_UpMode").caption, "LSB");
+    EXPECT_EQ(control("lbl_DnMode").caption, "USB");
+    EXPECT_TRUE(control("lbl_beacon").visible);
+    EXPECT_TRUE(control("lbl_fdt").visible);
+    EXPECT_FALSE(control("lbl_upconvertor").visible);
+    EXPECT_FALSE(control("lbl_dnconvel1").visible);
+}
+
+TEST_F(SatelliteFile, NamesAreUpperCasedAndBlanksAndSlashesBecomeDashes) {
+    addSatellite("OSCAR-10.SAT", typicalSatelliteValues());
+    std::string name = "oscar 10";
+    GetSatCfg(h.station, name);
+    EXPECT_EQ(name, "OSCAR-10");
+    EXPECT_EQ(h.station.sat.path, "/STATION/OSCAR-10.SAT");
+    EXPECT_EQ(control("lbl_sat_name").caption, "OSCAR-10.SAT");
+
+    addSatellite("rs-12-13.sat", typicalSatelliteValues());
+    name = "RS-12/13";
+    GetSatCfg(h.station, name);
+    EXPECT_EQ(name, "RS-12-13");
+    EXPECT_EQ(h.station.sat.catalogNumber, "07530");
+}
+
+TEST_F(SatelliteFile, ThePathIsStrippedOfSurroundingBlanks) {
+    h.station.cfg.programDirectory = "  /STATION";
+    addSatellite("AO-7.SAT", typicalSatelliteValues());
+    std::string name = "AO-7";
+    GetSatCfg(h.station, name);
+    EXPECT_EQ(h.station.sat.path, "/STATION/AO-7.SAT");
+    // A blank inside the name is no surrounding blank: it becomes part of the file name.
+    EXPECT_EQ(failureLoading("AO-7 "), FileErrorKind::NotFound);
+    EXPECT_EQ(h.station.sat.path, "/STATION/AO-7-.SAT");
+}
+
+TEST_F(SatelliteFile, DefaultInAnyCaseOpensNoFileAndLoadsTheBuiltInValues) {
+    SatelliteRecord& sat = h.station.sat;
+    sat.catalogNumber = "25544";
+    sat.phaseAutomation = true;
+    sat.parkAzimuth = 90;
+    sat.uplinkRadioType = 26;
+    sat.downlinkRadioType = 27;
+    sat.elements.raan = 32.9776;
+    sat.uplinkCh2 = {6, 250};
+    sat.uplinkInversion = -1;
+    sat.beaconMHz = 435.795001;
+    h.station.link.extPortValue = 3;
+    std::string name = "Default";
+    GetSatCfg(h.station, name);  // no file exists at all
+    EXPECT_EQ(name, "DEFAULT");
+    EXPECT_EQ(h.station.app.stage, Stage::None);
+    EXPECT_DOUBLE_EQ(sat.uplinkMHz, 145.000001);
+    EXPECT_DOUBLE_EQ(sat.downlinkMHz, 435.000001);
+    EXPECT_EQ(sat.uplinkMode, "FM");
+    EXPECT_EQ(sat.downlinkMode, "FM");
+    EXPECT_DOUBLE_EQ(sat.fineStepHz, 10);
+    EXPECT_EQ(sat.gateThresholdHz, 50);
+    EXPECT_DOUBLE_EQ(sat.beaconMHz, 0);
+    EXPECT_EQ(sat.uplinkCh2.high, 2);
+    EXPECT_EQ(sat.uplinkCh2.low, 125);
+    EXPECT_EQ(sat.uplinkInversion, 1);
+    EXPECT_EQ(h.station.link.extPortValue, 0);
+    const ElementSet& e = sat.elements;
+    EXPECT_DOUBLE_EQ(e.epochYear, 2000);
+    EXPECT_DOUBLE_EQ(e.epochDay, 55);
+    EXPECT_DOUBLE_EQ(e.inclination, 28);
+    EXPECT_DOUBLE_EQ(e.eccentricity, 0.001);
+    EXPECT_DOUBLE_EQ(e.argPerigee, 333);
+    EXPECT_DOUBLE_EQ(e.meanAnomaly, 27);
+    EXPECT_DOUBLE_EQ(e.meanMotion, 15);
+    EXPECT_DOUBLE_EQ(e.epochOrbit, 33938);
+    EXPECT_DOUBLE_EQ(e.decayRate, 0);
+    // Kept from before.
+    EXPECT_EQ(sat.catalogNumber, "25544");
+    EXPECT_TRUE(sat.phaseAutomation);
+    EXPECT_EQ(sat.parkAzimuth, 90);
+    EXPECT_EQ(sat.uplinkRadioType, 26);
+    EXPECT_EQ(sat.downlinkRadioType, 27);
+    EXPECT_DOUBLE_EQ(e.raan, 32.9776);
+}
+
+TEST_F(SatelliteFile, ConvertersBelowTheSatelliteFrequencyDoNotInvert) {
+    std::vector<std::string> values = typicalSatelliteValues();
+    values[1] = "145.9";  // uplink
+    values[2] = "2401";   // downlink
+    values[3] = "LSB";    // uplink mode
+    values[4] = "USB";    // downlink mode
+    values[11] = "2256";  // downlink converter
+    values[12] = "116";   // uplink converter
+    addSatellite("AO-40.SAT", values);
+    std::string name = "AO-40";
+    GetSatCfg(h.station, name);
+    const SatelliteRecord& sat = h.station.sat;
+    EXPECT_EQ(sat.uplinkInversion, 1);
+    EXPECT_EQ(sat.downlinkInversion, 1);
+    EXPECT_EQ(sat.uplinkMode, "LSB");
+    EXPECT_EQ(sat.downlinkMode, "USB");
+    EXPECT_TRUE(control("lbl_upconvertor").visible);
+    EXPECT_EQ(control("lbl_upconvertor").caption, "Up Conversion.");
+    EXPECT_TRUE(control("lbl_dnconvel1").visible);
+    EXPECT_EQ(control("lbl_dnconvel1").caption, "Dn Conversion.");
+    EXPECT_EQ(control("lbl_UpMode").backColor, bgr::kGrey);
+    EXPECT_EQ(control("lbl_DnMode").backColor, bgr::kGrey);
+}
+
+TEST_F(SatelliteFile, AConverterAboveTheSatelliteFrequencyInvertsTheSideband) {
+    std::vector<std::string> values = typicalSatelliteValues();
+    values[1] = "1269.5";  // uplink LSB through a 1296 MHz converter
+    values[2] = "145.95";  // downlink USB through a 150 MHz converter
+    values[11] = "150";
+    values[12] = "1296";
+    addSatellite("INV.SAT", values);
+    std::string name = "INV";
+    GetSatCfg(h.station, name);
+    const SatelliteRecord& sat = h.station.sat;
+    EXPECT_EQ(sat.uplinkInversion, -1);
+    EXPECT_EQ(sat.downlinkInversion, -1);
+    EXPECT_EQ(sat.uplinkMode, "USB");
+    EXPECT_EQ(sat.downlinkMode, "LSB");
+    EXPECT_EQ(control("lbl_UpMode").caption, "USB");
+    EXPECT_EQ(control("lbl_DnMode").caption, "LSB");
+    EXPECT_EQ(control("lbl_UpMode").backColor, bgr::kLightRed);
+    EXPECT_EQ(control("lbl_DnMode").backColor, bgr::kLightRed);
+    EXPECT_EQ(control("lbl_upconvertor").caption, "Up Conversion USB");
+    EXPECT_EQ(control("lbl_dnconvel1").caption, "Dn Conversion LSB");
+
+    // Other modes stay as they are; a converter of 0 never inverts; the next load starts grey.
+    values[3] = "CW";
+    values[11] = "0";
+    addSatellite("INV.SAT", values);
+    GetSatCfg(h.station, name);
+    EXPECT_EQ(sat.uplinkInversion, -1);
+    EXPECT_EQ(sat.uplinkMode, "CW");
+    EXPECT_EQ(control("lbl_upconvertor").caption, "Up Conversion CW");
+    EXPECT_EQ(sat.downlinkInversion, 1);
+    EXPECT_EQ(sat.downlinkMode, "USB");
+    EXPECT_FALSE(control("lbl_dnconvel1").visible);
+    EXPECT_EQ(control("lbl_DnMode").backColor, bgr::kGrey);
+}
+
+TEST_F(SatelliteFile, TheInversionTestUsesTheFrequencyAsWritten) {
+    // Equal frequencies do not invert, even though the loaded base gains a millionth of a MHz.
+    const SatelliteRecord& sat = loadWith(13, "432.15");
+    EXPECT_EQ(sat.uplinkInversion, 1);
+    EXPECT_DOUBLE_EQ(sat.uplinkMHz, 432.150001);
+}
+
+TEST_F(SatelliteFile, SerialSpeedsSetTheTimingPairOfTheirOwnLinkOrLeaveItAlone) {
+    h.station.sat.uplinkCh1 = {7, 77};
+    const SatelliteRecord& sat = loadWith(21, "2400");
+    EXPECT_EQ(sat.uplinkCh1.high, 7);
+    EXPECT_EQ(sat.uplinkCh1.low, 77);
+    EXPECT_EQ(loadWith(21, "1200").uplinkCh1.high, 6);
+    EXPECT_EQ(sat.uplinkCh1.low, 250);
+    EXPECT_EQ(loadWith(22, "38400 baud").downlinkCh1.low, 43);
+    EXPECT_EQ(sat.uplinkCh2.low, 189);   // 9600
+    EXPECT_EQ(sat.downlinkCh2.low, 91);  // 19200
+    EXPECT_EQ(loadWith(23, "57600").uplinkCh2.low, 27);
+    EXPECT_EQ(loadWith(24, "4800").downlinkCh2.low, 125);
+}
+
+TEST_F(SatelliteFile, TwentyFiveValuesArePastTheEndAndThirtyReadTheFirstTwentySix) {
+    std::vector<std::string> values = typicalSatelliteValues();
+    values.pop_back();
+    addSatellite("SHORT.SAT", values);
+    EXPECT_EQ(failureLoading("short"), FileErrorKind::PastEnd);
+
+    values = typicalSatelliteValues();
+    values[25] = "26th";
+    for (int i = 27; i <= 30; ++i) values.push_back("extra" + std::to_string(i));
+    addSatellite("LONG.SAT", values);
+    std::string name = "LONG";
+    GetSatCfg(h.station, name);
+    EXPECT_EQ(h.station.sat.raw[26], "26th");
+    EXPECT_EQ(h.station.sat.raw[27], "");
+}
+
+TEST_F(SatelliteFile, MissingFilesAndFoldersAreReported) {
+    addSatellite("AO-7.SAT", typicalSatelliteValues());
+    EXPECT_EQ(failureLoading("AO-27"), FileErrorKind::NotFound);
+    EXPECT_EQ(h.station.app.stage, Stage::SatelliteFile);
+    EXPECT_EQ(control("lbl_sat_name").caption, "AO-27.SAT");
+    h.station.cfg.programDirectory = "/ELSEWHERE";
+    EXPECT_EQ(failureLoading("AO-7"), FileErrorKind::PathNotFound);
+}
+
+TEST_F(SatelliteFile, AnIntegerFieldBeyondSixteenBitsIsCorruptAndChangesNothing) {
+    h.station.sat.catalogNumber = "before";
+    for (int number : {10, 11, 14, 15, 17, 18, 19, 20}) {
+        std::vector<std::string> values = typicalSatelliteValues();
+        values[static_cast<std::size_t>(number - 1)] = "32768";
+        addSatellite("BAD.SAT", values);
+        EXPECT_EQ(failureLoading("BAD"), FileErrorKind::Corrupt) << number;
+    }
+    EXPECT_EQ(h.station.sat.catalogNumber, "before");
+}
+
+TEST_F(SatelliteFile, TheTransponderOffsetShowsItsControlsAndFixesTheUplinkOfAo40) {
+    loadWith(6, "0");
+    EXPECT_FALSE(control("lbl_beacon").visible);
+    EXPECT_FALSE(control("lbl_fdt").visible);
+
+    std::vector<std::string> values = typicalSatelliteValues();
+    values[1] = "435.5";   // uplink, replaced
+    values[2] = "2401.2";  // downlink
+    values[5] = "1965.7";  // offset
+    addSatellite("AO-40-U.SAT", values);
+    std::string name = "ao-40 u";
+    GetSatCfg(h.station, name);
+    EXPECT_DOUBLE_EQ(h.station.sat.uplinkMHz, 2401.2 - 1965.7 + 0.000001);
+    EXPECT_DOUBLE_EQ(h.station.sat.downlinkMHz, 2401.200001);
+    EXPECT_TRUE(control("lbl_beacon").visible);
+    // Other satellites keep the uplink as written (its sign is settled later by start-up).
+    EXPECT_DOUBLE_EQ(loadWith(6, "-578.1").uplinkMHz, 432.150001);
+    EXPECT_DOUBLE_EQ(h.station.sat.offsetMHz, -578.1);
+}
+
+TEST_F(SatelliteFile, OrbitPhaseAutomationIsSwitchedOnButNeverOffByTheFile) {
+    EXPECT_TRUE(loadWith(9, "yes").phaseAutomation);
+    EXPECT_TRUE(loadWith(9, "NO").phaseAutomation);
+}
+
+TEST_F(SatelliteFile, ForcedParkAndControlPortWordReachTheLoop) {
+    loadWith(11, "180");
+    EXPECT_EQ(h.station.track.satParkAzimuth, 180);
+    loadWith(14, "3");
+    EXPECT_EQ(h.station.link.extPortValue, 3);
+    EXPECT_EQ(h.station.track.satParkAzimuth, 0);
+}
+
+TEST_F(SatelliteFile, ModeAndRadioLabelsTurnGreyBeforeEveryLoad) {
+    for (const char* label : {"lbl_UpMode", "lbl_DnMode", "lbl_radio_up", "lbl_radio_dn"})
+        h.display[label].backColor = bgr::kYellow;
+    std::string name = "DEFAULT";
+    GetSatCfg(h.station, name);
+    for (const char* label : {"lbl_UpMode", "lbl_DnMode", "lbl_radio_up", "lbl_radio_dn"})
+        EXPECT_EQ(control(label).backColor, bgr::kGrey) << label;
+}
+
+}  // namespace
+}  // namespace orvant

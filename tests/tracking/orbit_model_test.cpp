@@ -1,0 +1,244 @@
+#include "tracking/orbit_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "support/station_harness.h"
+#include "tracking/orbit_propagation.h"
+
+namespace orvant {
+namespace {
+
+using std::numbers::pi;
+
+TEST(ConvDay, CountsDaysFromJanuaryZeroOf2000) {
+    EXPECT_EQ(ConvDay(2000, 1, 0), 0);
+    EXPECT_EQ(ConvDay(2000, 1, 1), 1);
+    EXPECT_EQ(ConvDay(2000, 3, 1), 61);
+    EXPECT_EQ(ConvDay(1999, 12, 31), 0);
+    // 2018-01-21: Y = 2017, M = 13: Int(736709.25 - 730134) + Int(428.4) + 21 - 428 = 6596.
+    EXPECT_EQ(ConvDay(2018, 1, 21), 6596);
+}
+
+TEST(ConvDay, LeapYearsAddTheTwentyNinthOfFebruary) {
+    EXPECT_EQ(ConvDay(2000, 12, 31), 366);
+    EXPECT_EQ(ConvDay(2001, 1, 1), 367);
+    EXPECT_EQ(ConvDay(2004, 3, 1) - ConvDay(2004, 2, 28), 2);
+    EXPECT_EQ(ConvDay(2018, 3, 1) - ConvDay(2018, 2, 28), 1);
+    EXPECT_EQ(ConvDay(2019, 1, 0) - ConvDay(2018, 1, 0), 365);
+    EXPECT_EQ(ConvDay(2021, 1, 0) - ConvDay(2020, 1, 0), 366);
+}
+
+TEST(ConvDay, MonthsWhoseTermIsAWholeNumberAreNotCutShort) {
+    // 30.6 x (M + 1) is whole for February (459), April (153) and September (306); its floor
+    // must not drop a day through the rounding of 30.6. Counted from 2018 January 0 = 6575:
+    EXPECT_EQ(ConvDay(2018, 2, 1), 6575 + 31 + 1);
+    EXPECT_EQ(ConvDay(2018, 4, 1), 6575 + 31 + 28 + 31 + 1);
+    EXPECT_EQ(ConvDay(2018, 9, 1), 6575 + 243 + 1);
+}
+
+TEST(ConvDay, TakesADayOfTheYearPastTheMonthsEnd) {
+    EXPECT_EQ(ConvDay(2018, 1, 0), 6575);
+    EXPECT_EQ(ConvDay(2018, 1, 60), ConvDay(2018, 3, 1));
+    EXPECT_EQ(ConvDay(2018, 1, 365), ConvDay(2018, 12, 31));
+    EXPECT_EQ(ConvDay(2020, 1, 366), ConvDay(2020, 12, 31));
+}
+
+TEST(Arctan, CoversTheFullCircleInAllFourQuadrants) {
+    EXPECT_DOUBLE_EQ(arctan(1, 1), pi / 4);
+    EXPECT_DOUBLE_EQ(arctan(1, -1), 3 * pi / 4);
+    EXPECT_DOUBLE_EQ(arctan(-1, -1), 5 * pi / 4);
+    EXPECT_DOUBLE_EQ(arctan(-1, 1), 7 * pi / 4);
+    EXPECT_DOUBLE_EQ(arctan(-1e-9, 1), 2 * pi - 1e-9);
+}
+
+TEST(Arctan, OnTheAxes) {
+    EXPECT_DOUBLE_EQ(arctan(0, 1), 0);
+    EXPECT_DOUBLE_EQ(arctan(1, 0), pi / 2);
+    EXPECT_DOUBLE_EQ(arctan(0, -1), pi);
+    EXPECT_DOUBLE_EQ(arctan(-1, 0), 3 * pi / 2);
+    EXPECT_DOUBLE_EQ(arctan(0, 0), pi / 2);
+}
+
+TEST(Elevation, ZenithAndRoundingPastItGiveNinetyDegrees) {
+    EXPECT_EQ(elevationDegrees(1), 90);
+    EXPECT_EQ(elevationDegrees(1 + 1e-15), 90);
+    EXPECT_EQ(elevationDegrees(-1 - 1e-15), -90);
+    EXPECT_EQ(elevationDegrees(0), 0);
+    EXPECT_NEAR(elevationDegrees(0.5), 30, 1e-7);
+}
+
+TEST(OrbitPhase, CountsTwoHundredFiftySixthsOfARevolution) {
+    EXPECT_EQ(orbitPhase256(0), 0);
+    EXPECT_EQ(orbitPhase256(pi), 128);
+    EXPECT_EQ(orbitPhase256(pi / 2 - 1e-9), 63);
+    EXPECT_EQ(orbitPhase256(2 * pi - 1e-9), 255);
+    // A reduction that rounds onto the ends of the revolution stays within 0..255.
+    EXPECT_EQ(orbitPhase256(2 * pi), 0);
+    EXPECT_EQ(orbitPhase256(-1e-12), 255);
+}
+
+// The ISS element set of 2018 January 20 (epoch 18020.89808844) at a station at 51.5 N, 0.1 W,
+// 45 m above sea level, whose clock runs one hour ahead of UTC.
+struct IssOverLondon : ::testing::Test {
+    IssOverLondon() {
+        station.cfg.latitudeRad = 51.5 * pi / 180;
+        station.cfg.longitudeRad = -0.1 * pi / 180;
+        station.cfg.heightKm = 0.045;
+        station.cfg.timeOffsetHours = 1;
+        ElementSet& el = station.sat.elements;
+        el.epochYear = 2018;
+        el.epochDay = 20.89808844;
+        el.decayRate = 0.00002078;
+        el.inclination = 51.6424;
+        el.raan = 32.9776;
+        el.eccentricity = 0.0003646;
+        el.argPerigee = 28.7227;
+        el.meanAnomaly = 39.5332;
+        el.meanMotion = 15.54190080;
+        el.epochOrbit = 9561;
+        orbitSetup(station);
+    }
+
+    testing::StationHarness harness;
+    Station& station = harness.station;
+    const OrbitState& orbit = station.orbit;
+};
+
+// Worked from the formulas by hand (double precision, in python):
+//   LA = 51.5 pi / 180 = 0.8988445647770796; RP = RE (1 - FL) = 6356.755288157528 km;
+//   D = sqrt(XX CL^2 + ZZ SL^2); Rx = XX/D + 0.045 = 6391.301002698448, Rz = 6348.515474385456
+//   O = (3978.6723614642424, -6.9441003075460594, 4968.399994157829) km
+//   W0 = (2 pi + 2 pi / 365.242197) / 86400; VO = (0.0005063718394984, 0.2901293980800651) km/s
+//   epochDayNumber = ConvDay(2018, 1, 0) + 20 = 6595, epochFraction = 0.89808844
+//   N0 = 15.5419008 x 2 pi / 86400 = 0.0011302389207430864 rad/s
+//   A0 = (398600 / N0^2)^(1/3) = 6782.642483291046 km, B0 = A0 sqrt(1 - e^2) = 6782.642032471982
+//   PC = 1.5 J2 (RE A0 / B0^2)^2 x meanMotion = 0.1402315314230877 rad/day
+//   QD = -PC cos i = -0.08702315650880234, WD = PC (5 cos^2 i - 1) / 2 = 0.06489363074700263
+//   DC = -2 x 0.00002078 / 15.5419008 / 3 = -8.913538640867746e-07
+//   TEG = 6595 - 0 + 0.89808844 = 6595.89808844
+//   GHAE = 0.017453292 x 98.9821 + TEG x WE = 41558.44537901501 rad
+TEST_F(IssOverLondon, SetUpPreparesStationAndOrbitConstants) {
+    EXPECT_NEAR(orbit.O.x, 3978.6723614642424, 1e-8);
+    EXPECT_NEAR(orbit.O.y, -6.9441003075460594, 1e-8);
+    EXPECT_NEAR(orbit.O.z, 4968.399994157829, 1e-8);
+    EXPECT_NEAR(orbit.VO.x, 0.0005063718394983602, 1e-15);
+    EXPECT_NEAR(orbit.VO.y, 0.2901293980800651, 1e-13);
+    EXPECT_EQ(orbit.VO.z, 0);
+    EXPECT_NEAR(orbit.U.z, std::sin(51.5 * pi / 180), 1e-15);
+    EXPECT_NEAR(orbit.E.x, std::sin(0.1 * pi / 180), 1e-15);
+    EXPECT_NEAR(orbit.N.z, std::cos(51.5 * pi / 180), 1e-15);
+
+    EXPECT_EQ(orbit.epochDayNumber, 6595);
+    EXPECT_NEAR(orbit.epochFraction, 0.89808844, 1e-12);
+    EXPECT_NEAR(orbit.N0, 0.0011302389207430864, 1e-18);
+    EXPECT_NEAR(orbit.A0, 6782.642483291046, 1e-8);
+    EXPECT_NEAR(orbit.B0, 6782.642032471982, 1e-8);
+    EXPECT_NEAR(orbit.PC, 0.1402315314230877, 1e-14);
+    EXPECT_NEAR(orbit.QD, -0.08702315650880234, 1e-14);
+    EXPECT_NEAR(orbit.WD, 0.06489363074700263, 1e-14);
+    EXPECT_NEAR(orbit.DC, -8.913538640867746e-07, 1e-19);
+    EXPECT_NEAR(orbit.TEG, 6595.89808844, 1e-9);
+    EXPECT_NEAR(orbit.GHAE, 41558.44537901501, 1e-8);
+}
+
+// One pass at local 2018-01-21 00:09:05 (UTC 23:09:05 the day before), worked by hand:
+//   DN = ConvDay(2018, 1, 21) = 6596; TN = (0 - 1 + 9/60 + 5/3600) / 24 = -0.0353587962962963
+//   T = DN + TN - TEG = 0.06655276370383945 days
+//   DT = DC T / 2 = -2.9661031546535664e-08; KD = 1 + 4 DT; KDP = 1 - 7 DT
+//   M = 0.6899844832944 + 97.65264275220267 x T x (1 - 3 DT) = 7.189038319743065; DR = 1;
+//   M = 7.189038319743065 - 2 pi = 0.9058530125634787
+//   Kepler from EA = M: 2 steps, EA = 0.9061399997258448
+//   A = A0 KD = 6782.641678570355, B = 6782.641227751345
+//   GHAA = GHAE + WE T = 41558.86468725537
+//   earth-fixed S = (4291.011345704804, 47.353860886867324, 5250.57318227537) km
+//   earth-fixed V = (-1.2444630596650832, 7.5059139008775695, 0.9521804668424765) km/s
+//   |R| = 424.41208484056256 km; u = 0.978311768942095, e = 0.12922113799724574,
+//   n = -0.1618887897418636
+//   rangeRate = 0.6400140499479193 km/s
+//   azimuth = DEG arctan(e, n) = 141.40280701201067; elevation = DEG atan(u / sqrt(1 - u^2))
+//   = 78.0453254058368; ma256 = Int(M x 128 / pi) = 36
+TEST_F(IssOverLondon, OnePassWorkedByHand) {
+    const LocalDateTime clock{2018, 1, 21, 0, 9, 5, 0};
+    const double T = daysSinceEpoch(orbit, programDate(clock, 0), clock, 1);
+    EXPECT_NEAR(T, 0.06655276370383945, 1e-11);
+
+    const SatelliteFix fix = propagate(orbit, T);
+    EXPECT_NEAR(fix.meanAnomaly, 0.9058530125634787, 1e-9);
+    EXPECT_EQ(fix.kepler.iterations, 2);
+    EXPECT_NEAR(fix.kepler.eccentricAnomaly, 0.9061399997258448, 1e-9);
+    EXPECT_NEAR(fix.position.x, 4291.011345704804, 1e-5);
+    EXPECT_NEAR(fix.position.y, 47.353860886867324, 1e-5);
+    EXPECT_NEAR(fix.position.z, 5250.57318227537, 1e-5);
+    EXPECT_NEAR(fix.velocity.x, -1.2444630596650832, 1e-8);
+    EXPECT_NEAR(fix.velocity.y, 7.5059139008775695, 1e-8);
+    EXPECT_NEAR(fix.velocity.z, 0.9521804668424765, 1e-8);
+
+    const LookAngles look = lookAngles(orbit, fix);
+    EXPECT_NEAR(look.azimuthDeg, 141.40280701201067, 1e-6);
+    EXPECT_NEAR(look.elevationDeg, 78.0453254058368, 1e-6);
+    EXPECT_NEAR(look.rangeRate, 0.6400140499479193, 1e-8);
+
+    orbitStep(station, clock);
+    EXPECT_EQ(station.track.satAzimuth, 141);
+    EXPECT_EQ(station.track.satElevation, 78);
+    EXPECT_NEAR(station.track.rangeRate, 0.6400140499479193, 1e-8);
+    EXPECT_EQ(station.track.ma256, 36);
+}
+
+// With the clock before the epoch T is negative and the model runs backwards. Worked by hand for
+// local 2018-01-20 15:00:00 at UTC (offset 0) and sea level: T = -0.27308843999981036,
+// M = 39.5332 RAD + MM T (1 - 3 DT) reduced with DR = -5 to 5.43811288528865 (ma256 221);
+// azimuth 143.7799, elevation -35.0156, rangeRate -2.84062 km/s.
+TEST_F(IssOverLondon, ClockBeforeTheEpochPropagatesBackwards) {
+    station.cfg.heightKm = 0;
+    station.cfg.timeOffsetHours = 0;
+    orbitSetup(station);
+    orbitStep(station, {2018, 1, 20, 15, 0, 0, 0});
+    EXPECT_EQ(station.track.satAzimuth, 144);
+    EXPECT_EQ(station.track.satElevation, -35);
+    EXPECT_NEAR(station.track.rangeRate, -2.8406175655539156, 1e-7);
+    EXPECT_EQ(station.track.ma256, 221);
+}
+
+TEST_F(IssOverLondon, TimeOffsetMovesTheClockToUtc) {
+    // Local 00:09:05 one hour ahead of UTC is the same instant as 23:09:05 the day before at UTC.
+    orbitStep(station, {2018, 1, 21, 0, 9, 5, 0});
+    const TrackingState ahead = station.track;
+    station.cfg.timeOffsetHours = 0;
+    orbitStep(station, {2018, 1, 20, 23, 9, 5, 0});
+    EXPECT_EQ(station.track.satAzimuth, ahead.satAzimuth);
+    EXPECT_EQ(station.track.satElevation, ahead.satElevation);
+    EXPECT_NEAR(station.track.rangeRate, ahead.rangeRate, 1e-9);
+    EXPECT_EQ(station.track.ma256, ahead.ma256);
+}
+
+TEST_F(IssOverLondon, DateFormatSwitchReadsTheClocksDateDayForMonth) {
+    // A clock that reports 5 January as 1 May: with the switch at 1 the model works on 5 January.
+    station.cfg.timeOffsetHours = 0;
+    orbitStep(station, {2018, 1, 5, 6, 30, 0, 0});
+    const TrackingState trueDate = station.track;
+    station.cfg.dateFormatSwitch = 1;
+    orbitStep(station, {2018, 5, 1, 6, 30, 0, 0});
+    EXPECT_EQ(station.track.satAzimuth, trueDate.satAzimuth);
+    EXPECT_EQ(station.track.satElevation, trueDate.satElevation);
+    EXPECT_NEAR(station.track.rangeRate, trueDate.rangeRate, 1e-9);
+    EXPECT_EQ(station.track.ma256, trueDate.ma256);
+}
+
+TEST(OrbitSetup, EpochDayIsSplitIntoDayNumberAndFraction) {
+    testing::StationHarness harness;
+    harness.station.sat.elements.epochYear = 2002;
+    harness.station.sat.elements.epochDay = 1.5;
+    orbitSetup(harness.station);
+    // ConvDay(2002, 1, 0) = Int(365.25 x 2001 - 730134) + Int(30.6 x 14) - 428 = 731.
+    EXPECT_EQ(harness.station.orbit.epochDayNumber, ConvDay(2002, 1, 0) + 1);
+    EXPECT_EQ(harness.station.orbit.epochDayNumber, 732);
+    EXPECT_DOUBLE_EQ(harness.station.orbit.epochFraction, 0.5);
+    EXPECT_DOUBLE_EQ(harness.station.orbit.TEG, 732.5);
+}
+
+}  // namespace
+}  // namespace orvant

@@ -1,0 +1,68 @@
+#include <benchmark/benchmark.h>
+
+#include <numbers>
+
+#include "app/station.h"
+#include "platform/alerts.h"
+#include "platform/file_system.h"
+#include "platform/host.h"
+#include "platform/message_pump.h"
+#include "platform/program_launcher.h"
+#include "platform/settings_store.h"
+#include "platform/trace.h"
+#include "tracking/orbit_model.h"
+#include "ui/display.h"
+
+namespace orvant {
+namespace {
+
+// A station in London tracking the ISS on its element set of 2018 January 20.
+struct IssStation {
+    IssStation() {
+        station.cfg.latitudeRad = 51.5 * std::numbers::pi / 180;
+        station.cfg.longitudeRad = -0.1 * std::numbers::pi / 180;
+        ElementSet& el = station.sat.elements;
+        el.epochYear = 2018;
+        el.epochDay = 20.89808844;
+        el.decayRate = 0.00002078;
+        el.inclination = 51.6424;
+        el.raan = 32.9776;
+        el.eccentricity = 0.0003646;
+        el.argPerigee = 28.7227;
+        el.meanAnomaly = 39.5332;
+        el.meanMotion = 15.54190080;
+        orbitSetup(station);
+    }
+
+    VirtualHost host{{2018, 1, 21, 0, 0, 0, 0}};
+    MemorySettingsStore settings;
+    RecordingAlerts alerts;
+    RecordingLauncher launcher;
+    MemoryFileSystem files;
+    Trace trace;
+    Platform platform{host,
+                      settings,
+                      alerts,
+                      launcher,
+                      files,
+                      trace,
+                      [](std::uint16_t) -> PortIO* { return nullptr; }};
+    MessagePump pump{host};
+    Display display;
+    Station station{platform, pump, display};
+};
+
+// One propagation as the polling loop runs it on every pass, a second further on each time.
+void BM_OrbitStep(benchmark::State& state) {
+    IssStation iss;
+    LocalDateTime now{2018, 1, 21, 0, 0, 0, 0};
+    for (auto _ : state) {
+        now.second = (now.second + 1) % 60;
+        orbitStep(iss.station, now);
+        benchmark::DoNotOptimize(iss.station.track);
+    }
+}
+BENCHMARK(BM_OrbitStep);
+
+}  // namespace
+}  // namespace orvant

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the program on the sample station with the
+# simulated controller card: a real pass of AO-7 on a virtual clock in January 2018, from a few
+# minutes before it rises to a few minutes after it sets. Extra arguments go to the program
+# (for example another satellite name, or --trace=FILE).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh
+cmake --preset default
+cmake --build --preset default
+
+args=(--sim --clock=2018-01-21T09:30:00 --until=1500 --settings="$PWD/build/sample-settings")
+# The window is not built yet, so the program always runs headless with status lines.
+args+=(--headless)
+cd examples/station
+exec ../../build/orvant "${args[@]}" "${@:-AO-7}"
