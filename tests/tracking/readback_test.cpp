@@ -107,14 +107,5 @@ TEST_F(Readback, FlipModeReplacesTheReadbackOfTheType) {
     EXPECT_EQ(s.station.rot.azCommandCounts, 795);  // Int(280 / scale)
 }
 
-TEST(AzimuthGauge, OnePerRotatorType) {
-    EXPECT_EQ(azimuthGauge(0), "hs_hf");
-    EXPECT_EQ(azimuthGauge(1), "hs_hf");
-    EXPECT_EQ(azimuthGauge(2), "hs_default");
-    EXPECT_EQ(azimuthGauge(3), "hs_450");
-    EXPECT_EQ(azimuthGauge(4), "hs_south");
-    EXPECT_EQ(azimuthGauge(5), "hs_5");
-}
-
 }  // namespace
 }  // namespace orvant

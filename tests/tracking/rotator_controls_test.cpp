@@ -124,20 +124,5 @@ TEST_F(RotatorControls, CompassScaleStopAtSouth) {
                                         "NNE", "NE", "ENE", "EAST", "ESE", "SE", "SSE", "S"}));
 }
 
-TEST(RotatorControlDeclarations, CaptionsAndTooltipsOfTheWindow) {
-    Display d;
-    declareRotatorControls(d);
-    EXPECT_EQ(d["lbl_track"].caption, "   Tracking Test                        Forced Parking");
-    EXPECT_EQ(d["lbl_parked"].caption, "The Antennas are parked at");
-    EXPECT_EQ(d["lbl_point"].caption, "The Antennas are pointed at ");
-    EXPECT_EQ(d["lbl_Testtrak"].caption, "Satellite is  above      the  horizon");
-    EXPECT_EQ(d["Lbl_elx"].caption, "Enable Elevation Rotator ");
-    EXPECT_EQ(d["lbl_hf"].tooltip, "Double click to enter Manual Entry mode.");
-    EXPECT_EQ(d["hs_Azimuth"].min, -45);
-    EXPECT_EQ(d["hs_elevation"].max, 25);
-    EXPECT_EQ(d["ch_RotAz"].value, 1);
-    EXPECT_EQ(d["ch_Test"].value, 0);
-}
-
 }  // namespace
 }  // namespace orvant
