@@ -6,6 +6,8 @@ namespace orvant {
 
 void radioinit(Station&) {}
 
+void tuneParkedFrequencies(Station&) {}
+
 void frequencyStage(Station&) {}
 
 void inhibitRadiosAtStart(Station&) {}

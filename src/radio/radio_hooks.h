@@ -10,6 +10,9 @@ struct Station;
 
 // Radio set-up: selects the drivers and initialises the uplink and downlink radios.
 void radioinit(Station& station);
+// Forced parking: tunes the radios to the parked frequencies (the downlink and uplink converter
+// offsets less the base frequencies) and dispatches them.
+void tuneParkedFrequencies(Station& station);
 // The frequency stage of a loop pass: Doppler correction and the frequency sends.
 void frequencyStage(Station& station);
 // Radio tuning inhibited from the start (both inhibit labels double-clicked).

@@ -1,0 +1,171 @@
+#include "tracking/flip_mode.h"
+
+#include <gtest/gtest.h>
+
+#include "rotator_station.h"
+#include "tracking/pointing.h"
+#include "tracking/readback.h"
+#include "tracking/tracker_kinds.h"
+
+namespace orvant {
+namespace {
+
+using testing::RotatorStation;
+
+struct FlipMode : ::testing::Test {
+    RotatorStation s;
+    TrackingState& track = s.station.track;
+    RotatorState& rot = s.station.rot;
+
+    FlipMode() { s.setFlipMode(); }
+
+    void pass(double azimuth, double elevation) {
+        track.satAzimuth = azimuth;
+        track.satElevation = elevation;
+        elevationStage(s.station);
+        azimuthStage(s.station);
+        readbackStage(s.station);
+    }
+    // The reciprocal readback of a rotator type for a commanded bearing and a read count.
+    void readback(std::int16_t type, double commandDeg, std::int16_t azCounts) {
+        s.setRotatorType(type);
+        rot.azCommandDeg = commandDeg;
+        s.station.link.azCounts = azCounts;
+        flip_g5500(s.station);
+    }
+    std::string shown() const { return s.display["lbl_Azfed"].caption; }
+};
+
+TEST_F(FlipMode, OverheadPassTurnsToTheReciprocalBearingAndMirrorsTheElevation) {
+    pass(100, 30);
+    EXPECT_EQ(s.sentTarget(47), 853);     // 1023 - Int(30 / scale)
+    EXPECT_EQ(rot.azCommandCounts, 795);  // Int(280 / scale)
+    EXPECT_EQ(rot.azCommandDeg, 100);     // the display and the update step keep the bearing
+    pass(100, 30);
+    EXPECT_EQ(s.sentTarget(45), 795);
+    EXPECT_EQ(track.satInView, 1);
+}
+
+TEST_F(FlipMode, NegativeElevationSendsTheTopCount) {
+    s.station.cfg.minElevation = -5;
+    pass(0, -2);
+    EXPECT_EQ(s.slot(47), 3);
+    EXPECT_EQ(s.slot(48), 255);
+}
+
+TEST_F(FlipMode, AMirroredTargetBeyondTheTravelIsLimited) {
+    s.display["hs_elevation"].value = -20;
+    pass(0, 5);  // -15 degrees: Int(-85.25) = -86 mirrors to 1109
+    EXPECT_EQ(rot.elCommandCounts, 1109);
+    EXPECT_EQ(s.sentTarget(47), 1023);
+}
+
+TEST_F(FlipMode, BelowTheMinimumElevationNothingIsSent) {
+    s.station.cfg.minElevation = 10;
+    pass(0, 5);
+    EXPECT_EQ(s.card.framesTaken(), 0);
+}
+
+TEST_F(FlipMode, TheFlipQuestion) {
+    lbl_SatBearings_Click(s.station);
+    EXPECT_FALSE(flipModeOn(s.station));
+    EXPECT_EQ(s.display["lbl_SatBearings"].caption, "Flipping Off");
+    EXPECT_EQ(s.display["lbl_SatBearings"].foreColor, 0x800000u);
+    for (std::int16_t kind : {tracker::kWisp, tracker::kNova}) {
+        track.trackerKind = kind;
+        s.post(0, InputKind::DblClick, "lbl_SatBearings");
+        s.pump.pumpOnce();
+        EXPECT_FALSE(flipModeOn(s.station));
+    }
+    track.trackerKind = tracker::kWinOrbit;
+    s.post(0, InputKind::DblClick, "lbl_SatBearings");
+    s.pump.pumpOnce();
+    EXPECT_TRUE(flipModeOn(s.station));
+    EXPECT_EQ(s.display["lbl_SatBearings"].caption, "Flipping On");
+    EXPECT_EQ(s.display["lbl_SatBearings"].foreColor, 0xFFFF80u);
+}
+
+TEST_F(FlipMode, ElevationGaugeShowsTheDistanceFromTheZenith) {
+    s.station.link.elCounts = 700;
+    readback(1, 0, 0);
+    EXPECT_EQ(s.display["vs_vertical"].value, -188);
+    refreshPointingDisplay(s.station);  // the loop's display leaves it in flip mode
+    EXPECT_EQ(s.display["vs_vertical"].value, -188);
+}
+
+TEST_F(FlipMode, Type0StopAtSouth) {
+    readback(0, 100, 300);
+    EXPECT_EQ(rot.azCommandCounts, 284);  // Int(795.7 - 511.5)
+    EXPECT_EQ(shown(), "285");            // Int(105.6) + 180
+    EXPECT_EQ(s.display["hs_hf"].value, 809);
+    readback(0, 300, 300);
+    EXPECT_EQ(rot.azCommandCounts, 852);  // Int(341 + 511.5)
+}
+
+TEST_F(FlipMode, Type1SwitchesToTheSouthCentredScaleOnce) {
+    s.display.setCaption("lbl_hf180", "S");
+    readback(1, 100, 300);
+    EXPECT_EQ(s.display["lbl_hf180"].caption, "180");
+    EXPECT_EQ(rot.flipScaleShown, 1);
+    EXPECT_EQ(shown(), "105");
+    EXPECT_EQ(s.display["hs_hf"].value, 213);  // |Int(298.4 - 511.27)|
+    s.display.setCaption("lbl_hf180", "S");
+    readback(1, 200, 300);
+    EXPECT_EQ(s.display["lbl_hf180"].caption, "S");
+    EXPECT_EQ(rot.azCommandCounts, 56);        // Int(20 / scale)
+    EXPECT_EQ(s.display["hs_hf"].value, 809);  // Int(298.4 + 511.27)
+}
+
+TEST_F(FlipMode, Type2HoldsAt355InTheOverlap) {
+    readback(2, 100, 850);
+    EXPECT_EQ(rot.azCommandDeg, 355);
+    EXPECT_EQ(rot.azCommandCounts, 807);
+    EXPECT_EQ(shown(), "355");
+    readback(2, 100, 300);
+    EXPECT_EQ(rot.azCommandCounts, 637);  // nearest(636.5)
+    EXPECT_EQ(shown(), "131");
+    EXPECT_EQ(s.display["hs_default"].value, 300);
+}
+
+TEST_F(FlipMode, Type3HoldsShortOfBothEnds) {
+    readback(3, 100, 950);
+    EXPECT_EQ(rot.azCommandDeg, 175);
+    EXPECT_EQ(rot.azCommandCounts, 909);
+    readback(3, 100, 50);
+    EXPECT_EQ(rot.azCommandDeg, 182);
+    EXPECT_EQ(rot.azCommandCounts, 106);
+    EXPECT_EQ(shown(), "156");
+    readback(3, 100, 500);
+    EXPECT_EQ(rot.azCommandDeg, 100);
+    EXPECT_EQ(rot.azCommandCounts, 330);  // nearest(636.5 - 306.9)
+    EXPECT_EQ(s.display["hs_450"].value, 738);
+    EXPECT_EQ(shown(), "355");
+}
+
+TEST_F(FlipMode, Type4KeepsTheOwnBearingAtTheCounterClockwiseEnd) {
+    s.display.setCaption("lbl_Azfed", "unchanged");
+    readback(4, 120, 100);
+    EXPECT_EQ(rot.azCommandCounts, 68);
+    EXPECT_EQ(shown(), "unchanged");
+    EXPECT_EQ(s.display["hs_south"].value, 887);
+    readback(4, 120, 500);
+    EXPECT_EQ(rot.azCommandCounts, 478);  // nearest(1296 - 818.4)
+    EXPECT_EQ(shown(), "310");
+}
+
+TEST_F(FlipMode, Type5HoldsTheTargetAtBothEnds) {
+    rot.azCommandCounts = 77;
+    readback(5, 100, 900);
+    EXPECT_EQ(rot.azCommandDeg, 358);
+    EXPECT_EQ(rot.azCommandCounts, 77);
+    readback(5, 100, 50);
+    EXPECT_EQ(rot.azCommandDeg, 3);
+    EXPECT_EQ(rot.azCommandCounts, 77);
+    readback(5, 100, 500);
+    EXPECT_EQ(rot.azCommandCounts, 739);
+    EXPECT_EQ(shown(), "174");
+    EXPECT_EQ(s.display["hs_5"].value, 329);
+}
+
+}  // namespace
+}  // namespace orvant

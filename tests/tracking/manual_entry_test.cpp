@@ -1,0 +1,109 @@
+#include "tracking/manual_entry.h"
+
+#include <gtest/gtest.h>
+
+#include "rotator_station.h"
+#include "tracking/pointing.h"
+#include "tracking/readback.h"
+#include "tracking/tracker_kinds.h"
+
+namespace orvant {
+namespace {
+
+using testing::RotatorStation;
+
+struct ManualEntry : ::testing::Test {
+    RotatorStation s;
+    TrackingState& track = s.station.track;
+
+    ManualEntry() {
+        s.display.setCaption("lbl_Azfed", "123");
+        s.display.setCaption("lbl_Elfed", "34");
+    }
+    // The operator clicks an entry box and, later, types into it.
+    void enter(const std::string& box, const std::string& keys) {
+        s.post(0, InputKind::Click, box);
+        s.post(300, InputKind::Keys, box, keys);
+        s.pump.pumpOnce();
+    }
+};
+
+TEST_F(ManualEntry, TypedAzimuthBecomesTheSatellitesBearing) {
+    track.satElevation = -20;
+    enter("txt_aztxt", "245\r");
+    EXPECT_EQ(track.satAzimuth, 245);
+    EXPECT_EQ(track.satElevation, 34);  // the present elevation is held
+    EXPECT_EQ(track.manualPointing, 1);
+    EXPECT_EQ(s.slot(62), 1);
+    EXPECT_EQ(s.station.rot.enterPressed, 0);
+    EXPECT_EQ(s.host.elapsedMs(), 300);  // the entry waited for the operator
+}
+
+TEST_F(ManualEntry, EnterInAnEmptyBoxKeepsThePresentPosition) {
+    s.display.setCaption("txt_aztxt", "old");
+    enter("txt_aztxt", "\r");
+    EXPECT_EQ(track.satAzimuth, 123);
+    EXPECT_EQ(s.display["txt_aztxt"].caption, "123");
+    enter("txt_eltxt", "\r");
+    EXPECT_EQ(track.satElevation, 34);
+    EXPECT_EQ(s.display["txt_eltxt"].caption, "34");
+}
+
+TEST_F(ManualEntry, TypedElevationIsHeldUntilTheModelOverwritesIt) {
+    track.satAzimuth = 10;
+    enter("txt_eltxt", "5\b45\r");
+    EXPECT_EQ(track.satElevation, 45);
+    EXPECT_EQ(track.satAzimuth, 10);
+    EXPECT_EQ(track.manualPointing, 1);
+}
+
+TEST_F(ManualEntry, TheAntennasGoToATypedBearingWithinTheirTravel) {
+    s.card.setAzimuthTravelMs(2000);
+    s.card.setElevationTravelMs(2000);
+    enter("txt_aztxt", "1000\r");  // not range-checked: 640 degrees after one wrap
+    enter("txt_eltxt", "30\r");
+    for (int pass = 0; pass < 3; ++pass) {
+        elevationStage(s.station);
+        azimuthStage(s.station);
+        readbackStage(s.station);
+    }
+    EXPECT_EQ(s.station.rot.azCommandCounts, 1819);
+    EXPECT_EQ(s.sentTarget(45), 1023);
+    EXPECT_EQ(s.sentTarget(47), 170);
+}
+
+TEST_F(ManualEntry, EntryModeShowsAndHidesTheBoxes) {
+    s.post(0, InputKind::DblClick, "lbl_hf");
+    s.pump.pumpOnce();
+    for (const char* name :
+         {"txt_aztxt", "txt_eltxt", "txt_rad_left", "txt_rad_right", "lbl_mask", "lbl_mask1"})
+        EXPECT_TRUE(s.display[name].visible) << name;
+    EXPECT_FALSE(s.display["Llb_gate"].visible);
+    EXPECT_FALSE(s.display["ch_Test"].visible);
+    EXPECT_EQ(s.display["lbl_SatBearings"].caption, "Enter bearings and press return");
+    EXPECT_EQ(s.display["lbl_DopCor"].caption, "");
+    s.post(0, InputKind::Click, "lbl_hf");
+    s.pump.pumpOnce();
+    for (const char* name :
+         {"txt_aztxt", "txt_eltxt", "txt_rad_left", "txt_rad_right", "lbl_mask", "lbl_mask1"})
+        EXPECT_FALSE(s.display[name].visible) << name;
+    EXPECT_TRUE(s.display["Llb_gate"].visible);
+    EXPECT_TRUE(s.display["ch_Test"].visible);
+    EXPECT_EQ(s.display["lbl_SatBearings"].caption, "Flipping Off");
+    EXPECT_EQ(s.display["lbl_DopCor"].caption, "Doppler Corrected Freq's.");
+}
+
+TEST_F(ManualEntry, NothingHappensUnderNovaOrWisp) {
+    for (std::int16_t kind : {tracker::kWisp, tracker::kNova}) {
+        track.trackerKind = kind;
+        s.display.hide("txt_aztxt");
+        s.display.setCaption("lbl_SatBearings", "Flip Mode?");
+        lbl_hf_DblClick(s.station);
+        EXPECT_FALSE(s.display["txt_aztxt"].visible);
+        lbl_hf_Click(s.station);
+        EXPECT_EQ(s.display["lbl_SatBearings"].caption, "Flip Mode?");
+    }
+}
+
+}  // namespace
+}  // namespace orvant

@@ -1,0 +1,260 @@
+#include "tracking/parking.h"
+
+#include <gtest/gtest.h>
+
+#include "app/handoff.h"
+#include "app/program_end.h"
+#include "rotator_station.h"
+
+namespace orvant {
+namespace {
+
+using testing::RotatorStation;
+
+TEST(ParkAzimuthCounts, PerRotatorType) {
+    const double s360 = 360.0 / 1023.0;
+    const double s450 = 450.0 / 1023.0;
+    EXPECT_EQ(parkAzimuthCounts(1, 90, s360, 0), 255);   // Int(255.75)
+    EXPECT_EQ(parkAzimuthCounts(0, 90, s360, 0), 767);   // Int(255.75 + 512)
+    EXPECT_EQ(parkAzimuthCounts(0, 270, s360, 0), 255);  // Int(767.25 - 512)
+    EXPECT_EQ(parkAzimuthCounts(3, 270, s450, 0), 307);  // Int(204.6 + 103)
+    EXPECT_EQ(parkAzimuthCounts(3, 90, s450, 0), 716);   // Int(613.8 + 103)
+    EXPECT_EQ(parkAzimuthCounts(4, 270, s450, 0), 410);  // Int(204.6 + 206)
+    EXPECT_EQ(parkAzimuthCounts(5, 90, s450, 0), 306);   // Int(204.6) + 102
+}
+
+TEST(ParkAzimuthCounts, BearingsWithoutAFormulaOfTheirOwn) {
+    const double s360 = 360.0 / 1023.0;
+    const double s450 = 450.0 / 1023.0;
+    EXPECT_EQ(parkAzimuthCounts(2, 90, s450, 0), 204);    // counted from north like its readback
+    EXPECT_EQ(parkAzimuthCounts(0, 180, s360, 0), 1023);  // due south: the clockwise stop
+    EXPECT_EQ(parkAzimuthCounts(3, 180, s450, 0), 103);
+    EXPECT_EQ(parkAzimuthCounts(4, 180, s450, 0), 206);
+    EXPECT_EQ(parkAzimuthCounts(3, -10, s450, 42), 42);   // no bearing: the previous count
+    EXPECT_EQ(parkAzimuthCounts(1, 400, s360, 0), 1023);  // limited to the travel
+}
+
+// Parking against a card whose motors do not move, so that each test sets the positions.
+struct Parking : ::testing::Test {
+    RotatorStation s;
+    TrackingState& track = s.station.track;
+    RotatorState& rot = s.station.rot;
+
+    Parking() {
+        s.freezeAxes();
+        track.parkingDue = true;
+        track.closeDone = 1;  // the radios are already shut down
+    }
+    void parkFrom(int azCounts, int elCounts) {
+        s.card.setPositions(azCounts, elCounts);
+        park_them(s.station);
+    }
+};
+
+TEST_F(Parking, AzimuthWithinFiveCountsLetsTheElevationSettle) {
+    s.station.cfg.parkAzimuth = 90;  // count 255
+    s.slot(49) = 0;
+    parkFrom(261, 500);
+    EXPECT_EQ(s.slot(62), 1);
+    EXPECT_EQ(s.sentTarget(45), 255);
+    EXPECT_TRUE(s.display["lbl_parking"].visible);
+    parkFrom(260, 500);
+    EXPECT_EQ(s.slot(62), 2);
+    EXPECT_EQ(s.display["hs_hf"].value, 261);  // the gauge shows the count read before
+    EXPECT_TRUE(track.parkingDue);             // the elevation is still up
+}
+
+TEST_F(Parking, AzimuthToleranceWidensTheParkedWindow) {
+    s.station.cfg.parkAzimuth = 90;
+    s.slot(49) = 8;
+    parkFrom(263, 500);
+    EXPECT_EQ(s.slot(62), 2);
+}
+
+TEST_F(Parking, CompletesAtTheHorizonBelowTheParkingTolerance) {
+    s.station.cfg.parkAzimuth = 90;
+    parkFrom(255, 12);  // 11.37 counts is the tolerance
+    EXPECT_TRUE(track.parkingDue);
+    const int resets = s.card.resets();
+    parkFrom(255, 11);
+    EXPECT_FALSE(track.parkingDue);
+    EXPECT_EQ(track.closeDone, 0);
+    EXPECT_EQ(s.slot(62), 0);
+    EXPECT_EQ(s.card.lastFrame()[62], 0);
+    EXPECT_EQ(s.card.resets(), resets + 1);  // the controller is reset
+    EXPECT_FALSE(s.display["lbl_parking"].visible);
+    EXPECT_TRUE(s.display["lbl_parked"].visible);
+    EXPECT_EQ(s.sentTarget(47), 0);
+}
+
+TEST_F(Parking, At90DegreesTheElevationMaySettleWithinItsTolerance) {
+    s.station.cfg.parkAzimuth = 90;
+    s.station.cfg.parkAt90 = 90;  // count 511
+    s.slot(50) = 5;
+    parkFrom(255, 505);
+    EXPECT_TRUE(track.parkingDue);
+    EXPECT_EQ(s.sentTarget(47), 511);
+    parkFrom(255, 506);
+    EXPECT_FALSE(track.parkingDue);
+    track.parkingDue = true;
+    s.slot(50) = 0;  // without a tolerance one count either side
+    parkFrom(255, 509);
+    EXPECT_TRUE(track.parkingDue);
+    parkFrom(255, 512);
+    EXPECT_FALSE(track.parkingDue);
+}
+
+TEST_F(Parking, WithoutAParkAzimuthOnlyTheElevationIsDriven) {
+    s.display.show("txt_aztxt");
+    parkFrom(700, 11);
+    EXPECT_FALSE(track.parkingDue);
+    EXPECT_FALSE(s.display["txt_aztxt"].visible);  // manual entry is left
+    EXPECT_EQ(s.card.lastFrame()[62], 0);
+    EXPECT_TRUE(s.display["lbl_parked"].visible);
+}
+
+TEST_F(Parking, At90DegreesALowElevationIsNotYetParked) {
+    s.station.cfg.parkAt90 = 90;
+    parkFrom(700, 3);  // below the parking tolerance, but far from the zenith
+    EXPECT_TRUE(track.parkingDue);
+    EXPECT_EQ(s.slot(62), 2);
+    EXPECT_EQ(s.sentTarget(47), 511);
+    parkFrom(700, 508);
+    EXPECT_FALSE(track.parkingDue);
+}
+
+TEST_F(Parking, FlipModeParksTheElevationOverTheTop) {
+    s.setFlipMode();
+    parkFrom(700, 500);
+    EXPECT_EQ(s.sentTarget(47), 1011);  // Int(178 / scale)
+    EXPECT_TRUE(track.parkingDue);
+    s.station.cfg.parkAt90 = 90;
+    parkFrom(700, 515);
+    EXPECT_EQ(s.sentTarget(47), 511);  // with park-at-90 the zenith is sent
+    EXPECT_FALSE(track.parkingDue);
+}
+
+TEST_F(Parking, AnAxisKeptStillCountsAsParked) {
+    s.station.cfg.parkAzimuth = 90;
+    s.slot(63) = 1;
+    s.slot(64) = 1;
+    parkFrom(700, 300);
+    EXPECT_FALSE(track.parkingDue);
+}
+
+TEST_F(Parking, ShutsTheRadiosDownFirstAndDoesNothingWhenNotDue) {
+    track.closeDone = 0;
+    s.station.cfg.parkAzimuth = 90;
+    parkFrom(700, 300);
+    EXPECT_EQ(track.closeDone, 1);  // the shutdown ran
+    const int frames = s.card.framesTaken();
+    track.parkingDue = false;
+    park_them(s.station);
+    EXPECT_EQ(s.card.framesTaken(), frames);
+}
+
+TEST_F(Parking, TheOperatorCanForceParking) {
+    track.parkingDue = false;
+    s.post(0, InputKind::Click, "lbl_track");
+    s.pump.pumpOnce();
+    EXPECT_TRUE(track.parkingDue);
+    EXPECT_EQ(track.closeDone, 0);
+}
+
+TEST(ParkingDrive, TheAntennasAreDrivenToTheParkPositionAndParked) {
+    RotatorStation s;
+    s.card.setAzimuthTravelMs(4000);
+    s.card.setElevationTravelMs(4000);
+    s.card.setPositions(900, 600);
+    s.station.cfg.parkAzimuth = 90;
+    s.station.track.parkingDue = true;
+    int calls = 0;
+    for (; calls < 200 && s.station.track.parkingDue; ++calls) {
+        s.station.track.closeDone = 0;  // as the loop does before each call
+        park_them(s.station);
+    }
+    EXPECT_FALSE(s.station.track.parkingDue);
+    EXPECT_GT(calls, 1);
+    EXPECT_NEAR(s.card.azimuthCounts(), 255, 5);
+    EXPECT_LT(s.card.elevationCounts(), 12);
+    EXPECT_FALSE(s.card.azimuthMoving());
+}
+
+TEST(ParkingDrive, AnAxisDisabledByTheOperatorStaysWhereItIs) {
+    RotatorStation s;
+    s.card.setAzimuthTravelMs(4000);
+    s.card.setElevationTravelMs(4000);
+    s.card.setPositions(900, 600);
+    s.station.cfg.parkAzimuth = 90;
+    s.post(0, InputKind::Click, "ch_RotAz");
+    s.pump.pumpOnce();
+    s.station.track.parkingDue = true;
+    s.station.track.closeDone = 1;
+    for (int calls = 0; calls < 200 && s.station.track.parkingDue; ++calls) park_them(s.station);
+    EXPECT_FALSE(s.station.track.parkingDue);
+    EXPECT_EQ(s.card.azimuthCounts(), 900);
+    EXPECT_LT(s.card.elevationCounts(), 12);
+}
+
+struct ForcedParking : ::testing::Test {
+    RotatorStation s;
+    ForcedParking() {
+        s.card.setAzimuthTravelMs(4000);
+        s.card.setElevationTravelMs(4000);
+        s.card.setPositions(900, 600);
+    }
+};
+
+TEST_F(ForcedParking, ParksAtTheSatelliteFilesAzimuth) {
+    s.station.cfg.parkAzimuth = 270;
+    s.station.sat.parkAzimuth = 90;
+    perked(s.station);
+    EXPECT_EQ(s.station.track.parkedDone, 1);
+    EXPECT_FALSE(s.station.track.parkingDue);
+    EXPECT_NEAR(s.card.azimuthCounts(), 255, 5);
+    EXPECT_EQ(s.display["lbl_Base"].caption, "Parked Frequency");
+    EXPECT_TRUE(s.display["File1"].visible);
+    EXPECT_FALSE(s.display["lbl_SatBearings"].visible);
+}
+
+TEST_F(ForcedParking, KeepsTheConfiguredAzimuthWhenTheSatelliteFileHasNone) {
+    s.station.cfg.parkAzimuth = 270;
+    perked(s.station);
+    EXPECT_EQ(parkAzimuthDeg(s.station), 270);
+    EXPECT_NEAR(s.card.azimuthCounts(), 767, 5);
+}
+
+TEST_F(ForcedParking, RunsOncePerLoad) {
+    s.station.sat.parkAzimuth = 90;
+    s.station.track.parkedDone = 1;
+    perked(s.station);
+    EXPECT_EQ(s.card.framesTaken(), 0);
+}
+
+TEST_F(ForcedParking, EndsTheProgramAfterParkingWhenSetTo) {
+    s.station.cfg.endAfterPark = 1;
+    s.station.sat.parkAzimuth = 90;
+    make_regist(s.station);
+    s.station.app.loopRunning = true;
+    try {
+        perked(s.station);
+        ADD_FAILURE() << "the program did not end";
+    } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.reason, EndReason::Parked);
+    }
+    EXPECT_EQ(s.station.track.parkedDone, 1);
+    EXPECT_GE(s.card.resets(), 2);  // once on completing the parking, once before the end
+    EXPECT_NEAR(s.card.azimuthCounts(), 255, 5);
+}
+
+TEST_F(ForcedParking, StaysResponsiveWhileParking) {
+    s.station.sat.parkAzimuth = 90;
+    s.post(500, InputKind::DblClick, "motor_red");  // the operator stops the drive once
+    perked(s.station);
+    EXPECT_FALSE(s.pump.hasPendingInput());  // the click was handled while parking
+    EXPECT_EQ(s.station.track.parkedDone, 1);
+    EXPECT_NEAR(s.card.azimuthCounts(), 255, 5);
+}
+
+}  // namespace
+}  // namespace orvant

@@ -1,0 +1,143 @@
+#include "tracking/rotator_controls.h"
+
+#include <gtest/gtest.h>
+
+#include "controller/controller_functions.h"
+#include "rotator_station.h"
+#include "tracking/compass_relabel.h"
+#include "tracking/rotator_inhibits.h"
+
+namespace orvant {
+namespace {
+
+using testing::RotatorStation;
+
+struct RotatorControls : ::testing::Test {
+    RotatorStation s;
+    void operatorDoes(InputKind kind, const std::string& control, const std::string& text = {}) {
+        s.post(0, kind, control, text);
+        s.pump.pumpOnce();
+    }
+};
+
+TEST_F(RotatorControls, EnableBoxesSwitchTheInhibits) {
+    operatorDoes(InputKind::Click, "ch_RotAz");
+    EXPECT_EQ(s.display["ch_RotAz"].value, 0);
+    EXPECT_EQ(s.slot(63), 1);
+    EXPECT_FALSE(s.display["lbl_Azfed"].visible);
+    s.display.show("lbl_parked");
+    operatorDoes(InputKind::Click, "ch_RotAz");
+    EXPECT_EQ(s.slot(63), 0);
+    EXPECT_TRUE(s.display["lbl_Azfed"].visible);
+    EXPECT_FALSE(s.display["lbl_parked"].visible);
+    operatorDoes(InputKind::Set, "ch_RotEl", "0");
+    EXPECT_EQ(s.slot(64), 1);
+    EXPECT_FALSE(s.display["lbl_Elfed"].visible);
+}
+
+TEST_F(RotatorControls, ReleasingTheInhibitsHonoursTheEnableBoxes) {
+    inhibitRotators(s.station);
+    releaseInhibits(s.station);
+    EXPECT_EQ(s.slot(63), 0);
+    EXPECT_EQ(s.slot(64), 0);
+    operatorDoes(InputKind::Click, "ch_RotAz");
+    inhibitRotators(s.station);
+    releaseInhibits(s.station);
+    EXPECT_EQ(s.slot(63), 1);
+    EXPECT_EQ(s.slot(64), 0);
+    s.station.rot.calibrating = 1;
+    releaseInhibits(s.station);
+    EXPECT_EQ(s.slot(64), 1);
+    operatorDoes(InputKind::Click, "ch_RotAz");  // ticking it again while calibrating
+    EXPECT_EQ(s.slot(63), 1);
+}
+
+TEST_F(RotatorControls, TestTracking) {
+    operatorDoes(InputKind::Click, "ch_Test");
+    EXPECT_EQ(s.station.track.freqChanged, 1);
+    EXPECT_EQ(s.station.track.forceAzSend, 1);
+    EXPECT_EQ(s.station.track.forceElSend, 1);
+    EXPECT_EQ(s.display["lbl_CompEle"].backColor, bgr::kRed);
+    EXPECT_EQ(s.display["lbl_CompEle"].foreColor, bgr::kYellow);
+    EXPECT_TRUE(s.display["lbl_Testtrak"].visible);
+    EXPECT_FALSE(s.display["lbl_track"].visible);
+    operatorDoes(InputKind::Click, "ch_Test");
+    EXPECT_EQ(s.display["lbl_CompEle"].backColor, bgr::kWhite);
+    EXPECT_EQ(s.display["lbl_CompEle"].foreColor, 0x000080u);
+    EXPECT_FALSE(s.display["lbl_Testtrak"].visible);
+    EXPECT_TRUE(s.display["lbl_track"].visible);
+}
+
+TEST_F(RotatorControls, SlewResetsAndDriveStop) {
+    s.display["hs_Azimuth"].value = 12;
+    s.display.show("ResetAz");
+    operatorDoes(InputKind::Click, "ResetAz");
+    EXPECT_EQ(s.display["hs_Azimuth"].value, 0);
+    EXPECT_FALSE(s.display["ResetAz"].visible);
+    s.display["hs_elevation"].value = -3;
+    s.display.show("ResetEl");
+    operatorDoes(InputKind::Click, "ResetEl");
+    EXPECT_EQ(s.display["hs_elevation"].value, 0);
+    EXPECT_FALSE(s.display["ResetEl"].visible);
+    s.slot(62) = 1;
+    operatorDoes(InputKind::DblClick, "motor_red");
+    EXPECT_EQ(s.slot(62), 0);
+}
+
+TEST_F(RotatorControls, TheHeldLoopGoesOn) {
+    s.station.track.loopHold = 1;
+    operatorDoes(InputKind::DblClick, "lbl_Valaz");
+    EXPECT_EQ(s.station.track.loopHold, 0);
+    s.station.track.loopHold = 1;
+    lbl_reset_Click(s.station);  // the controller reset lets it go on too
+    EXPECT_EQ(s.station.track.loopHold, 0);
+    lbl_reset_Click(s.station);
+    EXPECT_EQ(s.station.track.loopHold, 0);
+}
+
+std::vector<std::string> scale(const RotatorStation& s) {
+    std::vector<std::string> captions;
+    for (const std::string& name : kCompassScaleLabels) captions.push_back(s.display[name].caption);
+    return captions;
+}
+
+TEST_F(RotatorControls, CompassScaleStopAtNorth) {
+    operatorDoes(InputKind::Click, "lbl_hf360");
+    EXPECT_EQ(scale(s),
+              (std::vector<std::string>{"0", "22", "45", "67", "90", "112", "135", "157", "180",
+                                        "202", "225", "247", "270", "292", "315", "337", "360"}));
+    operatorDoes(InputKind::DblClick, "lbl_hf180");
+    EXPECT_EQ(scale(s),
+              (std::vector<std::string>{"N", "NNE", "NE", "ENE", "EAST", "ESE", "SE", "SSE", "S",
+                                        "SSW", "SW", "WSW", "WEST", "WNW", "NW", "NNW", "N"}));
+}
+
+TEST_F(RotatorControls, CompassScaleStopAtSouth) {
+    s.setRotatorType(0);
+    operatorDoes(InputKind::Click, "lbl_hf180");
+    EXPECT_EQ(scale(s), (std::vector<std::string>{"180", "202", "225", "247", "270", "292", "315",
+                                                  "337", "360", "22", "45", "67", "90", "112",
+                                                  "135", "157", "180"}));
+    operatorDoes(InputKind::DblClick, "lbl_hf360");
+    EXPECT_EQ(scale(s),
+              (std::vector<std::string>{"S", "SSW", "SW", "WSW", "WEST", "WNW", "NW", "NNW", "N",
+                                        "NNE", "NE", "ENE", "EAST", "ESE", "SE", "SSE", "S"}));
+}
+
+TEST(RotatorControlDeclarations, CaptionsAndTooltipsOfTheWindow) {
+    Display d;
+    declareRotatorControls(d);
+    EXPECT_EQ(d["lbl_track"].caption, "   Tracking Test                        Forced Parking");
+    EXPECT_EQ(d["lbl_parked"].caption, "The Antennas are parked at");
+    EXPECT_EQ(d["lbl_point"].caption, "The Antennas are pointed at ");
+    EXPECT_EQ(d["lbl_Testtrak"].caption, "Satellite is  above      the  horizon");
+    EXPECT_EQ(d["Lbl_elx"].caption, "Enable Elevation Rotator ");
+    EXPECT_EQ(d["lbl_hf"].tooltip, "Double click to enter Manual Entry mode.");
+    EXPECT_EQ(d["hs_Azimuth"].min, -45);
+    EXPECT_EQ(d["hs_elevation"].max, 25);
+    EXPECT_EQ(d["ch_RotAz"].value, 1);
+    EXPECT_EQ(d["ch_Test"].value, 0);
+}
+
+}  // namespace
+}  // namespace orvant
