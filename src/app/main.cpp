@@ -1,6 +1,120 @@
+#include <fstream>
 #include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
 
-int main() {
-    std::cerr << "orvant: not yet runnable\n";
-    return 1;
+#include "app/event_script.h"
+#include "app/options.h"
+#include "app/program_end.h"
+#include "app/startup.h"
+#include "app/station.h"
+#include "controller/port_choice.h"
+#include "platform/file_system.h"
+#include "platform/host.h"
+#include "platform/message_pump.h"
+#include "platform/program_launcher.h"
+#include "platform/settings_store.h"
+#include "platform/trace.h"
+#include "platform/tracing_alerts.h"
+#include "ui/display.h"
+#include "ui/headless_frontend.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using namespace orvant;
+
+std::unique_ptr<Host> makeHost(const Options& o) {
+    if (o.clock) return std::make_unique<VirtualHost>(*o.clock);
+    return std::make_unique<RealHost>();
+}
+
+bool readFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    bytes = text.str();
+    return true;
+}
+
+// Queues the scripted operator input, and the Exit press of --until.
+bool queueOperatorInput(const Options& o, MessagePump& pump) {
+    if (!o.eventsFile.empty()) {
+        std::string text;
+        if (!readFile(o.eventsFile, text)) {
+            std::cerr << "orvant: cannot read the events file " << o.eventsFile << "\n";
+            return false;
+        }
+        const EventScript script = parseEventScript(text);
+        if (!script.error.empty()) {
+            std::cerr << "orvant: " << o.eventsFile << ": " << script.error << "\n";
+            return false;
+        }
+        for (const InputEvent& e : script.events) pump.post(e);
+    }
+    if (o.untilSeconds)
+        pump.post(
+            {static_cast<std::int64_t>(*o.untilSeconds * 1000), InputKind::Click, "cmd_Bye", ""});
+    return true;
+}
+
+int exitCode(EndReason reason) {
+    return reason == EndReason::Fatal || reason == EndReason::NoFiles ? 1 : 0;
+}
+
+int runHeadless(const Options& o) {
+    std::unique_ptr<Host> host = makeHost(o);
+    std::ofstream traceFile;
+    if (!o.traceFile.empty()) {
+        traceFile.open(o.traceFile, std::ios::trunc);
+        if (!traceFile) {
+            std::cerr << "orvant: cannot write the trace file " << o.traceFile << "\n";
+            return 2;
+        }
+    }
+    Trace trace =
+        o.traceFile.empty() ? Trace() : Trace(traceFile, [&] { return host->elapsedMs(); });
+    FileSettingsStore settings(o.settingsFile.empty() ? FileSettingsStore::defaultPath()
+                                                      : o.settingsFile);
+    StreamAlerts streamAlerts(std::cerr);
+    TracingAlerts alerts(streamAlerts, trace);
+    ProcessLauncher launcher;
+    DiskFileSystem files;
+    PortChoice ports(*host, o.sim, o.portDevice);
+    Platform platform{*host, settings, alerts, launcher, files, trace, [&](std::uint16_t base) {
+                          return ports.open(base);
+                      }};
+    MessagePump pump(*host);
+    Display display;
+    Station station(platform, pump, display);
+    buildMainWindow(station);
+    if (!queueOperatorInput(o, pump)) return 2;
+    pump.setTicker(1000, [&] { std::cout << statusLine(station) << std::endl; });
+
+    EndReason reason = EndReason::Exit;
+    try {
+        runStation(station, o.commandLine);
+    } catch (const ProgramEnd& end) {
+        reason = end.reason;
+    }
+    trace.event("end", {{"reason", endReasonName(reason)}});
+    return exitCode(reason);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const OptionsResult parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::cerr << "orvant: " << parsed.error << "\n";
+        return 2;
+    }
+    if (!parsed.options.headless) {
+        std::cerr << "orvant: the window is not available yet; run with --headless\n";
+        return 2;
+    }
+    return runHeadless(parsed.options);
 }

@@ -32,10 +32,12 @@ void sendCatBytes(Station& station, std::int16_t radio, const std::vector<std::i
     placeAndSend(station, radio, slots);
 }
 
+// A text command is followed by one end byte: the card relays a message up to the first end
+// byte, and without it a shorter command would carry the tail of the one before it to the radio.
 void sendCatText(Station& station, std::int16_t radio, const std::string& text) {
     std::vector<std::int16_t> slots;
     for (const unsigned char c : text) slots.push_back(c);
-    placeAndSend(station, radio, slots);
+    sendCatBytes(station, radio, slots, 1);
 }
 
 }  // namespace orvant

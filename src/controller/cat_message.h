@@ -16,7 +16,7 @@ struct Station;
 // A byte message, followed by `endBytes` end bytes 240.
 void sendCatBytes(Station& station, std::int16_t radio, const std::vector<std::int16_t>& bytes,
                   int endBytes = 1);
-// A text command, one character code per slot; nothing is written after it.
+// A text command, one character code per slot, followed by one end byte.
 void sendCatText(Station& station, std::int16_t radio, const std::string& text);
 
 }  // namespace orvant

@@ -8,6 +8,6 @@ void send_dde_Click(Station&) {}
 
 void lbl_Nova_dde_Click(Station&) {}
 
-void pollTracker(Station&) {}
+void pollTrackingProgram(Station&) {}
 
 }  // namespace orvant

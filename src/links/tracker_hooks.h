@@ -13,6 +13,6 @@ void send_dde_Click(Station& station);
 // NOVA: one request for fresh data.
 void lbl_Nova_dde_Click(Station& station);
 // The poll of the tracking program of `trackerKind`, made every so many loop passes.
-void pollTracker(Station& station);
+void pollTrackingProgram(Station& station);
 
 }  // namespace orvant

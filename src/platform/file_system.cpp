@@ -67,6 +67,8 @@ DiskFileSystem::DiskFileSystem() : current_(fs::current_path().string()) {}
 FileRead DiskFileSystem::readFile(const std::string& path) {
     const ResolvedPath where = resolvePath(current_, path, false, diskEntries);
     if (where.status != FileStatus::Ok) return {where.status, {}};
+    std::error_code ec;
+    if (!fs::is_regular_file(where.path, ec)) return {FileStatus::NotFound, {}};
     std::ifstream in(where.path, std::ios::binary);
     if (!in) return {FileStatus::NotFound, {}};
     std::ostringstream bytes;
@@ -113,7 +115,9 @@ FileRead MemoryFileSystem::readFile(const std::string& path) {
         resolvePath(current_, path, false,
                     [this](const std::string& d, bool wantDirs) { return listing(d, wantDirs); });
     if (where.status != FileStatus::Ok) return {where.status, {}};
-    return {FileStatus::Ok, files_.at(where.path)};
+    const auto file = files_.find(where.path);
+    if (file == files_.end()) return {FileStatus::NotFound, {}};  // a folder, not a file
+    return {FileStatus::Ok, file->second};
 }
 
 bool MemoryFileSystem::changeDirectory(const std::string& path) {
@@ -132,6 +136,7 @@ std::optional<std::vector<std::string>> MemoryFileSystem::listing(const std::str
 }
 
 bool MemoryFileSystem::isFolder(const std::string& dir) const {
+    if (dir == "/") return true;
     const std::string prefix = dir == "/" ? "/" : dir + "/";
     return std::any_of(files_.begin(), files_.end(),
                        [&](const auto& f) { return f.first.rfind(prefix, 0) == 0; });

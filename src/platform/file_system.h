@@ -79,6 +79,7 @@ ResolvedPath resolvePath(const std::string& current, const std::string& path, bo
     const bool absolute = !path.empty() && (path[0] == '/' || path[0] == '\\');
     std::string at = absolute ? std::string("/") : current;
     const std::vector<std::string> parts = splitPath(path);
+    if (parts.empty() && !wantDir) return {FileStatus::NotFound, {}};  // names no file at all
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const bool last = i + 1 == parts.size();
         const bool dirWanted = !last || wantDir;

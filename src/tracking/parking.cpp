@@ -35,7 +35,7 @@ void pollTrackerNowAndThen(Station& station) {
     RotatorState& rot = station.rot;
     if (++rot.parkPollCounter < kPollEveryCalls) return;
     rot.parkPollCounter = 0;
-    if (station.track.trackerKind != 0) pollTracker(station);
+    if (station.track.trackerKind != 0) pollTrackingProgram(station);
 }
 
 void formParkElevation(Station& station) {

@@ -110,9 +110,9 @@ TEST(Shutdown, TextRadiosGetTheLastTwoCharactersAsChannel) {
     s.station.radio.uplinkFamily = 3;
     s.station.radio.downlinkFamily = 3;
     closeAll(s.station);
-    // A text command is not terminated: the slots after the shorter downlink text keep the end
-    // of the uplink text, and the card relays up to the first end byte.
-    const std::vector<Sent> expected{{1, text("DC0;SP0;MC 23;")}, {2, text("DC1;MC 23; 23;")}};
+    // Each text command ends in an end byte, so the shorter downlink text does not carry the
+    // tail of the uplink text left in the frame.
+    const std::vector<Sent> expected{{1, text("DC0;SP0;MC 23;")}, {2, text("DC1;MC 23;")}};
     EXPECT_EQ(s.sent(), expected);
     EXPECT_EQ(s.slot(16), 240);
     s.expectParkingStarted();

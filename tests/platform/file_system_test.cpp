@@ -36,6 +36,14 @@ TEST(MemoryFileSystem, TellsAMissingFileFromAMissingFolder) {
     EXPECT_EQ(files.currentDirectory(), "/");
 }
 
+TEST(MemoryFileSystem, AnEmptyNameOrAFolderIsNoFile) {
+    MemoryFileSystem files;
+    EXPECT_EQ(files.readFile("ORV.CFG").status, FileStatus::NotFound);
+    files.addFile("/d/a.sat", "");
+    EXPECT_EQ(files.readFile("").status, FileStatus::NotFound);
+    EXPECT_EQ(files.readFile("/d/..").status, FileStatus::NotFound);
+}
+
 TEST(DiskFileSystem, ListsSatelliteFilesOfTheCurrentFolderAnyCase) {
     const auto dir = std::filesystem::temp_directory_path() / "orvant_fs_test";
     std::filesystem::remove_all(dir);
@@ -46,6 +54,8 @@ TEST(DiskFileSystem, ListsSatelliteFilesOfTheCurrentFolderAnyCase) {
     ASSERT_TRUE(files.changeDirectory(dir.string()));
     EXPECT_EQ(files.listFiles(".sat"), (std::vector<std::string>{"A.sat", "b.SAT"}));
     EXPECT_EQ(files.readFile("ORV.CFG").bytes, "x");
+    EXPECT_EQ(files.readFile("").status, FileStatus::NotFound);
+    EXPECT_EQ(files.readFile("Sub").status, FileStatus::NotFound);
     EXPECT_TRUE(files.changeDirectory("sub"));
     std::filesystem::remove_all(dir);
 }

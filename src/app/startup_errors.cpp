@@ -1,0 +1,72 @@
+#include "app/startup_errors.h"
+
+#include <string>
+
+#include "app/fatal_dialogs.h"
+#include "app/program_end.h"
+#include "app/shutdown.h"
+#include "app/station.h"
+#include "app/waits.h"
+
+namespace orvant {
+
+namespace {
+
+// The shutdown that follows most fatal dialogs. Before the polling loop has started the
+// hand-off entry does not exist, so the shutdown routine stops at its first step; the program
+// still ends because of the dialog.
+[[noreturn]] void shutDownAfterDialog(Station& s) {
+    try {
+        closeAll(s);
+    } catch (const ProgramEnd& end) {
+        if (s.app.loopRunning) throw;
+    }
+    endProgram(EndReason::Fatal);
+}
+
+[[noreturn]] void dialogThenShutdown(Station& s, const std::string& text) {
+    s.platform.alerts.messageBox(text);
+    shutDownAfterDialog(s);
+}
+
+[[noreturn]] void dialogThenEnd(Station& s, const std::string& text) {
+    s.platform.alerts.messageBox(text);
+    endProgram(EndReason::Fatal);
+}
+
+bool fileMissing(FileErrorKind kind) {
+    return kind == FileErrorKind::NotFound;
+}
+bool fileDamaged(FileErrorKind kind) {
+    return kind == FileErrorKind::PastEnd || kind == FileErrorKind::Corrupt;
+}
+
+}  // namespace
+
+void reportStartupError(Station& s, FileErrorKind kind) {
+    const std::string& version = s.app.versionText;
+    const std::string& date = s.app.versionDate;
+    const std::string& dir = s.cfg.programDirectory;
+    const Stage stage = s.app.stage;
+    if (stage == Stage::ElementFile && (fileMissing(kind) || fileDamaged(kind)))
+        dialogThenEnd(s, badKepsText(s));
+    if (kind == FileErrorKind::PathNotFound)
+        dialogThenShutdown(s, wrongDirText(version, date, dir));
+    if (stage == Stage::ConfigFile && fileMissing(kind))
+        dialogThenShutdown(s, noCfgFileText(version, date, dir));
+    if (stage == Stage::ConfigFile && fileDamaged(kind))
+        dialogThenShutdown(s, badCfgFileText(version, date));
+    if (stage == Stage::SatelliteFile && fileMissing(kind))
+        dialogThenShutdown(s, noSatFileText(version, date, dir));
+    if (stage == Stage::SatelliteFile && fileDamaged(kind))
+        dialogThenShutdown(s, badSatFileText(version, date));
+    // No dialog covers this error: nothing polls any more; the window waits for Exit.
+    waitUntil(
+        s, [] { return false; }, 1000);
+}
+
+void reportMissingDriver(Station& s) {
+    dialogThenEnd(s, noDriverText(s));
+}
+
+}  // namespace orvant

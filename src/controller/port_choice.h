@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/host.h"
+#include "platform/port_io.h"
+
+namespace orvant {
+
+// Opens the controller card's port the way the program was asked to: the simulated card, an
+// explicit parallel-port device, or the port whose base address the configuration names. Owns
+// what it opened for the life of the program.
+class PortChoice {
+  public:
+    PortChoice(Host& host, bool simulated, std::string device)
+        : host_(host), simulated_(simulated), device_(std::move(device)) {}
+
+    // nullptr when no driver can be opened.
+    PortIO* open(std::uint16_t baseAddress);
+
+  private:
+    Host& host_;
+    bool simulated_;
+    std::string device_;
+    std::unique_ptr<PortIO> port_;
+};
+
+}  // namespace orvant

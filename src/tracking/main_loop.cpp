@@ -1,0 +1,274 @@
+#include "tracking/main_loop.h"
+
+#include <algorithm>
+
+#include "app/file_list.h"
+#include "app/handoff.h"
+#include "app/station.h"
+#include "app/waits.h"
+#include "config/text_rules.h"
+#include "controller/controller_functions.h"
+#include "controller/link.h"
+#include "links/tracker_hooks.h"
+#include "radio/radio_hooks.h"
+#include "tracking/orbit_model.h"
+#include "tracking/parking.h"
+#include "tracking/pointing.h"
+#include "tracking/readback.h"
+#include "tracking/rotator_inhibits.h"
+#include "ui/display_hooks.h"
+
+namespace orvant {
+
+namespace {
+
+bool trackerSaysBelowHorizon(const TrackingState& t) {
+    return mid(t.trackerStatus, 4, 2) == "NO";
+}
+
+// Step 1: pump the window's messages once. A pass that finds nothing to do waits at most 1 ms
+// for input instead of spinning, so tracking does not hold a processor core; the poll spacings
+// stay counted in passes.
+void pumpOnce(Station& s) {
+    s.pump.waitForEvent(1);
+    pumpMessages(s);
+}
+
+// Step 3: the tracking-program poll, every (spacing + 50) passes.
+void pollTrackingProgramWhenDue(Station& s) {
+    TrackingState& t = s.track;
+    if (t.trackerKind == 0) return;
+    ++t.ddePollCounter;
+    Control& counter = s.display["lbl_dde_cntr"];
+    if (t.ddePollCounter >= s.cfg.ddePollSpacing + 50) {
+        pollTrackingProgram(s);
+        t.freqChanged = 1;
+        counter.backColor = bgr::kGreen;
+        t.ddePollCounter = 0;
+        t.ddeMode = 0;
+        if (s.cfg.ddePollBeep) s.platform.alerts.beep();
+    }
+    counter.backColor = t.ddePollCounter == 0 && t.satInView == 1 ? bgr::kRed : bgr::kGreen;
+    counter.caption.clear();
+}
+
+// Step 5: the operator picked another file from the list while the loop ran.
+bool otherFilePicked(Station& s) {
+    const std::string picked = toUpper(s.display["lbl_sat_name"].caption);
+    return s.track.satSource == 3 && !picked.empty() && picked != toUpper(s.track.satNamePrev) &&
+           picked != toUpper(s.app.satName) + ".SAT";
+}
+
+void leaveForPickedFile(Station& s) {
+    TrackingState& t = s.track;
+    t.parkingDue = true;
+    t.ddeMode = 0;
+    t.forceElSend = 1;
+    t.forceAzSend = 1;
+    t.freqChanged = 1;
+    t.satNamePrev = t.satNameShown;
+    pickSatelliteFromListAgain(s);
+}
+
+void restartForTrackerSatellite(Station& s) {
+    TrackingState& t = s.track;
+    t.parkingDue = true;
+    t.satChangeHandled = 1;
+    t.forceElSend = 1;
+    t.forceAzSend = 1;
+    t.satNamePrev = t.satNameShown;
+    t.freqChanged = 1;
+    t.ddeMode = 0;
+    s.app.satName = t.satNameShown;
+}
+
+// Step 6: forced parking and the tracking program's new satellite. Returns false to restart.
+bool checkSatelliteChange(Station& s) {
+    TrackingState& t = s.track;
+    if (t.satFileName == "KWIP") return true;
+    if (t.satParkAzimuth != 0 && t.parkedDone != 1) perked(s);
+    if (t.trackerKind != 0 && t.satNamePrev != t.satNameShown) t.satChangeHandled = 0;
+    if (left(t.trackerStatus, 2) == "SN" && t.satChangeHandled == 0) {
+        restartForTrackerSatellite(s);
+        return false;
+    }
+    return true;
+}
+
+// Step 8: the internal orbit model, for satellites that have an element set.
+void propagateOrbit(Station& s, const LocalDateTime& now) {
+    const std::string& name = s.track.satFileName;
+    if (name == "KWIP" || name == "PARK" || s.track.fullDdeControl == 1) return;
+    orbitStep(s, now);
+    s.display.setCaption("lbl_ma256", std::to_string(s.track.ma256));
+}
+
+void showBelowHorizon(Station& s) {
+    Display& d = s.display;
+    TrackingState& t = s.track;
+    d.show("lbl_wisp_mask");
+    d.show("lbl_wisp_mask1");
+    d.hide("hs_UpFine");
+    d.hide("hs_DnFine");
+    for (const char* name : {"lbl_DnDop", "lbl_UpDop", "Llb_gate"}) {
+        d.enable(name, false);
+        d.hide(name);
+    }
+    d.hide("lbl_UpVal");
+    d.hide("lbl_DnVal");
+    d.show("lbl_track");
+    t.satInView = 0;
+    if (s.cfg.endAfterPark == 1 && t.satWasVisible == 1) perked(s);
+    t.satElevation = s.cfg.minElevation - 1;
+    if (t.parkingDue) park_them(s);
+    d.hide("lbl_mask3");
+    t.radiosStarted = 0;
+    t.satWasVisible = 0;
+}
+
+void startRadiosForPass(Station& s) {
+    Display& d = s.display;
+    s.link.controllerFrame[63] = 1;
+    s.link.controllerFrame[64] = 1;
+    laptop(s);
+    radioinit(s);
+    releaseInhibits(s);
+    laptop(s);
+    d.enable("Llb_gate");
+    d.show("Llb_gate");
+    for (const char* name : {"lbl_track", "lbl_Testtrak", "ch_Test"}) d.hide(name);
+    d.show("lbl_UpVal");
+    d.show("lbl_DnVal");
+    for (const char* name : {"lbl_DnDop", "lbl_UpDop"}) {
+        d.enable(name);
+        d.show(name);
+    }
+    d.hide("lbl_wisp_mask");
+    d.hide("lbl_wisp_mask1");
+    d.show("hs_UpFine");
+    d.show("hs_DnFine");
+    s.track.radiosStarted = 1;
+}
+
+void showInView(Station& s) {
+    TrackingState& t = s.track;
+    t.satInView = 1;
+    t.satWasVisible = 1;
+    if (t.radiosStarted == 0) startRadiosForPass(s);
+    if (t.fullDdeControl != 1) return;
+    if (t.trackerKind == 1) {
+        s.display.show("lbl_mask3");
+        s.display.hide("hs_UpFine");
+        s.display.hide("hs_DnFine");
+    } else if (t.trackerKind == 2) {
+        Control& track = s.display["lbl_track"];
+        track.visible = true;
+        track.caption = std::string(30, ' ') + "Full DDE Control";
+        track.backColor = bgr::kRed;
+    }
+}
+
+// Step 9: in view or below the horizon, as the tracking program reports it.
+void visibilityStage(Station& s) {
+    const TrackingState& t = s.track;
+    if (t.satFileName == "KWIP" && t.manualPointing != 1) return;
+    if (t.trackerKind == 0) return;
+    if (trackerSaysBelowHorizon(t))
+        showBelowHorizon(s);
+    else
+        showInView(s);
+}
+
+// Step 10: Doppler correction and the radio frequencies.
+void runFrequencyStage(Station& s) {
+    const TrackingState& t = s.track;
+    const bool fixedFrequency = t.satFileName == "KWIP" && t.manualPointing != 1;
+    if (fixedFrequency || t.trackerKind == 0 || t.satElevation >= s.cfg.minElevation ||
+        t.satInView == 1)
+        frequencyStage(s);
+}
+
+// Step 12: the idle controller poll while no satellite is tracked.
+void idleControllerPoll(Station& s) {
+    TrackingState& t = s.track;
+    if (t.satInView == 1 && t.satSource != 3) return;
+    Control& counter = s.display["lbl_dde_cntr"];
+    ++t.idlePollCounter;
+    if (t.idlePollCounter >= s.cfg.idlePollPasses) {
+        laptop(s);
+        lapin(s);
+        t.idlePollCounter = 0;
+        t.freqChanged = 1;
+        if (s.cfg.idlePollBeep) s.platform.alerts.beep();
+        counter.backColor = bgr::kRed;
+    } else {
+        counter.backColor = bgr::kBlue;
+    }
+}
+
+// Step 16: the end of a pass is the first pass below the horizon after one at or above it. With a
+// negative minimum elevation the satellite still counts as in view below 0 degrees, so the pass
+// ends only when it drops below that minimum; otherwise the in-view stage would cancel the
+// parking at once and the antennas would never be parked.
+void detectEndOfPass(Station& s) {
+    TrackingState& t = s.track;
+    const double horizon = std::min(0.0, s.cfg.minElevation);
+    if (t.satElevation >= horizon) t.wasAboveZero = 1;
+    if (t.satElevation < horizon && t.wasAboveZero == 1) {
+        t.parkingDue = true;
+        t.closeDone = 0;
+        t.wasAboveZero = 0;
+    }
+}
+
+// Step 17: the display refresh.
+void refreshDisplay(Station& s) {
+    showFrequencies(s);
+    refreshPointingDisplay(s);
+}
+
+// Step 18: the hold, ended by double-clicking the azimuth slew value (or a reset).
+void holdWhileAsked(Station& s) {
+    waitUntil(s, [&] { return s.track.loopHold != 1; });
+    s.track.loopHold = 0;
+}
+
+}  // namespace
+
+bool loopPass(Station& s) {
+    TrackingState& t = s.track;
+    pumpOnce(s);  // steps 1 and 2: messages and the hand-off
+    pollTrackingProgramWhenDue(s);
+    if (t.ddeMode == 1 && t.trackerKind == 1) return true;
+    if (otherFilePicked(s)) {
+        leaveForPickedFile(s);
+        return false;
+    }
+    if (!checkSatelliteChange(s)) return false;
+    const LocalDateTime now = s.platform.host.localTime();  // one clock reading per pass
+    showTimeAndDate(s, now);
+    propagateOrbit(s, now);
+    visibilityStage(s);
+    runFrequencyStage(s);
+    elevationStage(s);  // in flip mode `flipper` makes the sends
+    azimuthStage(s);
+    idleControllerPoll(s);
+    readbackStage(s);
+    if (t.parkingDue) {
+        t.closeDone = 0;
+        park_them(s);
+    }
+    if (s.link.extPortValue != s.link.extPortApplied) switch_(s, s.link.extPortValue);
+    detectEndOfPass(s);
+    refreshDisplay(s);
+    if (t.loopHold == 1) holdWhileAsked(s);
+    checkHandoff(s);
+    return true;
+}
+
+void runPollingLoop(Station& s) {
+    while (loopPass(s)) {
+    }
+}
+
+}  // namespace orvant
