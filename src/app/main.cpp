@@ -1,3 +1,4 @@
+#include <chrono>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -77,8 +78,11 @@ int runHeadless(const Options& o) {
     }
     Trace trace =
         o.traceFile.empty() ? Trace() : Trace(traceFile, [&] { return host->elapsedMs(); });
-    FileSettingsStore settings(o.settingsFile.empty() ? FileSettingsStore::defaultPath()
-                                                      : o.settingsFile);
+    // The hand-off entry is asked for on every loop pass; looking at the file every 2 ms is
+    // enough to see a newer instance at once.
+    FileSettingsStore settings(
+        o.settingsFile.empty() ? FileSettingsStore::defaultPath() : o.settingsFile,
+        std::chrono::milliseconds(2));
     StreamAlerts streamAlerts(std::cerr);
     TracingAlerts alerts(streamAlerts, trace);
     ProcessLauncher launcher;

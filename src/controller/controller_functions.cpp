@@ -8,6 +8,7 @@
 #include "controller/link_dumps.h"
 #include "controller/port_lines.h"
 #include "controller/port_protocol.h"
+#include "tracking/rotator_inhibits.h"
 
 namespace orvant {
 
@@ -133,8 +134,7 @@ bool inDemonstrationMode(const Station& station) {
 }
 
 void starter(Station& station) {
-    station.link.controllerFrame[frame::kAzInhibit] = 0;
-    station.link.controllerFrame[frame::kElInhibit] = 0;
+    releaseInhibits(station);  // an axis the operator disabled stays inhibited
     laptop(station);
     station.track.parkingDue = true;
     station.link.controllerFrame[frame::kDrive] = 1;

@@ -25,7 +25,8 @@ void MemorySettingsStore::deleteApplication(const std::string& app) {
     std::erase_if(entries_, [&](const auto& e) { return std::get<0>(e.first) == app; });
 }
 
-FileSettingsStore::FileSettingsStore(std::string path) : path_(std::move(path)) {}
+FileSettingsStore::FileSettingsStore(std::string path, std::chrono::microseconds recheckInterval)
+    : path_(std::move(path)), recheckInterval_(recheckInterval) {}
 
 std::string FileSettingsStore::defaultPath() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
@@ -35,7 +36,11 @@ std::string FileSettingsStore::defaultPath() {
     return ".orvant-settings";
 }
 
-const FileSettingsStore::Entries& FileSettingsStore::load() {
+const FileSettingsStore::Entries& FileSettingsStore::load(Freshness freshness) {
+    const auto now = std::chrono::steady_clock::now();
+    if (freshness == Freshness::Recent && cachedSize_ >= 0 && now - lastCheck_ < recheckInterval_)
+        return cache_;
+    lastCheck_ = now;
     struct stat st {};
     if (::stat(path_.c_str(), &st) != 0) {
         cache_.clear();
@@ -78,20 +83,20 @@ void FileSettingsStore::store(const Entries& entries) {
 
 void FileSettingsStore::save(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) {
-    Entries entries = load();
+    Entries entries = load(Freshness::Now);
     entries[{app, section, key}] = value;
     store(entries);
 }
 
 std::string FileSettingsStore::get(const std::string& app, const std::string& section,
                                    const std::string& key, const std::string& fallback) {
-    const Entries& entries = load();
+    const Entries& entries = load(Freshness::Recent);
     const auto it = entries.find({app, section, key});
     return it == entries.end() ? fallback : it->second;
 }
 
 void FileSettingsStore::deleteApplication(const std::string& app) {
-    Entries entries = load();
+    Entries entries = load(Freshness::Now);
     std::erase_if(entries, [&](const auto& e) { return std::get<0>(e.first) == app; });
     store(entries);
 }

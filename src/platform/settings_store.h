@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <string>
 #include <tuple>
@@ -37,7 +38,10 @@ class MemorySettingsStore : public SettingsStore {
 // modification time or size changed.
 class FileSettingsStore : public SettingsStore {
   public:
-    explicit FileSettingsStore(std::string path);
+    // With a recheck interval, the file is looked at no more often than that (in real time): the
+    // program asks for the hand-off entry on every loop pass, and a newer instance's change is
+    // still seen within the interval.
+    explicit FileSettingsStore(std::string path, std::chrono::microseconds recheckInterval = {});
     void save(const std::string& app, const std::string& section, const std::string& key,
               const std::string& value) override;
     std::string get(const std::string& app, const std::string& section, const std::string& key,
@@ -49,11 +53,17 @@ class FileSettingsStore : public SettingsStore {
 
   private:
     using Entries = std::map<std::tuple<std::string, std::string, std::string>, std::string>;
-    const Entries& load();
+    // Changes always start from the file as it is now (never from an older reading, which could
+    // bring back an entry another instance deleted); reads may use a reading within the recheck
+    // interval.
+    enum class Freshness { Now, Recent };
+    const Entries& load(Freshness freshness);
     void store(const Entries& entries);
 
     std::string path_;
     Entries cache_;
+    std::chrono::microseconds recheckInterval_;
+    std::chrono::steady_clock::time_point lastCheck_{};
     long long cachedStamp_ = -1;
     long long cachedSize_ = -1;
 };

@@ -206,6 +206,12 @@ void idleControllerPoll(Station& s) {
     }
 }
 
+// With end-after-parking set, a pass followed by the program's own orbit model ends the program
+// once the antennas are parked, as one reported below the horizon by a tracking program does.
+void endAfterOwnPass(Station& s) {
+    if (s.cfg.endAfterPark == 1 && s.track.trackerKind == 0) perked(s);
+}
+
 // Step 16: the end of a pass is the first pass below the horizon after one at or above it. With a
 // negative minimum elevation the satellite still counts as in view below 0 degrees, so the pass
 // ends only when it drops below that minimum; otherwise the in-view stage would cancel the
@@ -218,6 +224,7 @@ void detectEndOfPass(Station& s) {
         t.parkingDue = true;
         t.closeDone = 0;
         t.wasAboveZero = 0;
+        endAfterOwnPass(s);
     }
 }
 

@@ -12,12 +12,13 @@
 #include "platform/settings_store.h"
 #include "platform/trace.h"
 #include "ui/display.h"
+#include "ui/main_window.h"
 
 namespace orvant::testing {
 
-// A whole station on the virtual platform: virtual clock (starting at `start`), settings in
-// memory, alerts and launched programs recorded, files in memory, a trace into a string, and no
-// port until a test attaches one (`portToOpen`).
+// A whole station, with every control of the main window, on the virtual platform: virtual clock
+// (starting at `start`), settings in memory, alerts and launched programs recorded, files in
+// memory, a trace into a string, and no port until a test attaches one (`portToOpen`).
 struct StationHarness {
     explicit StationHarness(LocalDateTime start = {2018, 1, 20, 12, 0, 0, 0})
         : host(start),
@@ -31,7 +32,7 @@ struct StationHarness {
                    [this](std::uint16_t) { return portToOpen; }},
           pump(host),
           station(platform, pump, display) {
-        pump.setDispatcher([this](const InputEvent& e) { return display.deliver(e); });
+        buildMainWindow(station);
     }
 
     // Queues operator input `afterMs` milliseconds of program time from now.
