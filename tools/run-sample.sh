@@ -10,7 +10,7 @@ tools/install-deps.sh
 cmake --preset default
 cmake --build --preset default
 
-args=(--sim --clock=2018-01-21T09:30:00 --until=1500 --settings="$PWD/build/sample-settings")
+args=(--sim --clock=2018-01-21T04:20:00 --until=2100 --settings="$PWD/build/sample-settings")
 # The window is not built yet, so the program always runs headless with status lines.
 args+=(--headless)
 cd examples/station

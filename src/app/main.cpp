@@ -96,7 +96,8 @@ int runHeadless(const Options& o) {
     Station station(platform, pump, display);
     buildMainWindow(station);
     if (!queueOperatorInput(o, pump)) return 2;
-    pump.setTicker(1000, [&] { std::cout << statusLine(station) << std::endl; });
+    StatusLines status;
+    pump.setTicker(1000, [&] { std::cout << status.next(station) << std::endl; });
 
     EndReason reason = EndReason::Exit;
     try {

@@ -22,11 +22,8 @@ void StreamAlerts::beep() {
 
 namespace {
 
-std::string stationState(const Station& s) {
-    if (s.track.parkingDue) return "parking";
-    if (s.track.satInView == 1) return "tracking";
-    if (s.track.parkedDone == 1 || s.display["lbl_parked"].visible) return "parked";
-    return "waiting";
+bool tracking(const Station& s) {
+    return s.track.satElevation >= s.cfg.minElevation;
 }
 
 std::string clockText(const LocalDateTime& t) {
@@ -38,13 +35,22 @@ std::string clockText(const LocalDateTime& t) {
 
 }  // namespace
 
-std::string statusLine(const Station& s) {
+std::string StatusLines::next(const Station& s) {
+    std::string state = "waiting";
+    if (s.track.parkingDue) {
+        state = "parking";
+    } else if (tracking(s)) {
+        state = "tracking";
+        trackedSinceStart_ = true;
+    } else if (trackedSinceStart_ && s.display["lbl_parked"].visible) {
+        state = "parked";
+    }
     const double rotAz = s.link.azCounts * s.cfg.azScale;
     const double rotEl = s.link.elCounts * s.cfg.elScale;
     return clockText(s.platform.host.localTime()) + " sat " + s.track.satFileName + " az " +
            fixed(s.track.satAzimuth, 0) + " el " + fixed(s.track.satElevation, 0) + " rot az " +
            fixed(rotAz, 1) + " el " + fixed(rotEl, 1) + " up " + fixed(s.sat.uplinkMHz, 6) +
-           " dn " + fixed(s.sat.downlinkMHz, 6) + " " + stationState(s);
+           " dn " + fixed(s.sat.downlinkMHz, 6) + " " + state;
 }
 
 }  // namespace orvant
