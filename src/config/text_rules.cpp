@@ -4,7 +4,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace orvant {
@@ -122,10 +121,18 @@ std::string fixed(double value, int decimals) {
     return std::string(buf, result.ptr);
 }
 
+char hexDigit(int value) {
+    return "0123456789ABCDEF"[value & 0xF];
+}
+
 std::string hex16(std::int16_t value) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(static_cast<std::uint16_t>(value)));
-    return buf;
+    // Digits from the highest that is not 0 (one digit for 0); dumps ask for this often.
+    const auto bits = static_cast<std::uint16_t>(value);
+    int shift = 12;
+    while (shift > 0 && ((bits >> shift) & 0xF) == 0) shift -= 4;
+    std::string out;
+    for (; shift >= 0; shift -= 4) out += hexDigit(bits >> shift);
+    return out;
 }
 
 }  // namespace orvant

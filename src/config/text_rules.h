@@ -31,6 +31,8 @@ std::optional<std::int16_t> toInt16(double value);
 
 // Fixed-point text with `decimals` digits after the point, in the C locale.
 std::string fixed(double value, int decimals);
+// The upper-case hexadecimal digit of the low four bits of `value`.
+char hexDigit(int value);
 // Upper-case hexadecimal digits of a 16-bit value (four digits for a negative one).
 std::string hex16(std::int16_t value);
 

@@ -1,7 +1,5 @@
 #include "controller/link_dumps.h"
 
-#include <cstdio>
-
 #include "config/text_rules.h"
 #include "controller/frame_layout.h"
 
@@ -20,9 +18,9 @@ std::string frameDump(const std::array<std::int16_t, 101>& controllerFrame) {
 std::string replyBytesDump(const std::array<std::int16_t, 181>& replyNibbles) {
     std::string dump;
     for (int k = 1; k <= reply::kBytes; ++k) {
-        char digits[4];
-        std::snprintf(digits, sizeof digits, "%02X", replyByte(replyNibbles, k) & 0xFF);
-        dump += digits;
+        const int byte = replyByte(replyNibbles, k) & 0xFF;
+        dump += hexDigit(byte >> 4);
+        dump += hexDigit(byte & 0xF);
         dump += ' ';
     }
     return dump;

@@ -10,15 +10,15 @@ Control& Display::declare(const std::string& name, Control initial) {
     return controls_.insert_or_assign(name, std::move(initial)).first->second;
 }
 
-Control& Display::operator[](const std::string& name) {
+Control& Display::operator[](std::string_view name) {
     const auto it = controls_.find(name);
-    if (it == controls_.end()) throw std::logic_error("undeclared control " + name);
+    if (it == controls_.end()) throw std::logic_error("undeclared control " + std::string(name));
     return it->second;
 }
 
-const Control& Display::operator[](const std::string& name) const {
+const Control& Display::operator[](std::string_view name) const {
     const auto it = controls_.find(name);
-    if (it == controls_.end()) throw std::logic_error("undeclared control " + name);
+    if (it == controls_.end()) throw std::logic_error("undeclared control " + std::string(name));
     return it->second;
 }
 

@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/message_pump.h"
@@ -49,14 +51,14 @@ class Display {
 
     // Declares a control; using an undeclared name is a programming error and throws.
     Control& declare(const std::string& name, Control initial = {});
-    bool has(const std::string& name) const { return controls_.count(name) != 0; }
-    Control& operator[](const std::string& name);
-    const Control& operator[](const std::string& name) const;
+    bool has(std::string_view name) const { return controls_.find(name) != controls_.end(); }
+    Control& operator[](std::string_view name);
+    const Control& operator[](std::string_view name) const;
 
-    void show(const std::string& name, bool visible = true) { (*this)[name].visible = visible; }
-    void hide(const std::string& name) { (*this)[name].visible = false; }
-    void enable(const std::string& name, bool enabled = true) { (*this)[name].enabled = enabled; }
-    void setCaption(const std::string& name, std::string caption) {
+    void show(std::string_view name, bool visible = true) { (*this)[name].visible = visible; }
+    void hide(std::string_view name) { (*this)[name].visible = false; }
+    void enable(std::string_view name, bool enabled = true) { (*this)[name].enabled = enabled; }
+    void setCaption(std::string_view name, std::string caption) {
         (*this)[name].caption = std::move(caption);
     }
 
@@ -78,8 +80,6 @@ class Display {
     void setExchangeActive(bool active) { exchangeActive_ = active; }
     bool exchangeActive() const { return exchangeActive_; }
 
-    const std::map<std::string, Control>& controls() const { return controls_; }
-
   private:
     struct Binding {
         Handler handler;
@@ -92,7 +92,14 @@ class Display {
     bool mustWait(const InputEvent& input) const;
     const Binding* binding(const std::string& name, ControlEvent event) const;
 
-    std::map<std::string, Control> controls_;
+    // Looked up by name many times on every loop pass: hashed, and without building a string.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    std::unordered_map<std::string, Control, NameHash, std::equal_to<>> controls_;
     std::map<std::pair<std::string, ControlEvent>, Binding> handlers_;
     std::map<std::string, KeyBinding> keyHandlers_;
     bool exchangeActive_ = false;
