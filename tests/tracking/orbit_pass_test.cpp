@@ -17,7 +17,7 @@ namespace {
 // Reads the element set that follows the name line containing `name` from the real two-line
 // element file of January 2018, by the standard column positions.
 ElementSet realElementSet(const std::string& name) {
-    std::ifstream file(std::string(ORVANT_SHARED_DATA_DIR) + "/amateur-2018-01.tle");
+    std::ifstream file(std::string(ORVANT_EXAMPLES_DIR) + "/station/KEPS.TLE");
     std::string line;
     while (std::getline(file, line) && line.find(name) == std::string::npos) {
     }
