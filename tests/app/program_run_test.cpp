@@ -376,7 +376,10 @@ TEST(ProgramRunCommandLine, TwoWordsShowTheFileListAndWaitForThePick) {
     const StationCopy station("two-words");
     const ProgramRun waiting = station.run({"AO-7", "X"});
     expectPlainExit(waiting);  // Exit pressed while the list waits
-    EXPECT_EQ(satellitesShown(waiting), std::set<std::string>{""});
+    for (const StatusLine& line : statusLinesOf(waiting)) {
+        EXPECT_EQ(line.sat, "");
+        EXPECT_EQ(line.state, "waiting");
+    }
     EXPECT_EQ(framesOf(waiting).size(), 2u);  // only the card's wake-up frames
 
     const ProgramRun picked =
@@ -385,7 +388,9 @@ TEST(ProgramRunCommandLine, TwoWordsShowTheFileListAndWaitForThePick) {
     const std::vector<StatusLine> lines = statusLinesOf(picked);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].sat, "");  // still waiting at the first second
+    EXPECT_EQ(lines[0].state, "waiting");
     EXPECT_EQ(lines[1].sat, "AO-7");
+    EXPECT_EQ(lines[1].state, "tracking");
     EXPECT_EQ(lines[1].up, "432.150001");
     EXPECT_TRUE(anyTargetSent(framesOf(picked)));
 }
