@@ -532,29 +532,37 @@ bool anyFrameCarries(const ProgramRun& run, const std::vector<int>& message) {
                        [&](const Frame& f) { return f.carries(message); });
 }
 
+std::future<ProgramRun> startRun(const StationCopy& station, std::vector<std::string> args) {
+    return std::async(std::launch::async,
+                      [&station, args] { return testing::runProgram(station.path(""), args, 60); });
+}
+
 TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
-    // FO-29's shutdown puts its IC-910 message into the frame, so a shutdown would show.
+    // FO-29's shutdown puts its IC-910 message into the frame, so a shutdown would show. Both
+    // instances run on the real clock: the newer one's start-up then keeps the entry away for
+    // as long as its first exchanges take, as it would at a station (on a virtual clock that
+    // gap lasts a few milliseconds and the older one would mostly see only the newer one's
+    // Exit remove the entry).
     const StationCopy station("handoff");
-    const std::vector<std::string> argsA =
-        station.arguments({"FO-29"}, RunOptions().from("").lasting("30"), "trace-a.jsonl");
-    auto older = std::async(std::launch::async,
-                            [&] { return testing::runProgram(station.path(""), argsA, 60); });
+    auto older = startRun(
+        station, station.arguments({"FO-29"}, RunOptions().from("").lasting("30"), "a.jsonl"));
     ASSERT_TRUE(waitForHandoffEntry(station, std::chrono::seconds(20)));  // A is in its loop
 
-    const std::vector<std::string> argsB =
-        station.arguments({"FO-29"}, RunOptions().lasting("1"), "trace-b.jsonl");
-    const ProgramRun newer = testing::runProgram(station.path(""), argsB);
-    // A notices at its next loop pass, long before its own Exit at 30 seconds.
-    EXPECT_EQ(older.wait_for(std::chrono::seconds(5)), std::future_status::ready);
-    const ProgramRun old = older.get();
+    auto newer = startRun(
+        station, station.arguments({"FO-29"}, RunOptions().from("").lasting("1"), "b.jsonl"));
+    // A ends at its next look at the entry: while B still runs, long before its own Exit.
+    ASSERT_EQ(older.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    EXPECT_EQ(newer.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+    const ProgramRun a = older.get();
+    const ProgramRun b = newer.get();
 
-    EXPECT_EQ(old.exitCode, 0) << old.err;
-    EXPECT_EQ(endReason(old), "handoff");
-    EXPECT_TRUE(eventsOf(old.trace, "cat").empty());
-    EXPECT_FALSE(anyFrameCarries(old, kIc910Shutdown));
+    EXPECT_EQ(a.exitCode, 0) << a.err;
+    EXPECT_EQ(endReason(a), "handoff");
+    EXPECT_TRUE(eventsOf(a.trace, "cat").empty());
+    EXPECT_FALSE(anyFrameCarries(a, kIc910Shutdown));
 
-    expectPlainExit(newer);
-    EXPECT_TRUE(anyFrameCarries(newer, kIc910Shutdown));  // B's own Exit shuts down in full
+    expectPlainExit(b);
+    EXPECT_TRUE(anyFrameCarries(b, kIc910Shutdown));  // B's own Exit shuts down in full
     EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);
 }
 
