@@ -154,8 +154,17 @@ void closeAll(Station& station) {
     finishShutdown(station);
 }
 
+void closeAllBeforeEnd(Station& station, EndReason reason) {
+    try {
+        closeAll(station);
+    } catch (const ProgramEnd&) {
+        if (station.app.loopRunning) throw;
+        endProgram(reason);
+    }
+}
+
 void cmd_Bye_Click(Station& station) {
-    closeAll(station);
+    closeAllBeforeEnd(station, EndReason::Exit);
     if (station.port) {
         PortLines lines(station);
         lines.writeData(0);

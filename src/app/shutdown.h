@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/program_end.h"
+
 namespace orvant {
 
 struct Station;
@@ -7,6 +9,10 @@ struct Station;
 // Puts the radios back into a plain state and releases the card; ends the program at once when
 // the hand-off has been lost.
 void closeAll(Station& station);
+// The shutdown of a program that ends for `reason`. Before the polling loop has started there is
+// no hand-off entry yet, so `closeAll` stops at its first step; the program then ends for
+// `reason` (not as if a newer instance had taken over).
+void closeAllBeforeEnd(Station& station, EndReason reason);
 // The Exit button: full shutdown, then the program ends.
 void cmd_Bye_Click(Station& station);
 

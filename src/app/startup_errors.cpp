@@ -12,15 +12,9 @@ namespace orvant {
 
 namespace {
 
-// The shutdown that follows most fatal dialogs. Before the polling loop has started the
-// hand-off entry does not exist, so the shutdown routine stops at its first step; the program
-// still ends because of the dialog.
+// The shutdown that follows most fatal dialogs; the program ends because of the dialog.
 [[noreturn]] void shutDownAfterDialog(Station& s) {
-    try {
-        closeAll(s);
-    } catch (const ProgramEnd& end) {
-        if (s.app.loopRunning) throw;
-    }
+    closeAllBeforeEnd(s, EndReason::Fatal);
     endProgram(EndReason::Fatal);
 }
 

@@ -22,8 +22,9 @@ void StreamAlerts::beep() {
 
 namespace {
 
+// Nothing is tracked before the polling loop runs (while start-up or the file list waits).
 bool tracking(const Station& s) {
-    return s.track.satElevation >= s.cfg.minElevation;
+    return s.app.loopRunning && s.track.satElevation >= s.cfg.minElevation;
 }
 
 std::string clockText(const LocalDateTime& t) {

@@ -229,6 +229,16 @@ TEST(Shutdown, BeforeTheLoopRunsTheMissingEntryAlsoEndsShutdownAtOnce) {
     kill_regist(s.station);
     EXPECT_THROW(closeAll(s.station), ProgramEnd);
     EXPECT_EQ(s.card.framesTaken(), 0);
+
+    // Exit pressed then (say in the file list) ends the program as an exit, with nothing sent.
+    s.port.accesses.clear();
+    try {
+        cmd_Bye_Click(s.station);
+        FAIL() << "the program should have ended";
+    } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.reason, EndReason::Exit);
+    }
+    EXPECT_TRUE(s.port.accesses.empty());
 }
 
 TEST(ExitButton, ShutsDownReleasesTheCardAndLeavesNoHandoffEntry) {

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -26,9 +27,10 @@ std::string readText(const fs::path& file) {
 
 ProgramRun runProgram(const fs::path& dir, const std::vector<std::string>& args,
                       int timeoutSeconds) {
-    static int serial = 0;
-    const fs::path outFile = dir / (".out" + std::to_string(++serial));
-    const fs::path errFile = dir / (".err" + std::to_string(serial));
+    static std::atomic<int> serial = 0;  // runs may overlap (two instances at once)
+    const int number = ++serial;
+    const fs::path outFile = dir / (".out" + std::to_string(number));
+    const fs::path errFile = dir / (".err" + std::to_string(number));
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -63,6 +65,8 @@ ProgramRun runProgram(const fs::path& dir, const std::vector<std::string>& args,
     run.exitCode = status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = readText(outFile);
     run.err = readText(errFile);
+    for (const std::string& arg : args)
+        if (arg.rfind("--trace=", 0) == 0) run.trace = readText(dir / arg.substr(8));
     fs::remove(outFile);
     fs::remove(errFile);
     return run;
