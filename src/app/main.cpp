@@ -1,4 +1,5 @@
 #include <chrono>
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -104,6 +105,11 @@ int runHeadless(const Options& o) {
         runStation(station, o.commandLine);
     } catch (const ProgramEnd& end) {
         reason = end.reason;
+    } catch (const std::exception& fault) {
+        // A fault in the program itself: say so plainly rather than vanish.
+        std::cerr << "orvant: internal error: " << fault.what() << "\n";
+        trace.event("end", {{"reason", std::string("internal")}});
+        return 3;
     }
     trace.event("end", {{"reason", endReasonName(reason)}});
     return exitCode(reason);
