@@ -49,9 +49,9 @@ std::string StatusLines::next(const Station& s) {
     const double rotAz = s.link.azCounts * s.cfg.azScale;
     const double rotEl = s.link.elCounts * s.cfg.elScale;
     return clockText(s.platform.host.localTime()) + " sat " + s.track.satFileName + " az " +
-           fixed(s.track.satAzimuth, 0) + " el " + fixed(s.track.satElevation, 0) + " rot az " +
-           fixed(rotAz, 1) + " el " + fixed(rotEl, 1) + " up " + fixed(s.sat.uplinkMHz, 6) +
-           " dn " + fixed(s.sat.downlinkMHz, 6) + " " + state;
+           fixed(s.track.satAzimuth + 0.0, 0) + " el " + fixed(s.track.satElevation + 0.0, 0) +
+           " rot az " + fixed(rotAz, 1) + " el " + fixed(rotEl, 1) + " up " +
+           fixed(s.sat.uplinkMHz, 6) + " dn " + fixed(s.sat.downlinkMHz, 6) + " " + state;
 }
 
 }  // namespace orvant
