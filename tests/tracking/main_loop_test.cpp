@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,6 +49,10 @@ struct TrackerPollCase {
     int passes;
     bool beeps;
 };
+
+void PrintTo(const TrackerPollCase& c, std::ostream* out) {
+    *out << "value \"" << c.spacing << "\"";
+}
 
 class TrackerPoll : public ::testing::TestWithParam<TrackerPollCase> {};
 
@@ -184,6 +189,10 @@ struct EndOfPassCase {
     double endsBelow;
 };
 
+void PrintTo(const EndOfPassCase& c, std::ostream* out) {
+    *out << "value \"" << c.minElevation << "\"";
+}
+
 class EndOfPass : public ::testing::TestWithParam<EndOfPassCase> {};
 
 TEST_P(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
@@ -237,6 +246,10 @@ struct IdlePollCase {
     int passes;
     bool beeps;
 };
+
+void PrintTo(const IdlePollCase& c, std::ostream* out) {
+    *out << "value \"" << c.spacing << "\"";
+}
 
 class IdlePoll : public ::testing::TestWithParam<IdlePollCase> {};
 

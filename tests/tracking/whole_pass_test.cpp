@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,10 @@ struct PassCase {
     int turnRounds;          // long azimuth moves expected after the one that follows AOS
     double parkedElevation;  // where the elevation motor parks, mechanical degrees
 };
+
+void PrintTo(const PassCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // The pass of 02:33 to 02:54 peaks at about 30 degrees; the pass of 04:26 to 04:49 at about 77
 // degrees and crosses north on its way from the north-east to the south-west.
