@@ -132,11 +132,13 @@ bool excused(const LongMoves& moves, std::int64_t ms) {
                        [ms](const auto& span) { return ms >= span.first && ms <= span.second; });
 }
 
-// How far the antennas may trail the satellite while tracking: the update step of ORV.CFG (a new
-// target only every 2 degrees), the card's stop tolerance (2 degrees in azimuth, 5 counts in
-// elevation) and one degree for the satellite's motion during a send.
-constexpr double kAzimuthAllowance = 2 + 2 + 1;
-constexpr double kElevationAllowance = 2 + 5 * 180.0 / kTopCount + 1;
+// How far the antennas may trail the satellite while tracking. The position comes in whole
+// degrees and a new target goes out as soon as it has moved by the update step of ORV.CFG (2
+// degrees), so the target trails by at most 1 degree; the card stops within its tolerance (2
+// degrees in azimuth, 5 counts in elevation); and one degree more covers the satellite's motion
+// during a send and the count resolution.
+constexpr double kAzimuthAllowance = 1 + 2 + 1;
+constexpr double kElevationAllowance = 1 + 5 * 180.0 / kTopCount + 1;
 
 struct PassCase {
     const char* name;
@@ -154,10 +156,13 @@ void PrintTo(const PassCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-// The pass of 02:33 to 02:54 peaks at about 30 degrees; the pass of 04:26 to 04:49 at about 77
-// degrees and crosses north on its way from the north-east to the south-west.
+// The pass of 00:42 to 00:53 stays below about 3 degrees; the pass of 02:33 to 02:54 peaks at
+// about 30 degrees; the pass of 04:26 to 04:49 at about 77 degrees, and it crosses north on its
+// way from the north-east to the south-west.
+constexpr LocalDateTime kBeforeGrazingPass{2018, 1, 21, 0, 40, 0, 0};
 constexpr LocalDateTime kBeforeLowPass{2018, 1, 21, 2, 30, 0, 0};
 constexpr LocalDateTime kBeforeOverheadPass{2018, 1, 21, 4, 23, 0, 0};
+constexpr std::int64_t kGrazingPassExitMs = 16 * 60 * 1000;
 constexpr std::int64_t kLowPassExitMs = (27 * 60 + 30) * 1000;
 constexpr std::int64_t kOverheadPassExitMs = (28 * 60 + 30) * 1000;
 
@@ -262,6 +267,9 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"LowPassCentredOnNorth", kBeforeLowPass, kLowPassExitMs, 3, false, 270, 1, 0, 90},
         PassCase{"OverheadPassCentredOnNorth", kBeforeOverheadPass, kOverheadPassExitMs, 3, false,
                  45, 0, 0, 0},
+        // Type 5 turns 450 degrees centred on south; the satellite barely clears the horizon.
+        PassCase{"GrazingPassCentredOnSouth", kBeforeGrazingPass, kGrazingPassExitMs, 5, false, 200,
+                 0, 0, 0},
         // Flip mode follows the overhead pass over the zenith on the reciprocal bearing, so the
         // stop at north is never reached; the elevation parks over the top.
         PassCase{"OverheadPassFlippedStopAtNorth", kBeforeOverheadPass, kOverheadPassExitMs, 1,
