@@ -113,6 +113,7 @@ TEST(LoopForKwip, SkipsOrbitForcedParkingSatelliteChangeAndVisibility) {
     p.setSatelliteValue("KWIP.SAT", 11, "90");  // a forced park azimuth, never to be used
     ASSERT_TRUE(p.startUpToTheLoop("KWIP"));
     TrackingState& t = p.station.track;
+    ASSERT_EQ(t.satParkAzimuth, 90);
     const std::string phase = p.display["lbl_ma256"].caption;
     // A tracking program reports another satellite, below the horizon.
     t.trackerKind = 1;
@@ -165,6 +166,7 @@ TEST(LoopVisibility, ANoReportPutsTheSatelliteJustBelowTheMinimumElevation) {
     PassStation p(kInView);
     p.setConfig(18, "5");
     ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    ASSERT_EQ(p.station.cfg.minElevation, 5);
     TrackingState& t = p.station.track;
     // WinOrbit reports the visibility; until its first poll the position comes from the
     // program's own orbit model.
@@ -200,6 +202,7 @@ TEST_P(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
     PassStation p(kBeforeLos);
     p.setConfig(18, c.minElevation);
     ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    ASSERT_EQ(p.station.cfg.minElevation, c.endsBelow);
     const TrackingState& t = p.station.track;
     int detections = 0;
     double detectedAt = 0;

@@ -287,6 +287,7 @@ TEST_P(ForcedParkingRun, ParksAtTheSatellitesAzimuthAndEndsTheProgram) {
     p.setConfig(22, std::to_string(rotatorType));
     p.exitAt(10 * 60 * 1000);  // not reached
     ASSERT_EQ(p.run("PARK"), EndReason::Parked);
+    ASSERT_EQ(p.station.cfg.rotatorType, rotatorType);
     EXPECT_LE(p.host.elapsedMs(), static_cast<std::int64_t>(kFullTravelMs) + kSettleMs);
     EXPECT_EQ(p.station.track.parkedDone, 1);
     // PARK.SAT parks facing south, at the horizon.
