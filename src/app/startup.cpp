@@ -241,7 +241,14 @@ void decideOffsetSign(SatelliteRecord& sat) {
 // Steps 18 to 21: the element set and the orbit set-up, for satellites that have an orbit.
 void prepareOrbit(Station& s) {
     const std::string name = s.app.satName;
-    if (name == "KWIP" || name == "PARK") return;
+    if (name == "KWIP") return;
+    if (name == "PARK") {
+        // No orbit, so no position: the satellite stays below the horizon, and the drive stage
+        // never sends the antennas away from where its forced parking leaves them (to 0 degrees,
+        // or to the last bearing of the satellite tracked before).
+        s.track.satElevation = s.cfg.minElevation - 1;
+        return;
+    }
     if (name == "DEFAULT") {
         Default(s);
     } else {

@@ -33,6 +33,9 @@ void declareStartupControls(Display& d) {
           "lbl_Up_read", "lbl_down_read", "lbl_UpVal", "lbl_DnVal", "Llb_gate", "hs_UpFine",
           "hs_DnFine", "txt_rad_left", "txt_rad_right", "txt_736_freq"})
         d.declare(name);
+    // The FT-736R's frequency entry box, shown only while the operator types that radio's
+    // frequency in; forced parking hides it with the other entry boxes.
+    d.declare("txt_736_freq", hidden());
     d.declare("lbl_track", hidden());
     d.declare("lbl_Testtrak", hidden());
 }

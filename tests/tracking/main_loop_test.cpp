@@ -1,0 +1,410 @@
+#include "tracking/main_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/handoff.h"
+#include "app/station.h"
+#include "controller/frame_layout.h"
+#include "support/pass_station.h"
+#include "support/station_files.h"
+#include "ui/main_window.h"
+
+// The polling loop on the sample station (AO-7 over London, January 2018; ORV.CFG as shipped
+// unless a test changes a value), started by the program's own start-up. Most tests stop
+// start-up just before the loop's first pass and make the passes themselves.
+
+namespace orvant {
+namespace {
+
+using testing::PassStation;
+
+constexpr LocalDateTime kBeforeAos{2018, 1, 21, 4, 20, 0, 0};  // AO-7 rises at 04:26
+constexpr LocalDateTime kInView{2018, 1, 21, 4, 35, 0, 0};     // about 50 degrees up
+constexpr LocalDateTime kBeforeLos{2018, 1, 21, 4, 47, 0, 0};  // AO-7 sets at 04:49
+
+// Makes passes until `ms` of program time have gone by; false when the loop left.
+bool passFor(PassStation& p, std::int64_t ms) {
+    const std::int64_t until = p.host.elapsedMs() + ms;
+    while (p.host.elapsedMs() < until)
+        if (!loopPass(p.station)) return false;
+    return true;
+}
+
+// Every `spacing`-th pass up to `passes`, counted from 1.
+std::vector<int> everyNth(int spacing, int passes) {
+    std::vector<int> n;
+    for (int pass = spacing; pass <= passes; pass += spacing) n.push_back(pass);
+    return n;
+}
+
+// The tracking-program poll (ORV.CFG value 24) comes every value + 50 passes and paints the
+// counter label red on the poll pass while the satellite is in view.
+struct TrackerPollCase {
+    const char* spacing;
+    int passes;
+    bool beeps;
+};
+
+void PrintTo(const TrackerPollCase& c, std::ostream* out) {
+    *out << "value \"" << c.spacing << "\"";
+}
+
+class TrackerPoll : public ::testing::TestWithParam<TrackerPollCase> {};
+
+TEST_P(TrackerPoll, ComesEverySpacingPlusFiftyPasses) {
+    const TrackerPollCase& c = GetParam();
+    PassStation p(kBeforeAos);
+    p.setConfig(24, c.spacing);
+    ASSERT_TRUE(p.startUpToTheLoop("WINORBIT"));
+    std::vector<int> polls;
+    const int passes = 3 * c.passes + 10;
+    for (int pass = 1; pass <= passes; ++pass) {
+        ASSERT_TRUE(loopPass(p.station));
+        const bool polled = p.station.track.ddePollCounter == 0;
+        if (polled) polls.push_back(pass);
+        const Control& counter = p.display["lbl_dde_cntr"];
+        ASSERT_EQ(counter.backColor, polled ? bgr::kRed : bgr::kGreen) << "pass " << pass;
+        ASSERT_EQ(counter.caption, "");
+    }
+    EXPECT_EQ(polls, everyNth(c.passes, passes));
+    EXPECT_EQ(p.alerts.beeps, c.beeps ? 3 : 0);
+    EXPECT_EQ(p.station.track.ddeMode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orvcfg24, TrackerPoll,
+                         ::testing::Values(TrackerPollCase{"2", 54, false},
+                                           TrackerPollCase{"101", 151, true}),
+                         [](const auto& info) {
+                             return "Value" + std::string(info.param.spacing);
+                         });
+
+TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
+    PassStation p(kInView);
+    ASSERT_TRUE(p.startUpToTheLoop("WISP"));
+    const TrackingState& t = p.station.track;
+    const int frames = p.card.framesTaken();
+    constexpr int kFirstPoll = 20 + 50;  // ORV.CFG value 24 is 20
+    for (int pass = 1; pass < kFirstPoll; ++pass) {
+        ASSERT_TRUE(loopPass(p.station));
+        ASSERT_EQ(t.ddePollCounter, pass);
+    }
+    EXPECT_EQ(p.card.framesTaken(), frames) << "no idle poll and no radio start";
+    EXPECT_EQ(t.idlePollCounter, 0);
+    EXPECT_EQ(t.satInView, 0);
+    EXPECT_FALSE(p.station.rot.commandsPrimed) << "the drive stage ran";
+    EXPECT_EQ(t.ddeMode, 1);
+
+    ASSERT_TRUE(loopPass(p.station));  // the first poll, and the rest of its pass
+    EXPECT_EQ(t.ddeMode, 0);
+    EXPECT_EQ(t.satInView, 1) << "WISP reported nothing below the horizon";
+    EXPECT_TRUE(p.station.rot.commandsPrimed);
+    EXPECT_EQ(p.card.framesTaken(), frames + 2) << "the radios start between two frames";
+}
+
+// "KWIP" is fixed-frequency mode: no orbit, no forced parking, no satellite change from the
+// tracking program, no visibility stage (unless the operator entered a bearing by hand).
+TEST(LoopForKwip, SkipsOrbitForcedParkingSatelliteChangeAndVisibility) {
+    PassStation p(kInView);
+    p.setSatelliteValue("KWIP.SAT", 11, "90");  // a forced park azimuth, never to be used
+    ASSERT_TRUE(p.startUpToTheLoop("KWIP"));
+    TrackingState& t = p.station.track;
+    ASSERT_EQ(t.satParkAzimuth, 90);
+    const std::string phase = p.display["lbl_ma256"].caption;
+    // A tracking program reports another satellite, below the horizon.
+    t.trackerKind = 1;
+    t.trackerStatus = "SN NO";
+    t.satNameShown = "AO-7";
+    t.satInView = 1;
+    t.satAzimuth = 77;
+    t.satElevation = 12;
+    for (int pass = 0; pass < 20; ++pass)
+        ASSERT_TRUE(loopPass(p.station)) << "left the loop for the reported satellite";
+    EXPECT_EQ(t.parkedDone, 0);
+    EXPECT_NE(p.display["lbl_Base"].caption, "Parked Frequency");
+    EXPECT_EQ(t.satInView, 1);
+    EXPECT_EQ(t.satAzimuth, 77);
+    EXPECT_EQ(t.satElevation, 12);
+    EXPECT_EQ(p.display["lbl_ma256"].caption, phase);
+
+    t.manualPointing = 1;  // a bearing typed in brings the visibility stage back
+    ASSERT_TRUE(loopPass(p.station));
+    EXPECT_EQ(t.satInView, 0);
+    EXPECT_EQ(t.satElevation, -1);
+}
+
+// "PARK" has no orbit; its satellite file's park azimuth parks the antennas on the first pass,
+// and nothing drives them away afterwards.
+TEST(LoopForPark, ParksOnTheFirstPassAndTheAntennasStayParked) {
+    PassStation p(kInView);
+    ASSERT_TRUE(p.startUpToTheLoop("PARK"));
+    const TrackingState& t = p.station.track;
+    ASSERT_TRUE(loopPass(p.station));
+    EXPECT_EQ(t.parkedDone, 1);
+    EXPECT_FALSE(t.parkingDue);
+    // PARK.SAT parks at 180 degrees: 409 counts of the sample station's type-2 rotator; parking
+    // is complete within 5 counts.
+    const int parkedAt = p.card.azimuthCounts();
+    EXPECT_NEAR(parkedAt, 409, 5);
+    EXPECT_EQ(p.card.elevationCounts(), 0);
+
+    ASSERT_TRUE(passFor(p, 60000));
+    EXPECT_EQ(p.card.azimuthCounts(), parkedAt);
+    EXPECT_EQ(p.card.elevationCounts(), 0);
+    const SentBytes& frame = p.card.lastFrame();
+    EXPECT_EQ(256 * frame[frame::kAzTargetHigh] + frame[frame::kAzTargetLow], 409);
+    EXPECT_EQ(frame[frame::kDrive], 0);
+    EXPECT_EQ(t.satInView, 0);
+    EXPECT_TRUE(p.display["lbl_parked"].visible);
+}
+
+TEST(LoopVisibility, ANoReportPutsTheSatelliteJustBelowTheMinimumElevation) {
+    PassStation p(kInView);
+    p.setConfig(18, "5");
+    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    ASSERT_EQ(p.station.cfg.minElevation, 5);
+    TrackingState& t = p.station.track;
+    // WinOrbit reports the visibility; until its first poll the position comes from the
+    // program's own orbit model.
+    t.trackerKind = 3;
+    t.trackerStatus = "OK IN";
+    ASSERT_TRUE(loopPass(p.station));
+    EXPECT_GT(t.satElevation, 40);
+    EXPECT_EQ(t.satInView, 1);
+
+    t.trackerStatus = "OK NO";
+    ASSERT_TRUE(loopPass(p.station));
+    EXPECT_EQ(t.satElevation, 4);
+    EXPECT_EQ(p.station.rot.elCommandDeg, 4) << "the targets are formed from the forced value";
+    EXPECT_EQ(t.satInView, 0);
+    EXPECT_TRUE(p.display["lbl_wisp_mask"].visible);
+}
+
+// The end of a pass: the first pass below the horizon (or below a negative minimum elevation)
+// after one above it starts parking, once; parking then completes.
+struct EndOfPassCase {
+    const char* minElevation;
+    double endsBelow;
+};
+
+void PrintTo(const EndOfPassCase& c, std::ostream* out) {
+    *out << "value \"" << c.minElevation << "\"";
+}
+
+class EndOfPass : public ::testing::TestWithParam<EndOfPassCase> {};
+
+TEST_P(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
+    const EndOfPassCase& c = GetParam();
+    PassStation p(kBeforeLos);
+    p.setConfig(18, c.minElevation);
+    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    ASSERT_EQ(p.station.cfg.minElevation, c.endsBelow);
+    const TrackingState& t = p.station.track;
+    int detections = 0;
+    double detectedAt = 0;
+    bool due = t.parkingDue;
+    while (p.host.elapsedMs() < 7 * 60 * 1000) {
+        ASSERT_TRUE(loopPass(p.station));
+        if (t.parkingDue && !due) {
+            ++detections;
+            detectedAt = t.satElevation;
+        }
+        due = t.parkingDue;
+    }
+    EXPECT_EQ(detections, 1);
+    EXPECT_EQ(detectedAt, c.endsBelow - 1);
+    EXPECT_FALSE(t.parkingDue) << "parking never completed";
+    EXPECT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts);
+    EXPECT_TRUE(p.display["lbl_parked"].visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orvcfg18, EndOfPass,
+                         ::testing::Values(EndOfPassCase{"0", 0}, EndOfPassCase{"-3", -3}),
+                         [](const auto& info) {
+                             return info.index == 0 ? std::string("AtTheHorizon")
+                                                    : std::string("BelowANegativeMinimum");
+                         });
+
+TEST(EndOfPassBeforeAos, ASatelliteThatNeverRisesEndsNoPass) {
+    PassStation p(kBeforeAos);
+    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    const TrackingState& t = p.station.track;
+    while (p.host.elapsedMs() < (5 * 60 + 30) * 1000) {  // until 04:25:30, about 1 degree below
+        ASSERT_TRUE(loopPass(p.station));
+        ASSERT_FALSE(t.parkingDue);
+    }
+    EXPECT_LT(t.satElevation, 0);
+    EXPECT_EQ(p.card.lastFrame()[frame::kDrive], 0);
+}
+
+// The idle controller poll (ORV.CFG value 23): one exchange every so many passes while no
+// satellite is in view, the counter label red on that pass and blue on the others. A spacing
+// below 1 polls on every pass.
+struct IdlePollCase {
+    const char* spacing;
+    int passes;
+    bool beeps;
+};
+
+void PrintTo(const IdlePollCase& c, std::ostream* out) {
+    *out << "value \"" << c.spacing << "\"";
+}
+
+class IdlePoll : public ::testing::TestWithParam<IdlePollCase> {};
+
+TEST_P(IdlePoll, ExchangesWithTheControllerEverySpacingPasses) {
+    const IdlePollCase& c = GetParam();
+    PassStation p(kBeforeAos);
+    p.setConfig(23, c.spacing);
+    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    constexpr int kPasses = 160;
+    std::vector<int> polls;
+    for (int pass = 1; pass <= kPasses; ++pass) {
+        const int frames = p.card.framesTaken();
+        ASSERT_TRUE(loopPass(p.station));
+        const int taken = p.card.framesTaken() - frames;
+        ASSERT_LE(taken, 1) << "pass " << pass;
+        if (taken == 1) polls.push_back(pass);
+        ASSERT_EQ(p.display["lbl_dde_cntr"].backColor, taken == 1 ? bgr::kRed : bgr::kBlue)
+            << "pass " << pass;
+    }
+    EXPECT_EQ(polls, everyNth(c.passes, kPasses));
+    EXPECT_EQ(p.alerts.beeps, c.beeps ? static_cast<int>(polls.size()) : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orvcfg23, IdlePoll,
+                         ::testing::Values(IdlePollCase{"50", 50, false},
+                                           IdlePollCase{"51", 51, true},
+                                           IdlePollCase{"0", 1, false},
+                                           IdlePollCase{"-7", 1, false}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST(LoopHold, WaitsAtTheEndOfThePassUntilResetOrSlewValueDoubleClick) {
+    PassStation p(kBeforeAos);
+    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    TrackingState& t = p.station.track;
+    const int resets = p.card.resets();
+
+    t.loopHold = 1;  // as a radio read-back in step mode leaves it
+    std::int64_t start = p.host.elapsedMs();
+    p.post(5000, InputKind::Click, "lbl_reset");
+    ASSERT_TRUE(loopPass(p.station));
+    EXPECT_GE(p.host.elapsedMs() - start, 5000);
+    EXPECT_LT(p.host.elapsedMs() - start, 5200);
+    EXPECT_EQ(t.loopHold, 0);
+    EXPECT_EQ(p.card.resets(), resets + 1);
+
+    t.loopHold = 1;
+    start = p.host.elapsedMs();
+    p.post(3000, InputKind::DblClick, "lbl_Valaz");
+    ASSERT_TRUE(loopPass(p.station));
+    EXPECT_GE(p.host.elapsedMs() - start, 3000);
+    EXPECT_LT(p.host.elapsedMs() - start, 3200);
+    EXPECT_EQ(t.loopHold, 0);
+}
+
+// A newer instance deletes the hand-off entry: this one ends at its next check, sending nothing
+// more (the newer instance drives the hardware now).
+TEST(LoopHandoff, ALostHandoffEndsTheProgramWithoutShutdownFrames) {
+    PassStation p(kInView);
+    int framesAtHandoff = -1;
+    std::size_t relayedAtHandoff = 0;
+    std::int64_t handoffMs = -1;
+    p.display.declare("test_newer_instance");
+    p.display.on("test_newer_instance", ControlEvent::Click, [&] {
+        make_regist(p.station);  // the newer instance's start-up
+        kill_regist(p.station);
+        framesAtHandoff = p.card.framesTaken();
+        relayedAtHandoff = p.card.relayed().size();
+        handoffMs = p.host.elapsedMs();
+    });
+    p.inputAt(60000, InputKind::Click, "test_newer_instance");
+    p.exitAt(120000);
+    ASSERT_EQ(p.run("AO-7"), EndReason::Handoff);
+    ASSERT_GE(handoffMs, 60000);
+    EXPECT_EQ(p.host.elapsedMs(), handoffMs);
+    EXPECT_EQ(p.card.framesTaken(), framesAtHandoff);
+    EXPECT_EQ(p.card.relayed().size(), relayedAtHandoff);
+    EXPECT_EQ(p.settings.get("ORVANT", "Startup", "Left", ""), "");
+}
+
+// Frames that carry both drive inhibits: start-up sends one for every satellite it loads.
+int satelliteLoads(const std::string& trace) {
+    int loads = 0;
+    std::istringstream lines(trace);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t at = line.find("\"slots\":[");
+        if (at == std::string::npos) continue;
+        std::istringstream slots(line.substr(at + 9));
+        std::vector<int> values;
+        int value = 0;
+        char comma = 0;
+        while (slots >> value) {
+            values.push_back(value);
+            slots >> comma;
+        }
+        if (values.size() >= frame::kElInhibit && values[frame::kAzInhibit - 1] == 1 &&
+            values[frame::kElInhibit - 1] == 1)
+            ++loads;
+    }
+    return loads;
+}
+
+TEST(LoopFileList, OnlyADifferentFileLoadsAnotherSatellite) {
+    PassStation p(kBeforeAos);
+    p.inputAt(500, InputKind::Select, "File1", "AO-7.SAT");
+    p.inputAt(10000, InputKind::Select, "File1", "AO-7.SAT");  // the satellite already loaded
+    p.inputAt(20000, InputKind::Select, "File1", "FO-29.SAT");
+    p.exitAt(30000);
+    std::vector<std::string> names;
+    p.observeEvery(1000, [&] { names.push_back(p.station.track.satFileName); });
+    ASSERT_EQ(p.run(""), EndReason::Exit);
+    ASSERT_EQ(names.size(), 30u);
+    EXPECT_EQ(names[15], "AO-7");
+    EXPECT_EQ(names[28], "FO-29");
+    EXPECT_EQ(satelliteLoads(p.traceText.str()), 2);
+    EXPECT_EQ(p.station.sat.catalogNumber, "24278");
+}
+
+// A virtual clock that counts how often the date and time are asked for.
+class CountingClock : public VirtualHost {
+  public:
+    using VirtualHost::VirtualHost;
+    LocalDateTime localTime() override {
+        ++reads;
+        return VirtualHost::localTime();
+    }
+    int reads = 0;
+};
+
+TEST(LoopClock, EachPassTakesDateAndTimeFromOneReading) {
+    CountingClock clock(kInView);
+    MemorySettingsStore settings;
+    RecordingAlerts alerts;
+    RecordingLauncher launcher;
+    MemoryFileSystem files;
+    Trace trace;
+    sim::SimControllerCard card(clock, PassStation::kPortBase);
+    Platform platform{
+        clock, settings, alerts, launcher, files, trace, [&card](std::uint16_t) -> PortIO* {
+            return &card;
+        }};
+    MessagePump pump(clock);
+    Display display;
+    Station station(platform, pump, display);
+    testing::loadSampleStation(files);
+    buildMainWindow(station);
+    ASSERT_TRUE(testing::startUpToTheLoop(station, "AO-7"));
+    for (int pass = 0; pass < 200; ++pass) {
+        const int reads = clock.reads;
+        ASSERT_TRUE(loopPass(station));
+        ASSERT_EQ(clock.reads - reads, 1) << "pass " << pass;
+    }
+}
+
+}  // namespace
+}  // namespace orvant

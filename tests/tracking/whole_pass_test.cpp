@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/station.h"
+#include "controller/frame_layout.h"
+#include "support/pass_station.h"
+
+// Whole passes of AO-7 over the sample station near London (January 2018), replayed in program
+// time: start-up, the polling loop and the simulated card's motors run together, and the test
+// watches the card from outside every few seconds.
+
+namespace orvant {
+namespace {
+
+using testing::PassStation;
+
+constexpr std::int64_t kSampleMs = 2000;
+constexpr double kFullTravelMs = sim::SimControllerCard::kDefaultFullTravelMs;
+constexpr int kTopCount = 1023;
+
+// Where the antennas point, from the counts the card holds, by the travel of each rotator type:
+// the bearing at count 0 and the degrees across the whole count range. An elevation beyond the
+// zenith looks the other way (flip mode).
+struct Pointing {
+    double azimuth = 0;
+    double elevation = 0;
+};
+
+double mechanicalAzimuth(int rotatorType, int azCounts) {
+    static constexpr double kBearingAtZero[] = {180, 0, 0, 135, 90, 315};
+    const double span = rotatorType <= 1 ? 360 : 450;
+    return std::fmod(kBearingAtZero[rotatorType] + azCounts * span / kTopCount, 360);
+}
+
+double mechanicalElevation(int elCounts) {
+    return elCounts * 180.0 / kTopCount;
+}
+
+Pointing pointingOf(int rotatorType, int azCounts, int elCounts) {
+    const double az = mechanicalAzimuth(rotatorType, azCounts);
+    const double el = mechanicalElevation(elCounts);
+    if (el <= 90) return {az, el};
+    return {std::fmod(az + 180, 360), 180 - el};
+}
+
+// The degrees between two bearings the short way round.
+double bearingError(double a, double b) {
+    const double d = std::fabs(std::fmod(a - b, 360));
+    return std::min(d, 360 - d);
+}
+
+// What the test sees every few seconds of program time.
+struct Sample {
+    std::int64_t ms = 0;
+    double satAzimuth = 0;
+    double satElevation = 0;
+    int azCounts = 0;
+    int elCounts = 0;
+    int azTarget = 0;  // the targets and drive command of the last frame the card took
+    int elTarget = 0;
+    int drive = 0;
+    int frames = 0;
+    bool parkingDue = false;
+};
+
+void recordSamples(PassStation& p, std::vector<Sample>& samples) {
+    p.observeEvery(kSampleMs, [&p, &samples] {
+        const SentBytes& frame = p.card.lastFrame();
+        samples.push_back({p.host.elapsedMs(), p.station.track.satAzimuth,
+                           p.station.track.satElevation, p.card.azimuthCounts(),
+                           p.card.elevationCounts(),
+                           256 * frame[frame::kAzTargetHigh] + frame[frame::kAzTargetLow],
+                           256 * frame[frame::kElTargetHigh] + frame[frame::kElTargetLow],
+                           frame[frame::kDrive], p.card.framesTaken(), p.station.track.parkingDue});
+    });
+}
+
+// The samples of the pass: from the first with the satellite in view (AOS) to the first after it
+// with the satellite below the horizon (LOS). The sample station's minimum elevation is 0.
+struct PassWindow {
+    std::size_t aos = 0;
+    std::size_t los = 0;
+};
+
+PassWindow passWindow(const std::vector<Sample>& samples) {
+    PassWindow w{samples.size(), samples.size()};
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (w.aos == samples.size() && samples[i].satElevation >= 0) w.aos = i;
+        if (w.aos < i && samples[i].satElevation < 0) {
+            w.los = i;
+            break;
+        }
+    }
+    return w;
+}
+
+// A target change far larger than the satellite moves between two samples starts a long move of
+// the rotator (the first target after AOS, the turn-round of a 360-degree rotator at its end
+// stop); the card needs its travel time for it, and the pointing is not checked meanwhile.
+constexpr int kLongMoveCounts = 40;
+constexpr std::int64_t kSettleMs = 4000;
+
+struct LongMoves {
+    int count = 0;
+    std::vector<std::pair<std::int64_t, std::int64_t>> excused;  // program-time intervals
+};
+
+template <typename Target, typename Position>
+LongMoves longMoves(const std::vector<Sample>& samples, const PassWindow& w, Target target,
+                    Position position) {
+    LongMoves moves;
+    for (std::size_t i = w.aos; i < w.los; ++i) {
+        const Sample& before = samples[i - 1];
+        if (std::abs(target(samples[i]) - target(before)) <= kLongMoveCounts) continue;
+        ++moves.count;
+        const double travelMs =
+            std::abs(target(samples[i]) - position(before)) * kFullTravelMs / kTopCount;
+        moves.excused.emplace_back(before.ms,
+                                   before.ms + static_cast<std::int64_t>(travelMs) + kSettleMs);
+    }
+    return moves;
+}
+
+bool excused(const LongMoves& moves, std::int64_t ms) {
+    return std::any_of(moves.excused.begin(), moves.excused.end(),
+                       [ms](const auto& span) { return ms >= span.first && ms <= span.second; });
+}
+
+// How far the antennas may trail the satellite while tracking. The position comes in whole
+// degrees and a new target goes out as soon as it has moved by the update step of ORV.CFG (2
+// degrees), so the target trails by at most 1 degree; the card stops within its tolerance (2
+// degrees in azimuth, 5 counts in elevation); and one degree more covers the satellite's motion
+// during a send and the count resolution.
+constexpr double kAzimuthAllowance = 1 + 2 + 1;
+constexpr double kElevationAllowance = 1 + 5 * 180.0 / kTopCount + 1;
+
+struct PassCase {
+    const char* name;
+    LocalDateTime start;
+    std::int64_t exitMs;  // program time of the scripted Exit
+    int rotatorType;
+    bool flip;
+    int parkAzimuth;         // ORV.CFG value 19
+    int parkAt90;            // ORV.CFG value 30
+    int turnRounds;          // long azimuth moves expected after the one that follows AOS
+    double parkedElevation;  // where the elevation motor parks, mechanical degrees
+};
+
+void PrintTo(const PassCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// The pass of 00:42 to 00:53 stays below about 3 degrees; the pass of 02:33 to 02:54 peaks at
+// about 30 degrees; the pass of 04:26 to 04:49 at about 77 degrees, and it crosses north on its
+// way from the north-east to the south-west.
+constexpr LocalDateTime kBeforeGrazingPass{2018, 1, 21, 0, 40, 0, 0};
+constexpr LocalDateTime kBeforeLowPass{2018, 1, 21, 2, 30, 0, 0};
+constexpr LocalDateTime kBeforeOverheadPass{2018, 1, 21, 4, 23, 0, 0};
+constexpr std::int64_t kGrazingPassExitMs = 16 * 60 * 1000;
+constexpr std::int64_t kLowPassExitMs = (27 * 60 + 30) * 1000;
+constexpr std::int64_t kOverheadPassExitMs = (28 * 60 + 30) * 1000;
+
+class WholePass : public ::testing::TestWithParam<PassCase> {
+  protected:
+    WholePass() : p(GetParam().start) {
+        const PassCase& c = GetParam();
+        p.setConfig(19, std::to_string(c.parkAzimuth));
+        p.setConfig(22, std::to_string(c.rotatorType));
+        p.setConfig(30, std::to_string(c.parkAt90));
+        if (c.flip) {
+            p.setConfig(33, "YES");
+            // The operator answers the flip question before the satellite rises.
+            p.inputAt(1000, InputKind::DblClick, "lbl_SatBearings");
+        }
+        p.exitAt(c.exitMs);
+        recordSamples(p, samples);
+    }
+
+    Pointing pointing(const Sample& s) const {
+        return pointingOf(GetParam().rotatorType, s.azCounts, s.elCounts);
+    }
+
+    PassStation p;
+    std::vector<Sample> samples;
+};
+
+TEST_P(WholePass, WaitsTracksTheSatelliteThenParks) {
+    const PassCase& c = GetParam();
+    ASSERT_EQ(p.run("AO-7"), EndReason::Exit);
+    ASSERT_EQ(p.station.cfg.rotatorType, c.rotatorType);
+    EXPECT_EQ(p.station.app.flipChoice == "Ye", c.flip);
+    const PassWindow w = passWindow(samples);
+    ASSERT_GT(w.aos, 60u) << "the satellite rose too early: no waiting time";
+    ASSERT_LT(w.los + 30, samples.size()) << "no time after the pass was seen";
+
+    // Waiting: the card is polled, but no target and no drive command reach it.
+    for (std::size_t i = 0; i < w.aos; ++i) {
+        const Sample& s = samples[i];
+        ASSERT_EQ(s.azTarget, 0) << "at " << s.ms << " ms";
+        ASSERT_EQ(s.elTarget, 0) << "at " << s.ms << " ms";
+        ASSERT_EQ(s.drive, 0) << "at " << s.ms << " ms";
+        ASSERT_EQ(s.azCounts, 0);
+        ASSERT_EQ(s.elCounts, 0);
+    }
+    EXPECT_GT(samples[w.aos - 1].frames, samples[0].frames + 10) << "no idle polls";
+
+    // Tracking: after the long moves, the antennas follow the satellite.
+    const LongMoves azMoves = longMoves(
+        samples, w, [](const Sample& s) { return s.azTarget; },
+        [](const Sample& s) { return s.azCounts; });
+    const LongMoves elMoves = longMoves(
+        samples, w, [](const Sample& s) { return s.elTarget; },
+        [](const Sample& s) { return s.elCounts; });
+    EXPECT_EQ(azMoves.count, 1 + c.turnRounds);
+    EXPECT_EQ(elMoves.count, c.flip ? 1 : 0);
+    std::size_t checked = 0;
+    for (std::size_t i = w.aos; i < w.los; ++i) {
+        const Sample& s = samples[i];
+        const Pointing at = pointing(s);
+        if (!excused(azMoves, s.ms)) {
+            ++checked;
+            EXPECT_LE(bearingError(at.azimuth, s.satAzimuth), kAzimuthAllowance)
+                << "at " << s.ms << " ms: antennas " << at.azimuth << ", satellite "
+                << s.satAzimuth;
+        }
+        if (!excused(elMoves, s.ms)) {
+            EXPECT_LE(std::fabs(at.elevation - s.satElevation), kElevationAllowance)
+                << "at " << s.ms << " ms: antennas " << at.elevation << ", satellite "
+                << s.satElevation;
+        }
+    }
+    EXPECT_GT(checked, (w.los - w.aos) * 2 / 3) << "the long moves took most of the pass";
+
+    // After LOS: parking drives to the park position, completes, and the antennas stay there.
+    const auto parked =
+        std::find_if(samples.begin() + static_cast<std::ptrdiff_t>(w.los), samples.end(),
+                     [](const Sample& s) { return !s.parkingDue && s.drive == 0; });
+    ASSERT_NE(parked, samples.end()) << "parking never completed";
+    EXPECT_LE(parked->ms - samples[w.los].ms, static_cast<std::int64_t>(kFullTravelMs) + kSettleMs);
+    for (auto s = parked; s != samples.end(); ++s) {
+        EXPECT_EQ(s->azCounts, parked->azCounts) << "moved after parking at " << s->ms << " ms";
+        EXPECT_EQ(s->elCounts, parked->elCounts) << "moved after parking at " << s->ms << " ms";
+    }
+    if (c.parkAzimuth != 0) {
+        EXPECT_LE(bearingError(mechanicalAzimuth(c.rotatorType, parked->azCounts), c.parkAzimuth),
+                  3);
+    }
+    EXPECT_NEAR(mechanicalElevation(parked->elCounts), c.parkedElevation, 2);
+    EXPECT_TRUE(p.display["lbl_parked"].visible);
+    EXPECT_FALSE(p.display["lbl_parking"].visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ao7, WholePass,
+    ::testing::Values(
+        // Type 1 turns 360 degrees with its stop at north: the overhead pass makes it turn round.
+        PassCase{"LowPassStopAtNorth", kBeforeLowPass, kLowPassExitMs, 1, false, 90, 0, 0, 0},
+        PassCase{"OverheadPassStopAtNorth", kBeforeOverheadPass, kOverheadPassExitMs, 1, false, 300,
+                 1, 1, 90},
+        // Type 3 turns 450 degrees centred on north: both passes without a turn-round.
+        PassCase{"LowPassCentredOnNorth", kBeforeLowPass, kLowPassExitMs, 3, false, 270, 1, 0, 90},
+        PassCase{"OverheadPassCentredOnNorth", kBeforeOverheadPass, kOverheadPassExitMs, 3, false,
+                 45, 0, 0, 0},
+        // Type 5 turns 450 degrees centred on south; the satellite barely clears the horizon.
+        PassCase{"GrazingPassCentredOnSouth", kBeforeGrazingPass, kGrazingPassExitMs, 5, false, 200,
+                 0, 0, 0},
+        // Flip mode follows the overhead pass over the zenith on the reciprocal bearing, so the
+        // stop at north is never reached; the elevation parks over the top.
+        PassCase{"OverheadPassFlippedStopAtNorth", kBeforeOverheadPass, kOverheadPassExitMs, 1,
+                 true, 120, 0, 0, 178}),
+    [](const ::testing::TestParamInfo<PassCase>& info) { return std::string(info.param.name); });
+
+// A satellite file with a forced park azimuth parks the antennas on the loop's first pass; with
+// end-after-parking set the program then ends by itself.
+class ForcedParkingRun : public ::testing::TestWithParam<int> {};
+
+TEST_P(ForcedParkingRun, ParksAtTheSatellitesAzimuthAndEndsTheProgram) {
+    const int rotatorType = GetParam();
+    PassStation p(kBeforeOverheadPass);
+    p.setConfig(20, "1");
+    p.setConfig(22, std::to_string(rotatorType));
+    p.exitAt(10 * 60 * 1000);  // not reached
+    ASSERT_EQ(p.run("PARK"), EndReason::Parked);
+    ASSERT_EQ(p.station.cfg.rotatorType, rotatorType);
+    EXPECT_LE(p.host.elapsedMs(), static_cast<std::int64_t>(kFullTravelMs) + kSettleMs);
+    EXPECT_EQ(p.station.track.parkedDone, 1);
+    // PARK.SAT parks facing south, at the horizon.
+    EXPECT_LE(bearingError(mechanicalAzimuth(rotatorType, p.card.azimuthCounts()), 180), 3);
+    EXPECT_LT(mechanicalElevation(p.card.elevationCounts()), 2);
+    EXPECT_FALSE(p.card.azimuthMoving());
+    EXPECT_EQ(p.card.resets(), 2) << "the controller is reset when parked and before the end";
+    EXPECT_EQ(p.display["lbl_Base"].caption, "Parked Frequency");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRotatorType, ForcedParkingRun, ::testing::Range(0, 6));
+
+// With end-after-parking set and the program's own orbit model, the end of the pass parks the
+// antennas and ends the program, as a tracking program's report of loss of signal would.
+TEST(OwnPassEnd, ParksAfterTheOwnOrbitModelsPassAndEndsTheProgram) {
+    PassStation p(kBeforeLowPass);
+    p.setConfig(20, "1");
+    p.setConfig(30, "1");
+    p.exitAt(kLowPassExitMs + 10 * 60 * 1000);  // not reached
+    std::vector<Sample> samples;
+    recordSamples(p, samples);
+    ASSERT_EQ(p.run("AO-7"), EndReason::Parked);
+    const PassWindow w = passWindow(samples);
+    ASSERT_LT(w.los, samples.size()) << "ended before the pass was over";
+    const auto highest =
+        std::max_element(samples.begin(), samples.end(),
+                         [](const Sample& a, const Sample& b) { return a.elCounts < b.elCounts; });
+    EXPECT_GT(mechanicalElevation(highest->elCounts), 25) << "the pass was not tracked";
+    EXPECT_LE(p.host.elapsedMs() - samples[w.los].ms,
+              static_cast<std::int64_t>(kFullTravelMs) + kSettleMs);
+    EXPECT_NEAR(mechanicalElevation(p.card.elevationCounts()), 90, 2);
+    EXPECT_EQ(p.station.track.parkedDone, 1);
+}
+
+}  // namespace
+}  // namespace orvant
