@@ -549,8 +549,9 @@ TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
     ASSERT_TRUE(waitForHandoffEntry(station, std::chrono::seconds(20)));  // A is in its loop
 
     auto newer = startRun(
-        station, station.arguments({"FO-29"}, RunOptions().from("").lasting("1"), "b.jsonl"));
-    // A ends at its next look at the entry: while B still runs, long before its own Exit.
+        station, station.arguments({"FO-29"}, RunOptions().from("").lasting("4"), "b.jsonl"));
+    // A ends at its next look at the entry: while B still runs, long before its own Exit (B
+    // runs for seconds so that a slow machine cannot blur the two).
     ASSERT_EQ(older.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     EXPECT_EQ(newer.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     const ProgramRun a = older.get();
