@@ -258,21 +258,12 @@ void prepareOrbit(Station& s) {
     orbitSetup(s);
 }
 
-void setDriveInhibits(Station& s, std::int16_t value) {
-    s.link.controllerFrame[63] = value;
-    s.link.controllerFrame[64] = value;
-}
-
 // Steps 14 to 27: everything that depends on the satellite, then the loop's first position.
 void loadSatellite(Station& s) {
     GetSatCfg(s, s.app.satName);
     s.app.stage = Stage::SatelliteRead;
     s.track.satFileName = toUpper(s.app.satName);
-    setDriveInhibits(s, 1);
-    laptop(s);
-    radioinit(s);
-    releaseInhibits(s);
-    laptop(s);
+    startRadiosWithRotatorsHeld(s);
     s.app.satName = toUpper(s.app.satName);
     prepareOrbit(s);
     if (left(s.app.satName, 5) != "AO-40" && s.sat.offsetMHz != 0) decideOffsetSign(s.sat);

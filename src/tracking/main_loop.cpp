@@ -43,7 +43,6 @@ void pollTrackingProgramWhenDue(Station& s) {
     if (t.ddePollCounter >= s.cfg.ddePollSpacing + 50) {
         pollTrackingProgram(s);
         t.freqChanged = 1;
-        counter.backColor = bgr::kGreen;
         t.ddePollCounter = 0;
         t.ddeMode = 0;
         if (s.cfg.ddePollBeep) s.platform.alerts.beep();
@@ -128,12 +127,7 @@ void showBelowHorizon(Station& s) {
 
 void startRadiosForPass(Station& s) {
     Display& d = s.display;
-    s.link.controllerFrame[63] = 1;
-    s.link.controllerFrame[64] = 1;
-    laptop(s);
-    radioinit(s);
-    releaseInhibits(s);
-    laptop(s);
+    startRadiosWithRotatorsHeld(s);
     d.enable("Llb_gate");
     d.show("Llb_gate");
     for (const char* name : {"lbl_track", "lbl_Testtrak", "ch_Test"}) d.hide(name);
