@@ -16,7 +16,6 @@ using testing::valueFile;
 
 constexpr double kAz450 = 450.0 / 1023.0;
 constexpr double kAz360 = 360.0 / 1023.0;
-constexpr double kElScale = 180.0 / 1023.0;
 
 class StationConfigReader : public ::testing::Test {
   protected:
@@ -49,37 +48,12 @@ class StationConfigReader : public ::testing::Test {
     testing::StationHarness h;
 };
 
-TEST_F(StationConfigReader, ConvertsEveryValueOfATypicalFile) {
+TEST_F(StationConfigReader, TextsOfATypicalFileAreKeptAndRawTextsSitInSlots2To36) {
     const StationConfig& cfg = load(valueFile(typicalConfigValues()));
-    EXPECT_DOUBLE_EQ(cfg.latitudeRad, 51.5 * std::numbers::pi / 180);
-    EXPECT_DOUBLE_EQ(cfg.longitudeRad, -0.1 * std::numbers::pi / 180);
-    EXPECT_DOUBLE_EQ(cfg.heightKm, 0.02);
     EXPECT_EQ(cfg.kepsPath, "KEPS.TLE");
     EXPECT_EQ(cfg.programDirectory, "/STATION");
-    EXPECT_EQ(cfg.portData, 0x378);
-    EXPECT_EQ(cfg.portStatus, 0x379);
-    EXPECT_EQ(cfg.portControl, 0x37A);
-    EXPECT_FALSE(cfg.radioInhibitAtStart);
-    EXPECT_FALSE(cfg.azimuthDisabled);
-    EXPECT_FALSE(cfg.elevationDisabled);
-    EXPECT_EQ(cfg.rotatorType, 2);
-    EXPECT_DOUBLE_EQ(cfg.azScale, kAz450);
-    EXPECT_DOUBLE_EQ(cfg.elScale, kElScale);
-    EXPECT_EQ(cfg.azToleranceDeg, 2);
-    EXPECT_EQ(cfg.azToleranceCounts, 4);  // Int(2 / (450/1023)) = Int(4.55)
-    EXPECT_EQ(cfg.elToleranceCounts, 5);  // Int(2 / (180/1023) / 2) = Int(5.68)
-    EXPECT_EQ(cfg.azUpdateStep, 2);
-    EXPECT_EQ(cfg.elUpdateStep, 2);
     EXPECT_EQ(cfg.memoryChannel, "123");
-    EXPECT_EQ(cfg.idlePollPasses, 50);
-    EXPECT_FALSE(cfg.idlePollBeep);
     EXPECT_EQ(cfg.ddePollText, "20");
-    EXPECT_DOUBLE_EQ(cfg.ddePollSpacing, 20);
-    EXPECT_FALSE(cfg.ddePollBeep);
-    EXPECT_EQ(cfg.flipAllowed, 0);
-    EXPECT_DOUBLE_EQ(cfg.parkElToleranceDeg, 2);
-    EXPECT_DOUBLE_EQ(cfg.parkElToleranceCounts, 2 / kElScale);
-    // Raw texts sit in slots 2..36; the other slots stay empty.
     EXPECT_EQ(cfg.raw[2], "51.5");
     EXPECT_EQ(cfg.raw[8], "/station");
     EXPECT_EQ(cfg.raw[36], "0");
@@ -87,7 +61,8 @@ TEST_F(StationConfigReader, ConvertsEveryValueOfATypicalFile) {
     EXPECT_EQ(cfg.raw[37], "");
 }
 
-// One value of the typical file replaced by each of several texts, and what one field then holds.
+// Value `number` of the typical file set to each of several texts (the typical text first, where
+// it is listed), and what one field then holds.
 struct FieldCases {
     int number;
     const char* fieldName;
@@ -96,41 +71,53 @@ struct FieldCases {
 };
 #define FIELD(name) #name, [](const StationConfig& c) { return static_cast<double>(c.name); }
 
+constexpr double kRad = std::numbers::pi / 180;
+
 const FieldCases kFieldCases[] = {
-    {1, FIELD(latitudeRad), {{" 51.5 deg N", 51.5 * std::numbers::pi / 180}}},
-    {4, FIELD(timeOffsetHours), {{"-2.5", -2.5}}},
-    {5, FIELD(dateFormatSwitch), {{"1", 1}}},
-    {8, FIELD(portData), {{"3BC", 956}, {"278", 0x278}}},  // a hexadecimal address
-    {8, FIELD(portStatus), {{"3BC", 957}}},
-    {8, FIELD(portControl), {{"3BC", 958}, {"fffd", 0xFFFF}}},
-    {9, FIELD(radioInhibitAtStart), {{"yes", 1}}},
-    {10, FIELD(azimuthDisabled), {{"YES", 1}}},
-    {11, FIELD(elevationDisabled), {{"Yes", 1}}},
-    {12, FIELD(azToleranceDeg), {{"0", 2}, {"1", 2}, {"-7", 2}, {"10", 10}}},
-    {12, FIELD(azToleranceCounts), {{"10", 22}}},  // Int(10 / (450/1023)) = Int(22.7)
-    {13, FIELD(elToleranceDeg), {{"0", 2}, {"1", 2}, {"-7", 2}}},
-    {13, FIELD(elToleranceCounts), {{"10", 28}}},  // Int(10 / (180/1023) / 2) = Int(28.4)
+    {1, FIELD(latitudeRad), {{"51.5", 51.5 * kRad}, {" 51.5 deg N", 51.5 * kRad}}},
+    {2, FIELD(longitudeRad), {{"-0.1", -0.1 * kRad}}},
+    {3, FIELD(heightKm), {{"20", 0.02}}},
+    {4, FIELD(timeOffsetHours), {{"0", 0}, {"-2.5", -2.5}}},
+    {5, FIELD(dateFormatSwitch), {{"0", 0}, {"1", 1}}},
+    // A hexadecimal address; status and control follow it.
+    {8, FIELD(portData), {{"378", 0x378}, {"3BC", 956}, {"278", 0x278}}},
+    {8, FIELD(portStatus), {{"378", 0x379}, {"3BC", 957}}},
+    {8, FIELD(portControl), {{"378", 0x37A}, {"3BC", 958}, {"fffd", 0xFFFF}}},
+    {9, FIELD(radioInhibitAtStart), {{"NO", 0}, {"yes", 1}}},
+    {10, FIELD(azimuthDisabled), {{"no", 0}, {"YES", 1}}},
+    {11, FIELD(elevationDisabled), {{"NO", 0}, {"Yes", 1}}},
+    {12, FIELD(azToleranceDeg), {{"2", 2}, {"0", 2}, {"1", 2}, {"-7", 2}, {"10", 10}}},
+    // Int(2 / (450/1023)) = Int(4.55), Int(10 / (450/1023)) = Int(22.7).
+    {12, FIELD(azToleranceCounts), {{"2", 4}, {"10", 22}}},
+    {13, FIELD(elToleranceDeg), {{"2", 2}, {"0", 2}, {"1", 2}, {"-7", 2}}},
+    // Int(2 / (180/1023) / 2) = Int(5.68), Int(10 / (180/1023) / 2) = Int(28.4).
+    {13, FIELD(elToleranceCounts), {{"2", 5}, {"10", 28}}},
     {14, FIELD(azOffsetDeg), {{"181", 0}, {"180", 180}, {"12.5", 12.5}, {"-5", 0}}},
     {15, FIELD(elOffsetDeg), {{"46", 0}, {"45", 45}, {"-1", 0}}},
-    {16, FIELD(azUpdateStep), {{"0", 1}, {"5", 5}, {"-32768", -32768}}},
-    {17, FIELD(elUpdateStep), {{"0", 1}}},
+    {16, FIELD(azUpdateStep), {{"2", 2}, {"0", 1}, {"5", 5}, {"-32768", -32768}}},
+    {17, FIELD(elUpdateStep), {{"2", 2}, {"0", 1}}},
     {18, FIELD(minElevation), {{"north", 0}}},
     {19, FIELD(parkAzimuth), {{"270", 270}}},
     {20, FIELD(endAfterPark), {{"1", 1}}},
+    {22, FIELD(rotatorType), {{"2", 2}}},
+    {22, FIELD(elScale), {{"2", 180.0 / 1023}}},
     {22, FIELD(azToleranceCounts), {{"1", 5}}},  // Int(2 / (360/1023)) = Int(5.68)
     {22, FIELD(azScale), {{"0", kAz360}, {"1", kAz360}}},
     {22, FIELD(azScale), {{"2", kAz450}, {"3", kAz450}, {"4", kAz450}, {"5", kAz450}}},
-    {23, FIELD(idlePollPasses), {{"51", 51}, {"0", 1}, {"-20", 1}}},  // never stops the poll
-    {23, FIELD(idlePollBeep), {{"51", 1}, {"1", 1}, {"10", 0}, {"0", 0}}},
-    {24, FIELD(ddePollSpacing), {{"2", 4}, {"101", 101}, {"none", 4}}},  // at least four
-    {24, FIELD(ddePollBeep), {{"101", 1}, {"21 ", 0}}},
+    // At least one pass, so the poll never stops; a beep when it ends in the digit 1.
+    {23, FIELD(idlePollPasses), {{"50", 50}, {"51", 51}, {"0", 1}, {"-20", 1}}},
+    {23, FIELD(idlePollBeep), {{"50", 0}, {"51", 1}, {"1", 1}, {"10", 0}, {"0", 0}}},
+    // At least four; a beep on a trailing "1".
+    {24, FIELD(ddePollSpacing), {{"20", 20}, {"2", 4}, {"101", 101}, {"none", 4}}},
+    {24, FIELD(ddePollBeep), {{"20", 0}, {"101", 1}, {"21 ", 0}}},
     {30, FIELD(parkAt90), {{"5", 90}, {"0", 0}}},
     {31, FIELD(maxElevation), {{"80", 80}}},
     {32, FIELD(fullDdeControl), {{"1", 1}}},
-    {33, FIELD(flipAllowed), {{"YES", 1}}},
-    {34, FIELD(parkElToleranceDeg), {{"0", 2}}},
+    {33, FIELD(flipAllowed), {{"NO", 0}, {"YES", 1}}},
+    {34, FIELD(parkElToleranceDeg), {{"2", 2}, {"0", 2}}},
     // Kept unrounded: 2 and 3.5 degrees at 180/1023 degrees per count.
-    {34, FIELD(parkElToleranceCounts), {{"0", 2 * 1023.0 / 180}, {"3.5", 3.5 * 1023.0 / 180}}},
+    {34, FIELD(parkElToleranceCounts), {{"2", 2 * 1023.0 / 180}, {"3.5", 3.5 * 1023.0 / 180}}},
+    {34, FIELD(parkElToleranceCounts), {{"0", 2 * 1023.0 / 180}}},
 };
 
 TEST_F(StationConfigReader, EachValueIsReadAndCorrectedIntoItsField) {
