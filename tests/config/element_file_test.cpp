@@ -37,8 +37,13 @@ class ElementFile : public ::testing::Test {
         return h.station.sat.elements;
     }
     FileErrorKind failureFinding(const std::string& catalogNumber, const std::string& file) {
+        h.files.addFile("/station/keps.tle", file);
+        h.station.sat.catalogNumber = catalogNumber;
+        return failure();
+    }
+    FileErrorKind failure() {
         try {
-            find(catalogNumber, file);
+            readElementSet(h.station);
         } catch (const FileError& e) {
             return e.kind;
         }
@@ -101,25 +106,9 @@ TEST_F(ElementFile, TheCatalogNumberIsMatchedAsWritten) {
     EXPECT_DOUBLE_EQ(find("7530", padded + "\r\n" + kAo7Line2 + "\r\n").inclination, 101.6660);
 }
 
-TEST_F(ElementFile, ASatelliteMissingFromTheFileIsPastTheEndAndChangesNothing) {
-    h.station.sat.elements.inclination = 1;
-    EXPECT_EQ(failureFinding("99999", kFo29 + ao7() + kIss), FileErrorKind::PastEnd);
-    EXPECT_EQ(failureFinding("07530", ""), FileErrorKind::PastEnd);
-    EXPECT_DOUBLE_EQ(h.station.sat.elements.inclination, 1);
-}
-
-TEST_F(ElementFile, MissingFilesAndFoldersAreReported) {
+TEST_F(ElementFile, TheFileIsFoundRelativeToTheCurrentDirectoryAndMissingOnesAreReported) {
     h.files.addFile("/station/AO-7.SAT", "");
     h.station.sat.catalogNumber = "07530";
-    const auto failure = [&] {
-        try {
-            readElementSet(h.station);
-        } catch (const FileError& e) {
-            return e.kind;
-        }
-        ADD_FAILURE() << "no FileError";
-        return FileErrorKind::Corrupt;
-    };
     EXPECT_EQ(failure(), FileErrorKind::NotFound);
     h.station.cfg.kepsPath = "/NOWHERE/KEPS.TLE";
     EXPECT_EQ(failure(), FileErrorKind::PathNotFound);
@@ -127,33 +116,31 @@ TEST_F(ElementFile, MissingFilesAndFoldersAreReported) {
     EXPECT_EQ(failure(), FileErrorKind::NotFound);
     h.station.cfg.kepsPath = "/STATION/.";
     EXPECT_EQ(failure(), FileErrorKind::NotFound);
-}
 
-TEST_F(ElementFile, TheFileIsFoundRelativeToTheCurrentDirectory) {
     h.files.addFile("/station/keps.tle", ao7());
     ASSERT_TRUE(h.files.changeDirectory("/station"));
     h.station.cfg.kepsPath = "KEPS.TLE";
-    h.station.sat.catalogNumber = "07530";
     readElementSet(h.station);
     EXPECT_DOUBLE_EQ(h.station.sat.elements.meanAnomaly, 115.8236);
 }
 
-TEST_F(ElementFile, ASetTheOrbitModelCannotServeIsCorrupt) {
+TEST_F(ElementFile, AMissingSetIsPastTheEndAndOneTheOrbitModelCannotServeIsCorrupt) {
     h.station.sat.elements.inclination = 1;
+    EXPECT_EQ(failureFinding("99999", kFo29 + ao7() + kIss), FileErrorKind::PastEnd);
+    EXPECT_EQ(failureFinding("07530", ""), FileErrorKind::PastEnd);
     const std::string head = kAo7Name + "\r\n" + kAo7Line1 + "\r\n";
-    EXPECT_EQ(failureFinding("07530", head), FileErrorKind::Corrupt);         // no line 2
-    EXPECT_EQ(failureFinding("07530", head + kIss), FileErrorKind::Corrupt);  // not a line 2
-    EXPECT_EQ(failureFinding("07530", head + kAo7Line2.substr(0, 60) + "\r\n"),
-              FileErrorKind::Corrupt);
-    EXPECT_EQ(failureFinding("07530", kAo7Line1.substr(0, 40) + "\r\n" + kAo7Line2 + "\r\n"),
-              FileErrorKind::Corrupt);
-    EXPECT_EQ(failureFinding("07530", head + ao7Line2With(53, " 0.00000000") + "\r\n"),
-              FileErrorKind::Corrupt);
-    EXPECT_EQ(failureFinding("07530", head + ao7Line2With(53, "-1.00000000") + "\r\n"),
-              FileErrorKind::Corrupt);
-    EXPECT_EQ(failureFinding("07530", head + ao7Line2With(27, "99E+01 ") + "\r\n"),
-              FileErrorKind::Corrupt);  // reads as .99E+01, an eccentricity of 9.9
-    EXPECT_DOUBLE_EQ(h.station.sat.elements.inclination, 1);
+    const std::string corrupt[] = {
+        head,                                                   // no line 2
+        head + kIss,                                            // not a line 2
+        head + kAo7Line2.substr(0, 60) + "\r\n",                // line 2 cut short
+        kAo7Line1.substr(0, 40) + "\r\n" + kAo7Line2 + "\r\n",  // line 1 cut short
+        head + ao7Line2With(53, " 0.00000000") + "\r\n",        // no mean motion
+        head + ao7Line2With(53, "-1.00000000") + "\r\n",        // negative mean motion
+        head + ao7Line2With(27, "99E+01 ") + "\r\n",            // eccentricity .99E+01 = 9.9
+    };
+    for (const std::string& file : corrupt)
+        EXPECT_EQ(failureFinding("07530", file), FileErrorKind::Corrupt) << file;
+    EXPECT_DOUBLE_EQ(h.station.sat.elements.inclination, 1);  // nothing changed
     // A line 2 without its revolution number still serves the model.
     EXPECT_DOUBLE_EQ(find("07530", head + kAo7Line2.substr(0, 63)).epochOrbit, 0);
 }

@@ -12,6 +12,13 @@ namespace {
 using testing::typicalSatelliteValues;
 using testing::valueFile;
 
+// The typical satellite values with the given values (numbered from 1) replaced.
+std::vector<std::string> typicalWith(const std::vector<std::pair<int, std::string>>& changes) {
+    std::vector<std::string> values = typicalSatelliteValues();
+    for (const auto& [number, text] : changes) values[static_cast<std::size_t>(number - 1)] = text;
+    return values;
+}
+
 class SatelliteFile : public ::testing::Test {
   protected:
     SatelliteFile() {
@@ -21,18 +28,20 @@ class SatelliteFile : public ::testing::Test {
     void addSatellite(const std::string& fileName, const std::vector<std::string>& values) {
         h.files.addFile("/station/" + fileName, valueFile(values));
     }
-    // Loads `name` from a file holding the typical values with value `number` set to `text`.
-    const SatelliteRecord& loadWith(int number, const std::string& text,
-                                    std::string name = "AO-7") {
-        std::vector<std::string> values = typicalSatelliteValues();
-        values[static_cast<std::size_t>(number - 1)] = text;
-        addSatellite(name + ".SAT", values);
+    // Loads `name` and returns the name as the loader left it.
+    std::string load(std::string name) {
         GetSatCfg(h.station, name);
+        return name;
+    }
+    // Loads AO-7 from a file holding the typical values with value `number` set to `text`.
+    const SatelliteRecord& loadWith(int number, const std::string& text) {
+        addSatellite("AO-7.SAT", typicalWith({{number, text}}));
+        load("AO-7");
         return h.station.sat;
     }
-    FileErrorKind failureLoading(std::string name) {
+    FileErrorKind failureLoading(const std::string& name) {
         try {
-            GetSatCfg(h.station, name);
+            load(name);
         } catch (const FileError& e) {
             return e.kind;
         }
@@ -46,8 +55,7 @@ class SatelliteFile : public ::testing::Test {
 
 TEST_F(SatelliteFile, ConvertsEveryValueOfATypicalFile) {
     addSatellite("AO-7.SAT", typicalSatelliteValues());
-    std::string name = "AO-7";
-    GetSatCfg(h.station, name);
+    load("AO-7");
     const SatelliteRecord& sat = h.station.sat;
     EXPECT_EQ(h.station.app.stage, Stage::SatelliteFile);
     EXPECT_EQ(sat.path, "/STATION/AO-7.SAT");
@@ -72,8 +80,6 @@ TEST_F(SatelliteFile, ConvertsEveryValueOfATypicalFile) {
     EXPECT_EQ(sat.uplinkInversion, 1);
     EXPECT_EQ(sat.downlinkInversion, 1);
     EXPECT_EQ(sat.raw[1], "07530");
-    EXPECT_EQ(sat.raw[26], "0");
-    EXPECT_EQ(sat.raw[27], "");
     // What the rest of the program takes over.
     EXPECT_EQ(h.station.link.extPortValue, 1);
     EXPECT_EQ(h.station.track.satParkAzimuth, 0);
@@ -87,33 +93,22 @@ TEST_F(SatelliteFile, ConvertsEveryValueOfATypicalFile) {
     EXPECT_FALSE(control("lbl_dnconvel1").visible);
 }
 
-TEST_F(SatelliteFile, NamesAreUpperCasedAndBlanksAndSlashesBecomeDashes) {
+TEST_F(SatelliteFile, NamesAreUpperCasedBlanksAndSlashesBecomeDashesAndThePathIsTrimmed) {
+    h.station.cfg.programDirectory = "  /STATION";
     addSatellite("OSCAR-10.SAT", typicalSatelliteValues());
-    std::string name = "oscar 10";
-    GetSatCfg(h.station, name);
-    EXPECT_EQ(name, "OSCAR-10");
+    EXPECT_EQ(load("oscar 10"), "OSCAR-10");
     EXPECT_EQ(h.station.sat.path, "/STATION/OSCAR-10.SAT");
     EXPECT_EQ(control("lbl_sat_name").caption, "OSCAR-10.SAT");
 
     addSatellite("rs-12-13.sat", typicalSatelliteValues());
-    name = "RS-12/13";
-    GetSatCfg(h.station, name);
-    EXPECT_EQ(name, "RS-12-13");
+    EXPECT_EQ(load("RS-12/13"), "RS-12-13");
     EXPECT_EQ(h.station.sat.catalogNumber, "07530");
-}
-
-TEST_F(SatelliteFile, ThePathIsStrippedOfSurroundingBlanks) {
-    h.station.cfg.programDirectory = "  /STATION";
-    addSatellite("AO-7.SAT", typicalSatelliteValues());
-    std::string name = "AO-7";
-    GetSatCfg(h.station, name);
-    EXPECT_EQ(h.station.sat.path, "/STATION/AO-7.SAT");
     // A blank inside the name is no surrounding blank: it becomes part of the file name.
-    EXPECT_EQ(failureLoading("AO-7 "), FileErrorKind::NotFound);
-    EXPECT_EQ(h.station.sat.path, "/STATION/AO-7-.SAT");
+    EXPECT_EQ(failureLoading("OSCAR-10 "), FileErrorKind::NotFound);
+    EXPECT_EQ(h.station.sat.path, "/STATION/OSCAR-10-.SAT");
 }
 
-TEST_F(SatelliteFile, DefaultInAnyCaseOpensNoFileAndLoadsTheBuiltInValues) {
+TEST_F(SatelliteFile, DefaultInAnyCaseOpensNoFileLoadsTheBuiltInValuesAndGreysTheLabels) {
     SatelliteRecord& sat = h.station.sat;
     sat.catalogNumber = "25544";
     sat.phaseAutomation = true;
@@ -125,9 +120,9 @@ TEST_F(SatelliteFile, DefaultInAnyCaseOpensNoFileAndLoadsTheBuiltInValues) {
     sat.uplinkInversion = -1;
     sat.beaconMHz = 435.795001;
     h.station.link.extPortValue = 3;
-    std::string name = "Default";
-    GetSatCfg(h.station, name);  // no file exists at all
-    EXPECT_EQ(name, "DEFAULT");
+    const char* const labels[] = {"lbl_UpMode", "lbl_DnMode", "lbl_radio_up", "lbl_radio_dn"};
+    for (const char* label : labels) h.display[label].backColor = bgr::kYellow;
+    EXPECT_EQ(load("Default"), "DEFAULT");  // no file exists at all
     EXPECT_EQ(h.station.app.stage, Stage::None);
     EXPECT_DOUBLE_EQ(sat.uplinkMHz, 145.000001);
     EXPECT_DOUBLE_EQ(sat.downlinkMHz, 435.000001);
@@ -157,19 +152,16 @@ TEST_F(SatelliteFile, DefaultInAnyCaseOpensNoFileAndLoadsTheBuiltInValues) {
     EXPECT_EQ(sat.uplinkRadioType, 26);
     EXPECT_EQ(sat.downlinkRadioType, 27);
     EXPECT_DOUBLE_EQ(e.raan, 32.9776);
+    for (const char* label : labels) EXPECT_EQ(control(label).backColor, bgr::kGrey) << label;
 }
 
-TEST_F(SatelliteFile, ConvertersBelowTheSatelliteFrequencyDoNotInvert) {
-    std::vector<std::string> values = typicalSatelliteValues();
-    values[1] = "145.9";  // uplink
-    values[2] = "2401";   // downlink
-    values[3] = "LSB";    // uplink mode
-    values[4] = "USB";    // downlink mode
-    values[11] = "2256";  // downlink converter
-    values[12] = "116";   // uplink converter
-    addSatellite("AO-40.SAT", values);
-    std::string name = "AO-40";
-    GetSatCfg(h.station, name);
+TEST_F(SatelliteFile, ConvertersBelowOrEqualToTheSatelliteFrequencyDoNotInvert) {
+    // Uplink, downlink, their modes, downlink and uplink converter.
+    addSatellite(
+        "AO-40.SAT",
+        typicalWith(
+            {{2, "145.9"}, {3, "2401"}, {4, "LSB"}, {5, "USB"}, {12, "2256"}, {13, "116"}}));
+    load("AO-40");
     const SatelliteRecord& sat = h.station.sat;
     EXPECT_EQ(sat.uplinkInversion, 1);
     EXPECT_EQ(sat.downlinkInversion, 1);
@@ -181,17 +173,17 @@ TEST_F(SatelliteFile, ConvertersBelowTheSatelliteFrequencyDoNotInvert) {
     EXPECT_EQ(control("lbl_dnconvel1").caption, "Dn Conversion.");
     EXPECT_EQ(control("lbl_UpMode").backColor, bgr::kGrey);
     EXPECT_EQ(control("lbl_DnMode").backColor, bgr::kGrey);
+    // Equal frequencies do not invert, even though the loaded base gains a millionth of a MHz.
+    EXPECT_EQ(loadWith(13, "432.15").uplinkInversion, 1);
+    EXPECT_DOUBLE_EQ(sat.uplinkMHz, 432.150001);
 }
 
 TEST_F(SatelliteFile, AConverterAboveTheSatelliteFrequencyInvertsTheSideband) {
-    std::vector<std::string> values = typicalSatelliteValues();
-    values[1] = "1269.5";  // uplink LSB through a 1296 MHz converter
-    values[2] = "145.95";  // downlink USB through a 150 MHz converter
-    values[11] = "150";
-    values[12] = "1296";
+    // Uplink LSB through a 1296 MHz converter, downlink USB through a 150 MHz converter.
+    std::vector<std::string> values =
+        typicalWith({{2, "1269.5"}, {3, "145.95"}, {12, "150"}, {13, "1296"}});
     addSatellite("INV.SAT", values);
-    std::string name = "INV";
-    GetSatCfg(h.station, name);
+    load("INV");
     const SatelliteRecord& sat = h.station.sat;
     EXPECT_EQ(sat.uplinkInversion, -1);
     EXPECT_EQ(sat.downlinkInversion, -1);
@@ -208,7 +200,7 @@ TEST_F(SatelliteFile, AConverterAboveTheSatelliteFrequencyInvertsTheSideband) {
     values[3] = "CW";
     values[11] = "0";
     addSatellite("INV.SAT", values);
-    GetSatCfg(h.station, name);
+    load("INV");
     EXPECT_EQ(sat.uplinkInversion, -1);
     EXPECT_EQ(sat.uplinkMode, "CW");
     EXPECT_EQ(control("lbl_upconvertor").caption, "Up Conversion CW");
@@ -216,13 +208,6 @@ TEST_F(SatelliteFile, AConverterAboveTheSatelliteFrequencyInvertsTheSideband) {
     EXPECT_EQ(sat.downlinkMode, "USB");
     EXPECT_FALSE(control("lbl_dnconvel1").visible);
     EXPECT_EQ(control("lbl_DnMode").backColor, bgr::kGrey);
-}
-
-TEST_F(SatelliteFile, TheInversionTestUsesTheFrequencyAsWritten) {
-    // Equal frequencies do not invert, even though the loaded base gains a millionth of a MHz.
-    const SatelliteRecord& sat = loadWith(13, "432.15");
-    EXPECT_EQ(sat.uplinkInversion, 1);
-    EXPECT_DOUBLE_EQ(sat.uplinkMHz, 432.150001);
 }
 
 TEST_F(SatelliteFile, SerialSpeedsSetTheTimingPairOfTheirOwnLinkOrLeaveItAlone) {
@@ -245,34 +230,29 @@ TEST_F(SatelliteFile, TwentyFiveValuesArePastTheEndAndThirtyReadTheFirstTwentySi
     addSatellite("SHORT.SAT", values);
     EXPECT_EQ(failureLoading("short"), FileErrorKind::PastEnd);
 
-    values = typicalSatelliteValues();
-    values[25] = "26th";
+    values = typicalWith({{26, "26th"}});
     for (int i = 27; i <= 30; ++i) values.push_back("extra" + std::to_string(i));
     addSatellite("LONG.SAT", values);
-    std::string name = "LONG";
-    GetSatCfg(h.station, name);
+    load("LONG");
     EXPECT_EQ(h.station.sat.raw[26], "26th");
     EXPECT_EQ(h.station.sat.raw[27], "");
 }
 
-TEST_F(SatelliteFile, MissingFilesAndFoldersAreReported) {
+TEST_F(SatelliteFile, MissingFilesFoldersAndOversizedIntegersAreReportedAndChangeNothing) {
     addSatellite("AO-7.SAT", typicalSatelliteValues());
     EXPECT_EQ(failureLoading("AO-27"), FileErrorKind::NotFound);
     EXPECT_EQ(h.station.app.stage, Stage::SatelliteFile);
     EXPECT_EQ(control("lbl_sat_name").caption, "AO-27.SAT");
-    h.station.cfg.programDirectory = "/ELSEWHERE";
-    EXPECT_EQ(failureLoading("AO-7"), FileErrorKind::PathNotFound);
-}
 
-TEST_F(SatelliteFile, AnIntegerFieldBeyondSixteenBitsIsCorruptAndChangesNothing) {
     h.station.sat.catalogNumber = "before";
     for (int number : {10, 11, 14, 15, 17, 18, 19, 20}) {
-        std::vector<std::string> values = typicalSatelliteValues();
-        values[static_cast<std::size_t>(number - 1)] = "32768";
-        addSatellite("BAD.SAT", values);
+        addSatellite("BAD.SAT", typicalWith({{number, "32768"}}));
         EXPECT_EQ(failureLoading("BAD"), FileErrorKind::Corrupt) << number;
     }
     EXPECT_EQ(h.station.sat.catalogNumber, "before");
+
+    h.station.cfg.programDirectory = "/ELSEWHERE";
+    EXPECT_EQ(failureLoading("AO-7"), FileErrorKind::PathNotFound);
 }
 
 TEST_F(SatelliteFile, TheTransponderOffsetShowsItsControlsAndFixesTheUplinkOfAo40) {
@@ -280,13 +260,9 @@ TEST_F(SatelliteFile, TheTransponderOffsetShowsItsControlsAndFixesTheUplinkOfAo4
     EXPECT_FALSE(control("lbl_beacon").visible);
     EXPECT_FALSE(control("lbl_fdt").visible);
 
-    std::vector<std::string> values = typicalSatelliteValues();
-    values[1] = "435.5";   // uplink, replaced
-    values[2] = "2401.2";  // downlink
-    values[5] = "1965.7";  // offset
-    addSatellite("AO-40-U.SAT", values);
-    std::string name = "ao-40 u";
-    GetSatCfg(h.station, name);
+    // Uplink (replaced), downlink, offset.
+    addSatellite("AO-40-U.SAT", typicalWith({{2, "435.5"}, {3, "2401.2"}, {6, "1965.7"}}));
+    load("ao-40 u");
     EXPECT_DOUBLE_EQ(h.station.sat.uplinkMHz, 2401.2 - 1965.7 + 0.000001);
     EXPECT_DOUBLE_EQ(h.station.sat.downlinkMHz, 2401.200001);
     EXPECT_TRUE(control("lbl_beacon").visible);
@@ -295,26 +271,14 @@ TEST_F(SatelliteFile, TheTransponderOffsetShowsItsControlsAndFixesTheUplinkOfAo4
     EXPECT_DOUBLE_EQ(h.station.sat.offsetMHz, -578.1);
 }
 
-TEST_F(SatelliteFile, OrbitPhaseAutomationIsSwitchedOnButNeverOffByTheFile) {
+TEST_F(SatelliteFile, PhaseAutomationOnlySwitchesOnAndParkAndPortWordReachTheLoop) {
     EXPECT_TRUE(loadWith(9, "yes").phaseAutomation);
-    EXPECT_TRUE(loadWith(9, "NO").phaseAutomation);
-}
-
-TEST_F(SatelliteFile, ForcedParkAndControlPortWordReachTheLoop) {
+    EXPECT_TRUE(loadWith(9, "NO").phaseAutomation);  // never switched off by the file
     loadWith(11, "180");
     EXPECT_EQ(h.station.track.satParkAzimuth, 180);
     loadWith(14, "3");
     EXPECT_EQ(h.station.link.extPortValue, 3);
     EXPECT_EQ(h.station.track.satParkAzimuth, 0);
-}
-
-TEST_F(SatelliteFile, ModeAndRadioLabelsTurnGreyBeforeEveryLoad) {
-    for (const char* label : {"lbl_UpMode", "lbl_DnMode", "lbl_radio_up", "lbl_radio_dn"})
-        h.display[label].backColor = bgr::kYellow;
-    std::string name = "DEFAULT";
-    GetSatCfg(h.station, name);
-    for (const char* label : {"lbl_UpMode", "lbl_DnMode", "lbl_radio_up", "lbl_radio_dn"})
-        EXPECT_EQ(control(label).backColor, bgr::kGrey) << label;
 }
 
 }  // namespace

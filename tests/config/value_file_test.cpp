@@ -9,49 +9,43 @@ namespace {
 
 using Values = std::vector<std::string>;
 
-FileErrorKind failureOf(const std::string& bytes, std::size_t count) {
-    try {
-        readValues(bytes, count);
-    } catch (const FileError& e) {
-        return e.kind;
-    }
-    ADD_FAILURE() << "no FileError";
-    return FileErrorKind::NotFound;
-}
-
-TEST(ValueFile, ValuesFollowTheEqualsSignAndLabelsAreIgnored) {
-    EXPECT_EQ(readValues("Latitude =51.5\r\nLongitude = -0.1 \r\n", 2), (Values{"51.5", " -0.1 "}));
-    EXPECT_EQ(readValues("x=51.5\r\nanything at all=-0.1\r\n", 2), (Values{"51.5", "-0.1"}));
-    EXPECT_EQ(readValues("=1\r\n=\r\n=3\r\n", 3), (Values{"1", "", "3"}));
-}
-
-TEST(ValueFile, AValueKeepsEverythingAfterItsFirstEqualsSign) {
-    EXPECT_EQ(readValues("A=B=C\r\n", 1), (Values{"B=C"}));
-}
-
-TEST(ValueFile, LinesWithoutEqualsAreSkippedButCommentsWithEqualsShiftTheValues) {
-    EXPECT_EQ(readValues("one=1\r\n\r\nA comment\r\ntwo=2\r\n", 2), (Values{"1", "2"}));
-    EXPECT_EQ(readValues("one=1\r\nnote: a=b\r\ntwo=2\r\n", 2), (Values{"1", "b"}));
-}
-
-TEST(ValueFile, CrLfBareLfAndMixedLineEndsReadAlike) {
-    const Values expected{"1", "two words", "", "4"};
-    EXPECT_EQ(readValues("a=1\r\nb=two words\r\nc=\r\nd=4\r\n", 4), expected);
-    EXPECT_EQ(readValues("a=1\nb=two words\nc=\nd=4\n", 4), expected);
-    EXPECT_EQ(readValues("a=1\r\nb=two words\nc=\r\n\nd=4\n", 4), expected);
-    EXPECT_EQ(readValues("a=1\rb=two words\rc=\rd=4\r", 4), expected);
+TEST(ValueFile, ValuesFollowTheFirstEqualsSignOfEachLineThatHasOne) {
+    const struct {
+        const char* bytes;
+        std::size_t count;
+        Values expected;
+    } cases[] = {
+        // Labels are ignored; the value keeps its blanks and everything after the first '='.
+        {"Latitude =51.5\r\nLongitude = -0.1 \r\n", 2, {"51.5", " -0.1 "}},
+        {"x=51.5\r\nanything at all=-0.1\r\n", 2, {"51.5", "-0.1"}},
+        {"=1\r\n=\r\n=3\r\n", 3, {"1", "", "3"}},
+        {"A=B=C\r\n", 1, {"B=C"}},
+        // Lines without '=' are skipped, but a comment holding one shifts the values.
+        {"one=1\r\n\r\nA comment\r\ntwo=2\r\n", 2, {"1", "2"}},
+        {"one=1\r\nnote: a=b\r\ntwo=2\r\n", 2, {"1", "b"}},
+        // CR LF, bare LF, bare CR and mixed line ends read alike.
+        {"a=1\r\nb=two words\r\nc=\r\nd=4\r\n", 4, {"1", "two words", "", "4"}},
+        {"a=1\nb=two words\nc=\nd=4\n", 4, {"1", "two words", "", "4"}},
+        {"a=1\r\nb=two words\nc=\r\n\nd=4\n", 4, {"1", "two words", "", "4"}},
+        {"a=1\rb=two words\rc=\rd=4\r", 4, {"1", "two words", "", "4"}},
+        // Text after the last wanted value is never read.
+        {"a=1\r\nb=2\r\nc=3\r\nd=unended", 2, {"1", "2"}},
+        {"a=1\r\ngarbage without a line end", 1, {"1"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(readValues(c.bytes, c.count), c.expected) << c.bytes;
 }
 
 TEST(ValueFile, TooFewValuesOrAnUnendedLastValueIsPastTheEnd) {
-    EXPECT_EQ(failureOf("a=1\r\nb=2\r\n", 3), FileErrorKind::PastEnd);
-    EXPECT_EQ(failureOf("a=1\r\nb=2", 2), FileErrorKind::PastEnd);
-    EXPECT_EQ(failureOf("a=1\r\nno more values\r\n", 2), FileErrorKind::PastEnd);
-    EXPECT_EQ(failureOf("", 1), FileErrorKind::PastEnd);
-}
-
-TEST(ValueFile, TextAfterTheLastWantedValueIsNeverRead) {
-    EXPECT_EQ(readValues("a=1\r\nb=2\r\nc=3\r\nd=unended", 2), (Values{"1", "2"}));
-    EXPECT_EQ(readValues("a=1\r\ngarbage without a line end", 1), (Values{"1"}));
+    const std::pair<const char*, std::size_t> cases[] = {
+        {"a=1\r\nb=2\r\n", 3}, {"a=1\r\nb=2", 2}, {"a=1\r\nno more values\r\n", 2}, {"", 1}};
+    for (const auto& [bytes, count] : cases) {
+        try {
+            readValues(bytes, count);
+            ADD_FAILURE() << bytes << " accepted";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.kind, FileErrorKind::PastEnd) << bytes;
+        }
+    }
 }
 
 TEST(ValueFile, IntegerFieldsRoundHalvesToEvenAndRejectValuesBeyondSixteenBits) {
@@ -73,10 +67,7 @@ TEST(ValueFile, IntegerFieldsRoundHalvesToEvenAndRejectValuesBeyondSixteenBits) 
 TEST(ValueFile, YesSwitchesCompareTheWholeUpperCasedText) {
     EXPECT_TRUE(yesFlag("YES"));
     EXPECT_TRUE(yesFlag("yes"));
-    EXPECT_FALSE(yesFlag("YES "));
-    EXPECT_FALSE(yesFlag("Y"));
-    EXPECT_FALSE(yesFlag("NO"));
-    EXPECT_FALSE(yesFlag(""));
+    for (const char* text : {"YES ", "Y", "NO", ""}) EXPECT_FALSE(yesFlag(text)) << text;
 }
 
 }  // namespace

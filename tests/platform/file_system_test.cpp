@@ -8,18 +8,16 @@
 namespace orvant {
 namespace {
 
-TEST(MemoryFileSystem, FindsNamesWithoutRegardToCaseFolderByFolder) {
+TEST(MemoryFileSystem, FindsNamesWithoutRegardToCaseFolderByFolderButNeverGuesses) {
     MemoryFileSystem files;
+    EXPECT_EQ(files.readFile("ORV.CFG").status, FileStatus::NotFound);
     files.addFile("/station/Sats/ao-7.sat", "a");
     files.addFile("/station/ORV.CFG", "cfg");
     ASSERT_TRUE(files.changeDirectory("/STATION"));
     EXPECT_EQ(files.readFile("orv.cfg").bytes, "cfg");
     EXPECT_EQ(files.readFile("SATS/AO-7.SAT").bytes, "a");
     EXPECT_EQ(files.readFile("SATS\\AO-7.SAT").bytes, "a");
-}
-
-TEST(MemoryFileSystem, ExactNameWinsAndAmbiguousNamesAreNotGuessed) {
-    MemoryFileSystem files;
+    // The exact name wins; an ambiguous name is not guessed.
     files.addFile("/d/Keps.txt", "mixed");
     files.addFile("/d/KEPS.TXT", "upper");
     files.addFile("/d/keps.TXT", "lower");
@@ -27,21 +25,15 @@ TEST(MemoryFileSystem, ExactNameWinsAndAmbiguousNamesAreNotGuessed) {
     EXPECT_EQ(files.readFile("/d/kEpS.tXt").status, FileStatus::NotFound);
 }
 
-TEST(MemoryFileSystem, TellsAMissingFileFromAMissingFolder) {
+TEST(MemoryFileSystem, TellsAMissingFileFromAMissingFolderAndAFolderOrNoNameIsNoFile) {
     MemoryFileSystem files;
     files.addFile("/d/a.sat", "");
     EXPECT_EQ(files.readFile("/d/b.sat").status, FileStatus::NotFound);
     EXPECT_EQ(files.readFile("/nowhere/b.sat").status, FileStatus::PathNotFound);
-    EXPECT_FALSE(files.changeDirectory("/nowhere"));
-    EXPECT_EQ(files.currentDirectory(), "/");
-}
-
-TEST(MemoryFileSystem, AnEmptyNameOrAFolderIsNoFile) {
-    MemoryFileSystem files;
-    EXPECT_EQ(files.readFile("ORV.CFG").status, FileStatus::NotFound);
-    files.addFile("/d/a.sat", "");
     EXPECT_EQ(files.readFile("").status, FileStatus::NotFound);
     EXPECT_EQ(files.readFile("/d/..").status, FileStatus::NotFound);
+    EXPECT_FALSE(files.changeDirectory("/nowhere"));
+    EXPECT_EQ(files.currentDirectory(), "/");
 }
 
 TEST(DiskFileSystem, ListsSatelliteFilesOfTheCurrentFolderAnyCase) {

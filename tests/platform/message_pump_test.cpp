@@ -66,7 +66,7 @@ TEST_F(PumpFixture, TimerTicksEveryIntervalUntilDisarmed) {
     EXPECT_EQ(ticks, 3);
 }
 
-TEST_F(PumpFixture, NestingIsCountedAndBounded) {
+TEST_F(PumpFixture, NestingIsCountedBoundedAndRestoredWhenAHandlerEndsTheProgram) {
     int deepest = 0;
     int deliveries = 0;
     pump.setDispatcher([&](const InputEvent&) {
@@ -81,12 +81,10 @@ TEST_F(PumpFixture, NestingIsCountedAndBounded) {
     EXPECT_EQ(deepest, MessagePump::kMaxNesting);
     EXPECT_EQ(deliveries, 50);
     EXPECT_EQ(pump.depth(), 0);
-}
 
-TEST_F(PumpFixture, DepthIsRestoredWhenAHandlerEndsTheProgram) {
     struct End {};
     pump.setDispatcher([&](const InputEvent&) -> bool { throw End{}; });
-    pump.post({0, InputKind::Click, "cmd_Bye", ""});
+    pump.post({host.elapsedMs(), InputKind::Click, "cmd_Bye", ""});
     EXPECT_THROW(pump.pumpOnce(), End);
     EXPECT_EQ(pump.depth(), 0);
 }

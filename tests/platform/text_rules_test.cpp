@@ -7,24 +7,23 @@
 namespace orvant {
 namespace {
 
-TEST(TextRules, SubstringsPastTheEndAreEmptyNotErrors) {
+TEST(TextRules, SubstringsPastTheEndAreEmptyAndHexShowsNegativesInFourDigits) {
     EXPECT_EQ(mid("ABC", 2, 5), "BC");
     EXPECT_EQ(mid("ABC", 4, 2), "");
     EXPECT_EQ(mid("ABC", 10), "");
     EXPECT_EQ(left("AB", 5), "AB");
     EXPECT_EQ(right("123", 2), "23");
     EXPECT_EQ(right("3", 2), "3");
+    EXPECT_EQ(hex16(0x1A5), "1A5");
+    EXPECT_EQ(hex16(-1), "FFFF");
+    EXPECT_EQ(hex16(3), "3");
 }
 
 TEST(TextRules, LeadingNumberReadsLikeTheOriginalRuntime) {
-    EXPECT_DOUBLE_EQ(leadingNumber(" 145.9 MHz"), 145.9);
-    EXPECT_DOUBLE_EQ(leadingNumber("1 2 3"), 123);
-    EXPECT_DOUBLE_EQ(leadingNumber("-33.5x"), -33.5);
-    EXPECT_DOUBLE_EQ(leadingNumber("abc"), 0);
-    EXPECT_DOUBLE_EQ(leadingNumber(""), 0);
-    EXPECT_DOUBLE_EQ(leadingNumber(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(leadingNumber("1E3"), 1000);
-    EXPECT_DOUBLE_EQ(leadingNumber("&H3BC"), 956);
+    const std::pair<const char*, double> cases[] = {
+        {" 145.9 MHz", 145.9}, {"1 2 3", 123}, {"-33.5x", -33.5}, {"abc", 0}, {"", 0},
+        {".5", 0.5},           {"1E3", 1000},  {"&H3BC", 956}};
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(leadingNumber(text), value) << text;
 }
 
 TEST(TextRules, NumbersIgnoreTheUsersLocale) {
@@ -43,12 +42,6 @@ TEST(TextRules, IntegerConversionRoundsHalvesToEvenAndRejectsOverflow) {
     EXPECT_EQ(toInt16(32767.4), 32767);
     EXPECT_FALSE(toInt16(32767.5).has_value());
     EXPECT_FALSE(toInt16(-40000).has_value());
-}
-
-TEST(TextRules, HexShowsNegativeValuesInFourDigits) {
-    EXPECT_EQ(hex16(0x1A5), "1A5");
-    EXPECT_EQ(hex16(-1), "FFFF");
-    EXPECT_EQ(hex16(3), "3");
 }
 
 }  // namespace
