@@ -62,24 +62,18 @@ TEST_F(FlipMode, OverheadPassTurnsToTheReciprocalBearingAndMirrorsTheElevation) 
     EXPECT_EQ(track.satInView, 1);
 }
 
-TEST_F(FlipMode, NegativeElevationSendsTheTopCount) {
-    s.station.cfg.minElevation = -5;
-    pass(0, -2);
-    EXPECT_EQ(s.slot(47), 3);
-    EXPECT_EQ(s.slot(48), 255);
-}
-
-TEST_F(FlipMode, AMirroredTargetBeyondTheTravelIsLimited) {
-    s.display["hs_elevation"].value = -20;
-    pass(0, 5);  // -15 degrees: Int(-85.25) = -86 mirrors to 1109
-    EXPECT_EQ(rot.elCommandCounts, 1109);
-    EXPECT_EQ(s.sentTarget(47), 1023);
-}
-
-TEST_F(FlipMode, BelowTheMinimumElevationNothingIsSent) {
+TEST_F(FlipMode, MirroredElevationTargets) {
     s.station.cfg.minElevation = 10;
     pass(0, 5);
-    EXPECT_EQ(s.card.framesTaken(), 0);
+    EXPECT_EQ(s.card.framesTaken(), 0) << "below the minimum elevation nothing is sent";
+    s.station.cfg.minElevation = -5;
+    pass(0, -2);  // a negative elevation sends the top count
+    EXPECT_EQ(s.slot(47), 3);
+    EXPECT_EQ(s.slot(48), 255);
+    s.display["hs_elevation"].value = -20;
+    pass(0, 5);  // -15 degrees: Int(-85.25) = -86 mirrors to 1109, limited when sent
+    EXPECT_EQ(rot.elCommandCounts, 1109);
+    EXPECT_EQ(s.sentTarget(47), 1023);
 }
 
 TEST_F(FlipMode, TheFlipQuestion) {
