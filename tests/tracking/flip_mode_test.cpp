@@ -33,7 +33,21 @@ struct FlipMode : ::testing::Test {
         s.station.link.azCounts = azCounts;
         flip_g5500(s.station);
     }
-    std::string shown() const { return s.display["lbl_Azfed"].caption; }
+    // The reciprocal readback's command counts, and the bearing shown and the command
+    // degrees when given.
+    void expect(std::int16_t type, double commandDeg, std::int16_t azCounts, int counts,
+                const char* shown = nullptr, double deg = -1) {
+        SCOPED_TRACE(::testing::Message() << "type " << type << " at " << commandDeg << " deg, "
+                                          << azCounts << " counts");
+        readback(type, commandDeg, azCounts);
+        EXPECT_EQ(rot.azCommandCounts, counts);
+        if (shown != nullptr) {
+            EXPECT_EQ(s.display["lbl_Azfed"].caption, shown);
+        }
+        if (deg >= 0) {
+            EXPECT_EQ(rot.azCommandDeg, deg);
+        }
+    }
 };
 
 TEST_F(FlipMode, OverheadPassTurnsToTheReciprocalBearingAndMirrorsTheElevation) {
@@ -41,29 +55,25 @@ TEST_F(FlipMode, OverheadPassTurnsToTheReciprocalBearingAndMirrorsTheElevation) 
     EXPECT_EQ(s.sentTarget(47), 853);     // 1023 - Int(30 / scale)
     EXPECT_EQ(rot.azCommandCounts, 795);  // Int(280 / scale)
     EXPECT_EQ(rot.azCommandDeg, 100);     // the display and the update step keep the bearing
+    EXPECT_EQ(s.display["lbl_SatBearings"].caption,
+              "Flip Mode....Antennas point to reciprocal bearings");
     pass(100, 30);
     EXPECT_EQ(s.sentTarget(45), 795);
     EXPECT_EQ(track.satInView, 1);
 }
 
-TEST_F(FlipMode, NegativeElevationSendsTheTopCount) {
-    s.station.cfg.minElevation = -5;
-    pass(0, -2);
-    EXPECT_EQ(s.slot(47), 3);
-    EXPECT_EQ(s.slot(48), 255);
-}
-
-TEST_F(FlipMode, AMirroredTargetBeyondTheTravelIsLimited) {
-    s.display["hs_elevation"].value = -20;
-    pass(0, 5);  // -15 degrees: Int(-85.25) = -86 mirrors to 1109
-    EXPECT_EQ(rot.elCommandCounts, 1109);
-    EXPECT_EQ(s.sentTarget(47), 1023);
-}
-
-TEST_F(FlipMode, BelowTheMinimumElevationNothingIsSent) {
+TEST_F(FlipMode, MirroredElevationTargets) {
     s.station.cfg.minElevation = 10;
     pass(0, 5);
-    EXPECT_EQ(s.card.framesTaken(), 0);
+    EXPECT_EQ(s.card.framesTaken(), 0) << "below the minimum elevation nothing is sent";
+    s.station.cfg.minElevation = -5;
+    pass(0, -2);  // a negative elevation sends the top count
+    EXPECT_EQ(s.slot(47), 3);
+    EXPECT_EQ(s.slot(48), 255);
+    s.display["hs_elevation"].value = -20;
+    pass(0, 5);  // -15 degrees: Int(-85.25) = -86 mirrors to 1109, limited when sent
+    EXPECT_EQ(rot.elCommandCounts, 1109);
+    EXPECT_EQ(s.sentTarget(47), 1023);
 }
 
 TEST_F(FlipMode, TheFlipQuestion) {
@@ -94,76 +104,49 @@ TEST_F(FlipMode, ElevationGaugeShowsTheDistanceFromTheZenith) {
 }
 
 TEST_F(FlipMode, Type0StopAtSouth) {
-    readback(0, 100, 300);
-    EXPECT_EQ(rot.azCommandCounts, 284);  // Int(795.7 - 511.5)
-    EXPECT_EQ(shown(), "285");            // Int(105.6) + 180
+    expect(0, 100, 300, 284, "285");  // Int(795.7 - 511.5); Int(105.6) + 180
     EXPECT_EQ(s.display["hs_hf"].value, 809);
-    readback(0, 300, 300);
-    EXPECT_EQ(rot.azCommandCounts, 852);  // Int(341 + 511.5)
+    expect(0, 300, 300, 852);  // Int(341 + 511.5)
 }
 
 TEST_F(FlipMode, Type1SwitchesToTheSouthCentredScaleOnce) {
     s.display.setCaption("lbl_hf180", "S");
     readback(1, 100, 300);
+    EXPECT_EQ(s.display["lbl_Azfed"].caption, "105");
     EXPECT_EQ(s.display["lbl_hf180"].caption, "180");
     EXPECT_EQ(rot.flipScaleShown, 1);
-    EXPECT_EQ(shown(), "105");
     EXPECT_EQ(s.display["hs_hf"].value, 213);  // |Int(298.4 - 511.27)|
     s.display.setCaption("lbl_hf180", "S");
-    readback(1, 200, 300);
+    expect(1, 200, 300, 56);  // Int(20 / scale)
     EXPECT_EQ(s.display["lbl_hf180"].caption, "S");
-    EXPECT_EQ(rot.azCommandCounts, 56);        // Int(20 / scale)
     EXPECT_EQ(s.display["hs_hf"].value, 809);  // Int(298.4 + 511.27)
 }
 
 TEST_F(FlipMode, Type2HoldsAt355InTheOverlap) {
-    readback(2, 100, 850);
-    EXPECT_EQ(rot.azCommandDeg, 355);
-    EXPECT_EQ(rot.azCommandCounts, 807);
-    EXPECT_EQ(shown(), "355");
-    readback(2, 100, 300);
-    EXPECT_EQ(rot.azCommandCounts, 637);  // nearest(636.5)
-    EXPECT_EQ(shown(), "131");
+    expect(2, 100, 850, 807, "355", 355);
+    expect(2, 100, 300, 637, "131");  // nearest(636.5)
     EXPECT_EQ(s.display["hs_default"].value, 300);
 }
 
 TEST_F(FlipMode, Type3HoldsShortOfBothEnds) {
-    readback(3, 100, 950);
-    EXPECT_EQ(rot.azCommandDeg, 175);
-    EXPECT_EQ(rot.azCommandCounts, 909);
-    readback(3, 100, 50);
-    EXPECT_EQ(rot.azCommandDeg, 182);
-    EXPECT_EQ(rot.azCommandCounts, 106);
-    EXPECT_EQ(shown(), "156");
-    readback(3, 100, 500);
-    EXPECT_EQ(rot.azCommandDeg, 100);
-    EXPECT_EQ(rot.azCommandCounts, 330);  // nearest(636.5 - 306.9)
+    expect(3, 100, 950, 909, nullptr, 175);
+    expect(3, 100, 50, 106, "156", 182);
+    expect(3, 100, 500, 330, "355", 100);  // nearest(636.5 - 306.9)
     EXPECT_EQ(s.display["hs_450"].value, 738);
-    EXPECT_EQ(shown(), "355");
 }
 
 TEST_F(FlipMode, Type4KeepsTheOwnBearingAtTheCounterClockwiseEnd) {
     s.display.setCaption("lbl_Azfed", "unchanged");
-    readback(4, 120, 100);
-    EXPECT_EQ(rot.azCommandCounts, 68);
-    EXPECT_EQ(shown(), "unchanged");
+    expect(4, 120, 100, 68, "unchanged");
     EXPECT_EQ(s.display["hs_south"].value, 887);
-    readback(4, 120, 500);
-    EXPECT_EQ(rot.azCommandCounts, 478);  // nearest(1296 - 818.4)
-    EXPECT_EQ(shown(), "310");
+    expect(4, 120, 500, 478, "310");  // nearest(1296 - 818.4)
 }
 
 TEST_F(FlipMode, Type5HoldsTheTargetAtBothEnds) {
     rot.azCommandCounts = 77;
-    readback(5, 100, 900);
-    EXPECT_EQ(rot.azCommandDeg, 358);
-    EXPECT_EQ(rot.azCommandCounts, 77);
-    readback(5, 100, 50);
-    EXPECT_EQ(rot.azCommandDeg, 3);
-    EXPECT_EQ(rot.azCommandCounts, 77);
-    readback(5, 100, 500);
-    EXPECT_EQ(rot.azCommandCounts, 739);
-    EXPECT_EQ(shown(), "174");
+    expect(5, 100, 900, 77, nullptr, 358);
+    expect(5, 100, 50, 77, nullptr, 3);
+    expect(5, 100, 500, 739, "174");
     EXPECT_EQ(s.display["hs_5"].value, 329);
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,44 +43,32 @@ std::vector<int> everyNth(int spacing, int passes) {
 
 // The tracking-program poll (ORV.CFG value 24) comes every value + 50 passes and paints the
 // counter label red on the poll pass while the satellite is in view.
-struct TrackerPollCase {
-    const char* spacing;
-    int passes;
-    bool beeps;
-};
-
-void PrintTo(const TrackerPollCase& c, std::ostream* out) {
-    *out << "value \"" << c.spacing << "\"";
-}
-
-class TrackerPoll : public ::testing::TestWithParam<TrackerPollCase> {};
-
-TEST_P(TrackerPoll, ComesEverySpacingPlusFiftyPasses) {
-    const TrackerPollCase& c = GetParam();
-    PassStation p(kBeforeAos);
-    p.setConfig(24, c.spacing);
-    ASSERT_TRUE(p.startUpToTheLoop("WINORBIT"));
-    std::vector<int> polls;
-    const int passes = 3 * c.passes + 10;
-    for (int pass = 1; pass <= passes; ++pass) {
-        ASSERT_TRUE(loopPass(p.station));
-        const bool polled = p.station.track.ddePollCounter == 0;
-        if (polled) polls.push_back(pass);
-        const Control& counter = p.display["lbl_dde_cntr"];
-        ASSERT_EQ(counter.backColor, polled ? bgr::kRed : bgr::kGreen) << "pass " << pass;
-        ASSERT_EQ(counter.caption, "");
+TEST(TrackerPoll, ComesEverySpacingPlusFiftyPasses) {
+    struct Case {
+        const char* spacing;
+        int passes;
+        bool beeps;
+    };
+    for (const Case c : {Case{"2", 54, false}, Case{"101", 151, true}}) {
+        SCOPED_TRACE(::testing::Message() << "value " << c.spacing);
+        PassStation p(kBeforeAos);
+        p.setConfig(24, c.spacing);
+        ASSERT_TRUE(p.startUpToTheLoop("WINORBIT"));
+        std::vector<int> polls;
+        const int passes = 3 * c.passes + 10;
+        for (int pass = 1; pass <= passes; ++pass) {
+            ASSERT_TRUE(loopPass(p.station));
+            const bool polled = p.station.track.ddePollCounter == 0;
+            if (polled) polls.push_back(pass);
+            const Control& counter = p.display["lbl_dde_cntr"];
+            ASSERT_EQ(counter.backColor, polled ? bgr::kRed : bgr::kGreen) << "pass " << pass;
+            ASSERT_EQ(counter.caption, "");
+        }
+        EXPECT_EQ(polls, everyNth(c.passes, passes));
+        EXPECT_EQ(p.alerts.beeps, c.beeps ? 3 : 0);
+        EXPECT_EQ(p.station.track.ddeMode, 0);
     }
-    EXPECT_EQ(polls, everyNth(c.passes, passes));
-    EXPECT_EQ(p.alerts.beeps, c.beeps ? 3 : 0);
-    EXPECT_EQ(p.station.track.ddeMode, 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Orvcfg24, TrackerPoll,
-                         ::testing::Values(TrackerPollCase{"2", 54, false},
-                                           TrackerPollCase{"101", 151, true}),
-                         [](const auto& info) {
-                             return "Value" + std::string(info.param.spacing);
-                         });
 
 TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
     PassStation p(kInView);
@@ -186,48 +173,33 @@ TEST(LoopVisibility, ANoReportPutsTheSatelliteJustBelowTheMinimumElevation) {
 
 // The end of a pass: the first pass below the horizon (or below a negative minimum elevation)
 // after one above it starts parking, once; parking then completes.
-struct EndOfPassCase {
-    const char* minElevation;
-    double endsBelow;
-};
-
-void PrintTo(const EndOfPassCase& c, std::ostream* out) {
-    *out << "value \"" << c.minElevation << "\"";
-}
-
-class EndOfPass : public ::testing::TestWithParam<EndOfPassCase> {};
-
-TEST_P(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
-    const EndOfPassCase& c = GetParam();
-    PassStation p(kBeforeLos);
-    p.setConfig(18, c.minElevation);
-    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
-    ASSERT_EQ(p.station.cfg.minElevation, c.endsBelow);
-    const TrackingState& t = p.station.track;
-    int detections = 0;
-    double detectedAt = 0;
-    bool due = t.parkingDue;
-    while (p.host.elapsedMs() < 7 * 60 * 1000) {
-        ASSERT_TRUE(loopPass(p.station));
-        if (t.parkingDue && !due) {
-            ++detections;
-            detectedAt = t.satElevation;
+TEST(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
+    for (const char* minElevation : {"0", "-3"}) {
+        SCOPED_TRACE(::testing::Message() << "value " << minElevation);
+        PassStation p(kBeforeLos);
+        p.setConfig(18, minElevation);
+        ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+        const double endsBelow = std::stod(minElevation);
+        ASSERT_EQ(p.station.cfg.minElevation, endsBelow);
+        const TrackingState& t = p.station.track;
+        int detections = 0;
+        double detectedAt = 0;
+        bool due = t.parkingDue;
+        while (p.host.elapsedMs() < 7 * 60 * 1000) {
+            ASSERT_TRUE(loopPass(p.station));
+            if (t.parkingDue && !due) {
+                ++detections;
+                detectedAt = t.satElevation;
+            }
+            due = t.parkingDue;
         }
-        due = t.parkingDue;
+        EXPECT_EQ(detections, 1);
+        EXPECT_EQ(detectedAt, endsBelow - 1);
+        EXPECT_FALSE(t.parkingDue) << "parking never completed";
+        EXPECT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts);
+        EXPECT_TRUE(p.display["lbl_parked"].visible);
     }
-    EXPECT_EQ(detections, 1);
-    EXPECT_EQ(detectedAt, c.endsBelow - 1);
-    EXPECT_FALSE(t.parkingDue) << "parking never completed";
-    EXPECT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts);
-    EXPECT_TRUE(p.display["lbl_parked"].visible);
 }
-
-INSTANTIATE_TEST_SUITE_P(Orvcfg18, EndOfPass,
-                         ::testing::Values(EndOfPassCase{"0", 0}, EndOfPassCase{"-3", -3}),
-                         [](const auto& info) {
-                             return info.index == 0 ? std::string("AtTheHorizon")
-                                                    : std::string("BelowANegativeMinimum");
-                         });
 
 TEST(EndOfPassBeforeAos, ASatelliteThatNeverRisesEndsNoPass) {
     PassStation p(kBeforeAos);
@@ -244,67 +216,56 @@ TEST(EndOfPassBeforeAos, ASatelliteThatNeverRisesEndsNoPass) {
 // The idle controller poll (ORV.CFG value 23): one exchange every so many passes while no
 // satellite is in view, the counter label red on that pass and blue on the others. A spacing
 // below 1 polls on every pass.
-struct IdlePollCase {
-    const char* spacing;
-    int passes;
-    bool beeps;
-};
-
-void PrintTo(const IdlePollCase& c, std::ostream* out) {
-    *out << "value \"" << c.spacing << "\"";
-}
-
-class IdlePoll : public ::testing::TestWithParam<IdlePollCase> {};
-
-TEST_P(IdlePoll, ExchangesWithTheControllerEverySpacingPasses) {
-    const IdlePollCase& c = GetParam();
-    PassStation p(kBeforeAos);
-    p.setConfig(23, c.spacing);
-    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
-    constexpr int kPasses = 160;
-    std::vector<int> polls;
-    for (int pass = 1; pass <= kPasses; ++pass) {
-        const int frames = p.card.framesTaken();
-        ASSERT_TRUE(loopPass(p.station));
-        const int taken = p.card.framesTaken() - frames;
-        ASSERT_LE(taken, 1) << "pass " << pass;
-        if (taken == 1) polls.push_back(pass);
-        ASSERT_EQ(p.display["lbl_dde_cntr"].backColor, taken == 1 ? bgr::kRed : bgr::kBlue)
-            << "pass " << pass;
+TEST(IdlePoll, ExchangesWithTheControllerEverySpacingPasses) {
+    struct Case {
+        const char* spacing;
+        int passes;
+        bool beeps;
+    };
+    for (const Case c :
+         {Case{"50", 50, false}, Case{"51", 51, true}, Case{"0", 1, false}, Case{"-7", 1, false}}) {
+        SCOPED_TRACE(::testing::Message() << "value " << c.spacing);
+        PassStation p(kBeforeAos);
+        p.setConfig(23, c.spacing);
+        ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+        constexpr int kPasses = 160;
+        std::vector<int> polls;
+        for (int pass = 1; pass <= kPasses; ++pass) {
+            const int frames = p.card.framesTaken();
+            ASSERT_TRUE(loopPass(p.station));
+            const int taken = p.card.framesTaken() - frames;
+            ASSERT_LE(taken, 1) << "pass " << pass;
+            if (taken == 1) polls.push_back(pass);
+            ASSERT_EQ(p.display["lbl_dde_cntr"].backColor, taken == 1 ? bgr::kRed : bgr::kBlue)
+                << "pass " << pass;
+        }
+        EXPECT_EQ(polls, everyNth(c.passes, kPasses));
+        EXPECT_EQ(p.alerts.beeps, c.beeps ? static_cast<int>(polls.size()) : 0);
     }
-    EXPECT_EQ(polls, everyNth(c.passes, kPasses));
-    EXPECT_EQ(p.alerts.beeps, c.beeps ? static_cast<int>(polls.size()) : 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Orvcfg23, IdlePoll,
-                         ::testing::Values(IdlePollCase{"50", 50, false},
-                                           IdlePollCase{"51", 51, true},
-                                           IdlePollCase{"0", 1, false},
-                                           IdlePollCase{"-7", 1, false}),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(LoopHold, WaitsAtTheEndOfThePassUntilResetOrSlewValueDoubleClick) {
     PassStation p(kBeforeAos);
     ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
     TrackingState& t = p.station.track;
     const int resets = p.card.resets();
-
-    t.loopHold = 1;  // as a radio read-back in step mode leaves it
-    std::int64_t start = p.host.elapsedMs();
-    p.post(5000, InputKind::Click, "lbl_reset");
-    ASSERT_TRUE(loopPass(p.station));
-    EXPECT_GE(p.host.elapsedMs() - start, 5000);
-    EXPECT_LT(p.host.elapsedMs() - start, 5200);
-    EXPECT_EQ(t.loopHold, 0);
+    struct Release {
+        std::int64_t afterMs;
+        InputKind kind;
+        const char* control;
+    };
+    for (const Release r : {Release{5000, InputKind::Click, "lbl_reset"},
+                            Release{3000, InputKind::DblClick, "lbl_Valaz"}}) {
+        SCOPED_TRACE(r.control);
+        t.loopHold = 1;  // as a radio read-back in step mode leaves it
+        const std::int64_t start = p.host.elapsedMs();
+        p.post(r.afterMs, r.kind, r.control);
+        ASSERT_TRUE(loopPass(p.station));
+        EXPECT_GE(p.host.elapsedMs() - start, r.afterMs);
+        EXPECT_LT(p.host.elapsedMs() - start, r.afterMs + 200);
+        EXPECT_EQ(t.loopHold, 0);
+    }
     EXPECT_EQ(p.card.resets(), resets + 1);
-
-    t.loopHold = 1;
-    start = p.host.elapsedMs();
-    p.post(3000, InputKind::DblClick, "lbl_Valaz");
-    ASSERT_TRUE(loopPass(p.station));
-    EXPECT_GE(p.host.elapsedMs() - start, 3000);
-    EXPECT_LT(p.host.elapsedMs() - start, 3200);
-    EXPECT_EQ(t.loopHold, 0);
 }
 
 // A newer instance deletes the hand-off entry: this one ends at its next check, sending nothing

@@ -28,7 +28,7 @@ struct ManualEntry : ::testing::Test {
     }
 };
 
-TEST_F(ManualEntry, TypedAzimuthBecomesTheSatellitesBearing) {
+TEST_F(ManualEntry, TypedBearingsBecomeTheSatellitesAndAreHeld) {
     track.satElevation = -20;
     enter("txt_aztxt", "245\r");
     EXPECT_EQ(track.satAzimuth, 245);
@@ -37,6 +37,9 @@ TEST_F(ManualEntry, TypedAzimuthBecomesTheSatellitesBearing) {
     EXPECT_EQ(s.slot(62), 1);
     EXPECT_EQ(s.station.rot.enterPressed, 0);
     EXPECT_EQ(s.host.elapsedMs(), 300);  // the entry waited for the operator
+    enter("txt_eltxt", "5\b45\r");
+    EXPECT_EQ(track.satElevation, 45);
+    EXPECT_EQ(track.satAzimuth, 245);  // held until the model overwrites it
 }
 
 TEST_F(ManualEntry, EnterInAnEmptyBoxKeepsThePresentPosition) {
@@ -47,14 +50,6 @@ TEST_F(ManualEntry, EnterInAnEmptyBoxKeepsThePresentPosition) {
     enter("txt_eltxt", "\r");
     EXPECT_EQ(track.satElevation, 34);
     EXPECT_EQ(s.display["txt_eltxt"].caption, "34");
-}
-
-TEST_F(ManualEntry, TypedElevationIsHeldUntilTheModelOverwritesIt) {
-    track.satAzimuth = 10;
-    enter("txt_eltxt", "5\b45\r");
-    EXPECT_EQ(track.satElevation, 45);
-    EXPECT_EQ(track.satAzimuth, 10);
-    EXPECT_EQ(track.manualPointing, 1);
 }
 
 TEST_F(ManualEntry, TheAntennasGoToATypedBearingWithinTheirTravel) {
@@ -73,24 +68,19 @@ TEST_F(ManualEntry, TheAntennasGoToATypedBearingWithinTheirTravel) {
 }
 
 TEST_F(ManualEntry, EntryModeShowsAndHidesTheBoxes) {
-    s.post(0, InputKind::DblClick, "lbl_hf");
-    s.pump.pumpOnce();
-    for (const char* name :
-         {"txt_aztxt", "txt_eltxt", "txt_rad_left", "txt_rad_right", "lbl_mask", "lbl_mask1"})
-        EXPECT_TRUE(s.display[name].visible) << name;
-    EXPECT_FALSE(s.display["Llb_gate"].visible);
-    EXPECT_FALSE(s.display["ch_Test"].visible);
-    EXPECT_EQ(s.display["lbl_SatBearings"].caption, "Enter bearings and press return");
-    EXPECT_EQ(s.display["lbl_DopCor"].caption, "");
-    s.post(0, InputKind::Click, "lbl_hf");
-    s.pump.pumpOnce();
-    for (const char* name :
-         {"txt_aztxt", "txt_eltxt", "txt_rad_left", "txt_rad_right", "lbl_mask", "lbl_mask1"})
-        EXPECT_FALSE(s.display[name].visible) << name;
-    EXPECT_TRUE(s.display["Llb_gate"].visible);
-    EXPECT_TRUE(s.display["ch_Test"].visible);
-    EXPECT_EQ(s.display["lbl_SatBearings"].caption, "Flipping Off");
-    EXPECT_EQ(s.display["lbl_DopCor"].caption, "Doppler Corrected Freq's.");
+    for (const bool entering : {true, false}) {
+        SCOPED_TRACE(entering ? "entering" : "leaving");
+        s.post(0, entering ? InputKind::DblClick : InputKind::Click, "lbl_hf");
+        s.pump.pumpOnce();
+        for (const char* name :
+             {"txt_aztxt", "txt_eltxt", "txt_rad_left", "txt_rad_right", "lbl_mask", "lbl_mask1"})
+            EXPECT_EQ(s.display[name].visible, entering) << name;
+        EXPECT_EQ(s.display["Llb_gate"].visible, !entering);
+        EXPECT_EQ(s.display["ch_Test"].visible, !entering);
+        EXPECT_EQ(s.display["lbl_SatBearings"].caption,
+                  entering ? "Enter bearings and press return" : "Flipping Off");
+        EXPECT_EQ(s.display["lbl_DopCor"].caption, entering ? "" : "Doppler Corrected Freq's.");
+    }
 }
 
 TEST_F(ManualEntry, NothingHappensUnderNovaOrWisp) {

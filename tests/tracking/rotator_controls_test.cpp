@@ -84,24 +84,13 @@ TEST_F(RotatorControls, SlewResetsAndDriveStop) {
     EXPECT_EQ(s.slot(62), 0);
 }
 
-TEST_F(RotatorControls, TheHeldLoopGoesOn) {
-    s.station.track.loopHold = 1;
-    operatorDoes(InputKind::DblClick, "lbl_Valaz");
-    EXPECT_EQ(s.station.track.loopHold, 0);
-    s.station.track.loopHold = 1;
-    lbl_reset_Click(s.station);  // the controller reset lets it go on too
-    EXPECT_EQ(s.station.track.loopHold, 0);
-    lbl_reset_Click(s.station);
-    EXPECT_EQ(s.station.track.loopHold, 0);
-}
-
 std::vector<std::string> scale(const RotatorStation& s) {
     std::vector<std::string> captions;
     for (const std::string& name : kCompassScaleLabels) captions.push_back(s.display[name].caption);
     return captions;
 }
 
-TEST_F(RotatorControls, CompassScaleStopAtNorth) {
+TEST_F(RotatorControls, CompassScaleStopAtNorthAndAtSouth) {
     operatorDoes(InputKind::Click, "lbl_hf360");
     EXPECT_EQ(scale(s),
               (std::vector<std::string>{"0", "22", "45", "67", "90", "112", "135", "157", "180",
@@ -110,9 +99,6 @@ TEST_F(RotatorControls, CompassScaleStopAtNorth) {
     EXPECT_EQ(scale(s),
               (std::vector<std::string>{"N", "NNE", "NE", "ENE", "EAST", "ESE", "SE", "SSE", "S",
                                         "SSW", "SW", "WSW", "WEST", "WNW", "NW", "NNW", "N"}));
-}
-
-TEST_F(RotatorControls, CompassScaleStopAtSouth) {
     s.setRotatorType(0);
     operatorDoes(InputKind::Click, "lbl_hf180");
     EXPECT_EQ(scale(s), (std::vector<std::string>{"180", "202", "225", "247", "270", "292", "315",

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -111,16 +110,15 @@ struct LongMoves {
     std::vector<std::pair<std::int64_t, std::int64_t>> excused;  // program-time intervals
 };
 
-template <typename Target, typename Position>
-LongMoves longMoves(const std::vector<Sample>& samples, const PassWindow& w, Target target,
-                    Position position) {
+LongMoves longMoves(const std::vector<Sample>& samples, const PassWindow& w, int Sample::*target,
+                    int Sample::*position) {
     LongMoves moves;
     for (std::size_t i = w.aos; i < w.los; ++i) {
         const Sample& before = samples[i - 1];
-        if (std::abs(target(samples[i]) - target(before)) <= kLongMoveCounts) continue;
+        if (std::abs(samples[i].*target - before.*target) <= kLongMoveCounts) continue;
         ++moves.count;
         const double travelMs =
-            std::abs(target(samples[i]) - position(before)) * kFullTravelMs / kTopCount;
+            std::abs(samples[i].*target - before.*position) * kFullTravelMs / kTopCount;
         moves.excused.emplace_back(before.ms,
                                    before.ms + static_cast<std::int64_t>(travelMs) + kSettleMs);
     }
@@ -152,10 +150,6 @@ struct PassCase {
     double parkedElevation;  // where the elevation motor parks, mechanical degrees
 };
 
-void PrintTo(const PassCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 // The pass of 00:42 to 00:53 stays below about 3 degrees; the pass of 02:33 to 02:54 peaks at
 // about 30 degrees; the pass of 04:26 to 04:49 at about 77 degrees, and it crosses north on its
 // way from the north-east to the south-west.
@@ -182,10 +176,6 @@ class WholePass : public ::testing::TestWithParam<PassCase> {
         recordSamples(p, samples);
     }
 
-    Pointing pointing(const Sample& s) const {
-        return pointingOf(GetParam().rotatorType, s.azCounts, s.elCounts);
-    }
-
     PassStation p;
     std::vector<Sample> samples;
 };
@@ -202,27 +192,21 @@ TEST_P(WholePass, WaitsTracksTheSatelliteThenParks) {
     // Waiting: the card is polled, but no target and no drive command reach it.
     for (std::size_t i = 0; i < w.aos; ++i) {
         const Sample& s = samples[i];
-        ASSERT_EQ(s.azTarget, 0) << "at " << s.ms << " ms";
-        ASSERT_EQ(s.elTarget, 0) << "at " << s.ms << " ms";
-        ASSERT_EQ(s.drive, 0) << "at " << s.ms << " ms";
-        ASSERT_EQ(s.azCounts, 0);
-        ASSERT_EQ(s.elCounts, 0);
+        ASSERT_EQ(std::vector<int>({s.azTarget, s.elTarget, s.drive, s.azCounts, s.elCounts}),
+                  std::vector<int>(5, 0))
+            << "at " << s.ms << " ms";
     }
     EXPECT_GT(samples[w.aos - 1].frames, samples[0].frames + 10) << "no idle polls";
 
     // Tracking: after the long moves, the antennas follow the satellite.
-    const LongMoves azMoves = longMoves(
-        samples, w, [](const Sample& s) { return s.azTarget; },
-        [](const Sample& s) { return s.azCounts; });
-    const LongMoves elMoves = longMoves(
-        samples, w, [](const Sample& s) { return s.elTarget; },
-        [](const Sample& s) { return s.elCounts; });
+    const LongMoves azMoves = longMoves(samples, w, &Sample::azTarget, &Sample::azCounts);
+    const LongMoves elMoves = longMoves(samples, w, &Sample::elTarget, &Sample::elCounts);
     EXPECT_EQ(azMoves.count, 1 + c.turnRounds);
     EXPECT_EQ(elMoves.count, c.flip ? 1 : 0);
     std::size_t checked = 0;
     for (std::size_t i = w.aos; i < w.los; ++i) {
         const Sample& s = samples[i];
-        const Pointing at = pointing(s);
+        const Pointing at = pointingOf(c.rotatorType, s.azCounts, s.elCounts);
         if (!excused(azMoves, s.ms)) {
             ++checked;
             EXPECT_LE(bearingError(at.azimuth, s.satAzimuth), kAzimuthAllowance)
