@@ -39,7 +39,6 @@ const std::string kDuringPass = "2018-01-21T04:30:00";
 // FO-29's shutdown message (one IC-910 serves both links), as it stands in frame slots 2..9.
 const std::vector<int> kIc910Shutdown = {254, 254, 96, 224, 26, 7, 0, 253};
 
-// ---------------------------------------------------------------------------------------------
 // What a run leaves behind: its trace and its status lines.
 
 struct TraceEvent {
@@ -138,7 +137,6 @@ std::set<std::string> satellitesShown(const ProgramRun& run) {
     return names;
 }
 
-// ---------------------------------------------------------------------------------------------
 // A copy of the sample station in a folder of its own, and runs of the program there.
 
 enum class Card { Simulated, MissingDevice };
@@ -215,7 +213,6 @@ class StationCopy {
 // A satellite file with too few values to read.
 const std::string kBrokenSatelliteFile = "01 Catalog number =07530\r\n02 Uplink =145.9\r\n";
 
-// ---------------------------------------------------------------------------------------------
 // Fatal dialogs at start-up: the dialog, the end, and nothing sent after it.
 
 struct FatalCase {
@@ -323,7 +320,6 @@ const FatalCase kFatalCases[] = {
 INSTANTIATE_TEST_SUITE_P(StartUp, FatalDialogRun, ::testing::ValuesIn(kFatalCases),
                          [](const auto& info) { return info.param.name; });
 
-// ---------------------------------------------------------------------------------------------
 // Command-line forms.
 
 bool anyTargetSent(const std::vector<Frame>& frames) {
@@ -441,7 +437,6 @@ TEST(ProgramRunCommandLine, ALowerCaseNameIsUpperCasedAndDemoForcesRotatorTypeZe
     EXPECT_EQ(framesOf(alone).back().slot(49), 5);
 }
 
-// ---------------------------------------------------------------------------------------------
 // Line ends.
 
 TEST(ProgramRunFiles, BareLineFeedsLoadLikeCarriageReturnsAndLineFeeds) {
@@ -459,7 +454,6 @@ TEST(ProgramRunFiles, BareLineFeedsLoadLikeCarriageReturnsAndLineFeeds) {
     EXPECT_EQ(a.out, b.out);
 }
 
-// ---------------------------------------------------------------------------------------------
 // The instance hand-off.
 
 bool waitForHandoffEntry(const StationCopy& station, std::chrono::seconds limit) {
@@ -510,7 +504,6 @@ TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
     EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);
 }
 
-// ---------------------------------------------------------------------------------------------
 // Exit.
 
 // The frames sent from `t` on.
@@ -559,7 +552,6 @@ TEST(ProgramRunExit, ExitShutsDownAndLeavesNoHandoffEntry) {
     EXPECT_EQ(last[0].slot(64), 0);
 }
 
-// ---------------------------------------------------------------------------------------------
 // A real pass of AO-7 on the sample station.
 
 TEST(ProgramRunSamplePass, TheRotatorFollowsAO7AndParksAfterThePass) {
@@ -605,7 +597,6 @@ TEST(ProgramRunSamplePass, EndAfterParkingEndsTheProgramOnceParked) {
     EXPECT_LT(lines.size(), 200u);  // ended by itself soon after the set at about 04:48:30
 }
 
-// ---------------------------------------------------------------------------------------------
 // Wrong options.
 
 TEST(ProgramRunOptions, WrongOptionsExitWith2AndLeaveARunningInstanceAlone) {
