@@ -5,49 +5,34 @@
 namespace orvant {
 namespace {
 
-TEST(CommandLine, OneWordIsBothSatelliteNameAndModeWordInUpperCase) {
-    const CommandLine line = parseCommandLine("  ao-40 ");
-    EXPECT_EQ(line.text, "AO-40");
-    EXPECT_EQ(line.satName, "AO-40");
-    EXPECT_EQ(line.modeWord, "AO-40");
-    EXPECT_FALSE(line.demo);
-}
-
-TEST(CommandLine, TwoWordsNameNoSatelliteSoTheFileListIsShown) {
-    const CommandLine line = parseCommandLine("AO-40 X");
-    EXPECT_EQ(line.satName, "");
-    EXPECT_EQ(line.modeWord, "AO-40");
-}
-
-TEST(CommandLine, ClosingDemoWordSetsDemonstrationAndLeavesTheName) {
-    const CommandLine line = parseCommandLine("ao-7 demo");
-    EXPECT_TRUE(line.demo);
-    EXPECT_EQ(line.satName, "AO-7");
-    const CommandLine nova = parseCommandLine("NOVA DEMO");
-    EXPECT_TRUE(nova.demo);
-    EXPECT_EQ(nova.modeWord, "NOVA");
-}
-
-TEST(CommandLine, DemoAloneOrFirstEmptiesTheText) {
-    EXPECT_TRUE(parseCommandLine("DEMO").demo);
-    EXPECT_EQ(parseCommandLine("DEMO").satName, "");
-    const CommandLine first = parseCommandLine("DEMO AO-7");
-    EXPECT_FALSE(first.demo);  // the text from the first DEMO on is not exactly DEMO
-    EXPECT_EQ(first.satName, "");
-    EXPECT_EQ(first.modeWord, "");
-}
-
-TEST(CommandLine, DemoInsideAWordIsNotTheDemoWord) {
-    const CommandLine line = parseCommandLine("DEMOSAT-1");
-    EXPECT_FALSE(line.demo);
-    EXPECT_EQ(line.satName, "");  // begins with DEMO: treated as empty
-    EXPECT_FALSE(parseCommandLine("AO-7 DEMOX").demo);
-}
-
-TEST(CommandLine, EmptyLineNamesNothing) {
-    const CommandLine line = parseCommandLine("");
-    EXPECT_EQ(line.satName, "");
-    EXPECT_EQ(line.modeWord, "");
+TEST(CommandLine, NamesTheSatelliteTheModeWordAndDemonstration) {
+    struct Case {
+        const char* line;
+        const char* satName;
+        const char* modeWord;
+        bool demo;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"  ao-40 ", "AO-40", "AO-40", false},  // one word is both, in upper case
+        {"AO-40 X", "", "AO-40", false},        // two words name no satellite: the file list
+        {"ao-7 demo", "AO-7", "AO-7", true},    // a closing DEMO leaves the name
+        {"NOVA DEMO", "NOVA", "NOVA", true},
+        {"DEMO", "", "", true},
+        {"DEMO AO-7", "", "", false},           // the text from the first DEMO on is not DEMO
+        {"DEMOSAT-1", "", "", false},           // begins with DEMO: treated as empty
+        {"AO-7 DEMOX", "", "AO-7", false},      // DEMO inside a word is not the word
+        {"", "", "", false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const CommandLine line = parseCommandLine(c.line);
+        EXPECT_EQ(line.satName, c.satName);
+        EXPECT_EQ(line.modeWord, c.modeWord);
+        EXPECT_EQ(line.demo, c.demo);
+    }
+    EXPECT_EQ(parseCommandLine("  ao-40 ").text, "AO-40");
 }
 
 }  // namespace

@@ -39,7 +39,6 @@ const std::string kDuringPass = "2018-01-21T04:30:00";
 // FO-29's shutdown message (one IC-910 serves both links), as it stands in frame slots 2..9.
 const std::vector<int> kIc910Shutdown = {254, 254, 96, 224, 26, 7, 0, 253};
 
-// ---------------------------------------------------------------------------------------------
 // What a run leaves behind: its trace and its status lines.
 
 struct TraceEvent {
@@ -58,22 +57,18 @@ std::string fieldText(const std::string& line, const std::string& key) {
     return line.substr(from, end - from);
 }
 
-std::vector<TraceEvent> eventsOf(const std::string& trace) {
+// The trace's events, or only those of kind `only`.
+std::vector<TraceEvent> eventsOf(const std::string& trace, const std::string& only = "") {
     std::vector<TraceEvent> events;
     std::istringstream lines(trace);
     std::string line;
     while (std::getline(lines, line)) {
-        const std::string ev = fieldText(line, "ev");
-        events.push_back({std::stoll(fieldText(line, "t")), ev.substr(1, ev.size() - 2), line});
+        std::string ev = fieldText(line, "ev");
+        ev = ev.substr(1, ev.size() - 2);
+        if (only.empty() || ev == only)
+            events.push_back({std::stoll(fieldText(line, "t")), ev, line});
     }
     return events;
-}
-
-std::vector<TraceEvent> eventsOf(const std::string& trace, const std::string& ev) {
-    std::vector<TraceEvent> found;
-    for (const TraceEvent& e : eventsOf(trace))
-        if (e.ev == ev) found.push_back(e);
-    return found;
 }
 
 // The reason of the run's one "end" event; what the program said instead when there is none.
@@ -142,7 +137,6 @@ std::set<std::string> satellitesShown(const ProgramRun& run) {
     return names;
 }
 
-// ---------------------------------------------------------------------------------------------
 // A copy of the sample station in a folder of its own, and runs of the program there.
 
 enum class Card { Simulated, MissingDevice };
@@ -150,25 +144,8 @@ enum class Card { Simulated, MissingDevice };
 struct RunOptions {
     std::string clock = kDuringPass;  // empty: the real clock
     std::string until = "2";
-    std::vector<std::string> extra;  // more options, e.g. --events
+    std::vector<std::string> extra = {};  // more options, e.g. --events
     Card card = Card::Simulated;
-
-    RunOptions& from(std::string localTime) {
-        clock = std::move(localTime);
-        return *this;
-    }
-    RunOptions& lasting(std::string seconds) {
-        until = std::move(seconds);
-        return *this;
-    }
-    RunOptions& with(std::string option) {
-        extra.push_back(std::move(option));
-        return *this;
-    }
-    RunOptions& on(Card c) {
-        card = c;
-        return *this;
-    }
 };
 
 class StationCopy {
@@ -223,10 +200,10 @@ class StationCopy {
         return args;
     }
 
-    // An operator script for --events.
-    std::string events(const std::string& script) const {
-        write("events", script);
-        return "--events=" + path("events").string();
+    // Options for a run in which the operator picks `file` from the file list after a second.
+    RunOptions picking(const std::string& file) const {
+        write("events", "1 select File1 " + file + "\n");
+        return {.extra = {"--events=" + path("events").string()}};
     }
 
   private:
@@ -236,7 +213,6 @@ class StationCopy {
 // A satellite file with too few values to read.
 const std::string kBrokenSatelliteFile = "01 Catalog number =07530\r\n02 Uplink =145.9\r\n";
 
-// ---------------------------------------------------------------------------------------------
 // Fatal dialogs at start-up: the dialog, the end, and nothing sent after it.
 
 struct FatalCase {
@@ -245,6 +221,7 @@ struct FatalCase {
     std::vector<std::string> words;
     std::function<std::string()> expectedText;
     Card card = Card::Simulated;
+    std::string reason = "fatal";
 };
 
 void PrintTo(const FatalCase& c, std::ostream* out) {
@@ -263,13 +240,30 @@ std::string noDriverIn(const std::string& programDirectory) {
     return noDriverText(h.station);
 }
 
+using Damage = std::function<void(const StationCopy&)>;
+Damage drop(std::vector<std::string> files) {
+    return [=](const StationCopy& s) {
+        for (const std::string& f : files) s.remove(f);
+    };
+}
+Damage set(std::string file, std::string label, std::string value) {
+    return [=](const StationCopy& s) { s.setValue(file, label, value); };
+}
+// Cuts `file` short at the first or last place `at` stands.
+Damage cut(std::string file, std::string at, bool last) {
+    return [=](const StationCopy& s) {
+        const std::string text = readText(s.path(file));
+        s.write(file, text.substr(0, last ? text.rfind(at) : text.find(at)));
+    };
+}
+
 class FatalDialogRun : public ::testing::TestWithParam<FatalCase> {};
 
 TEST_P(FatalDialogRun, ShowsItsDialogAndEndsWithoutShutdown) {
     const FatalCase& c = GetParam();
     const StationCopy station("fatal-" + c.name);
     c.damage(station);
-    const ProgramRun run = station.run(c.words, RunOptions().on(c.card));
+    const ProgramRun run = station.run(c.words, {.card = c.card});
 
     EXPECT_EQ(run.exitCode, 1) << run.err;
     const std::vector<TraceEvent> events = eventsOf(run.trace);
@@ -279,57 +273,32 @@ TEST_P(FatalDialogRun, ShowsItsDialogAndEndsWithoutShutdown) {
     EXPECT_EQ(dialog.ev, "msgbox");
     EXPECT_EQ(fieldText(dialog.line, "text"), jsonString(c.expectedText()));
     EXPECT_EQ(eventsOf(run.trace, "msgbox").size(), 1u);
-    EXPECT_EQ(endReason(run), "fatal");
+    EXPECT_EQ(endReason(run), c.reason);
     EXPECT_TRUE(eventsOf(run.trace, "cat").empty());
     EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);  // no hand-off entry
 }
 
+// clang-format off
 const FatalCase kFatalCases[] = {
-    {"ConfigurationFileMissing",
-     [](const StationCopy& s) { s.remove("ORV.CFG"); },
-     {"AO-7"},
+    {"ConfigurationFileMissing", drop({"ORV.CFG"}), {"AO-7"},
      [] { return noCfgFileText(kVersion, kDate, ""); }},
-    {"ConfigurationFileLastValueUnended",
-     [](const StationCopy& s) {
-         std::string text = readText(s.path("ORV.CFG"));
-         s.write("ORV.CFG", text.substr(0, text.rfind("\r\n")));
-     },
-     {"AO-7"},
+    {"ConfigurationFileLastValueUnended", cut("ORV.CFG", "\r\n", true), {"AO-7"},
      [] { return badCfgFileText(kVersion, kDate); }},
-    {"RotatorTypeSeven",
-     [](const StationCopy& s) { s.setValue("ORV.CFG", "22 ", "7"); },
-     {"AO-7"},
+    {"RotatorTypeSeven", set("ORV.CFG", "22 ", "7"), {"AO-7"},
      [] { return badCfgFileText(kVersion, kDate); }},
-    {"IntegerBeyond16Bits",
-     [](const StationCopy& s) { s.setValue("ORV.CFG", "23 ", "40000"); },
-     {"AO-7"},
+    {"IntegerBeyond16Bits", set("ORV.CFG", "23 ", "40000"), {"AO-7"},
      [] { return badCfgFileText(kVersion, kDate); }},
-    {"ProgramDirectoryMissing",
-     [](const StationCopy& s) { s.setValue("ORV.CFG", "07 ", "Nowhere"); },
-     {"AO-7"},
+    {"ProgramDirectoryMissing", set("ORV.CFG", "07 ", "Nowhere"), {"AO-7"},
      [] { return wrongDirText(kVersion, kDate, "NOWHERE"); }},
-    {"SatelliteFileMissing",
-     [](const StationCopy&) {},
-     {"AO-8"},
+    {"SatelliteFileMissing", drop({}), {"AO-8"},
      [] { return noSatFileText(kVersion, kDate, "."); }},
-    {"SatelliteFileWith25Values",
-     [](const StationCopy& s) {
-         std::string text = readText(s.path("AO-7.SAT"));
-         s.write("AO-7.SAT", text.substr(0, text.find("26 Reserved")));
-     },
-     {"AO-7"},
+    {"SatelliteFileWith25Values", cut("AO-7.SAT", "26 Reserved", false), {"AO-7"},
      [] { return badSatFileText(kVersion, kDate); }},
-    {"CatalogNumberNotInElementFile",
-     [](const StationCopy& s) { s.setValue("AO-7.SAT", "01 ", "99999"); },
-     {"AO-7"},
+    {"CatalogNumberNotInElementFile", set("AO-7.SAT", "01 ", "99999"), {"AO-7"},
      [] { return badKepsFor("AO-7"); }},
-    {"ElementFileMissing",
-     [](const StationCopy& s) { s.remove("KEPS.TLE"); },
-     {"AO-7"},
+    {"ElementFileMissing", drop({"KEPS.TLE"}), {"AO-7"},
      [] { return badKepsFor("AO-7"); }},
-    {"ElementFileFolderMissing",
-     [](const StationCopy& s) { s.setValue("ORV.CFG", "06 ", "NOFOLDER/KEPS.TLE"); },
-     {"AO-7"},
+    {"ElementFileFolderMissing", set("ORV.CFG", "06 ", "NOFOLDER/KEPS.TLE"), {"AO-7"},
      [] { return wrongDirText(kVersion, kDate, "."); }},
     {"EccentricityAboveOne",
      [](const StationCopy& s) {
@@ -338,19 +307,19 @@ const FatalCase kFatalCases[] = {
          text.replace(line2 + 26, 7, "99E+01 ");  // reads as .99E+01, an eccentricity of 9.9
          s.write("KEPS.TLE", text);
      },
-     {"AO-7"},
-     [] { return badKepsFor("AO-7"); }},
-    {"NoPrinterPortDriver",
-     [](const StationCopy&) {},
-     {"AO-7"},
-     [] { return noDriverIn("."); },
+     {"AO-7"}, [] { return badKepsFor("AO-7"); }},
+    {"NoPrinterPortDriver", drop({}), {"AO-7"}, [] { return noDriverIn("."); },
      Card::MissingDevice},
+    // A folder without satellite files ends at the empty file list.
+    {"NoSatelliteFiles",
+     drop({"AO-7.SAT", "AO-27.SAT", "FO-29.SAT", "ISS.SAT", "KWIP.SAT", "PARK.SAT"}), {},
+     [] { return noFilesText(kVersion, kDate); }, Card::Simulated, "nofiles"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(StartUp, FatalDialogRun, ::testing::ValuesIn(kFatalCases),
                          [](const auto& info) { return info.param.name; });
 
-// ---------------------------------------------------------------------------------------------
 // Command-line forms.
 
 bool anyTargetSent(const std::vector<Frame>& frames) {
@@ -364,15 +333,7 @@ void expectPlainExit(const ProgramRun& run) {
     EXPECT_TRUE(eventsOf(run.trace, "msgbox").empty()) << run.err;
 }
 
-TEST(ProgramRunCommandLine, ALowerCaseNameIsUpperCasedAndItsFileRead) {
-    const StationCopy station("lower-case");
-    const ProgramRun run = station.run({"ao-7"});
-    expectPlainExit(run);
-    EXPECT_EQ(satellitesShown(run), std::set<std::string>{"AO-7"});
-    EXPECT_TRUE(anyTargetSent(framesOf(run)));
-}
-
-TEST(ProgramRunCommandLine, TwoWordsShowTheFileListAndWaitForThePick) {
+TEST(ProgramRunCommandLine, TwoWordsOrNoneShowTheFileListAndWaitForThePick) {
     const StationCopy station("two-words");
     const ProgramRun waiting = station.run({"AO-7", "X"});
     expectPlainExit(waiting);  // Exit pressed while the list waits
@@ -382,8 +343,7 @@ TEST(ProgramRunCommandLine, TwoWordsShowTheFileListAndWaitForThePick) {
     }
     EXPECT_EQ(framesOf(waiting).size(), 2u);  // only the card's wake-up frames
 
-    const ProgramRun picked =
-        station.run({"AO-7", "X"}, RunOptions().with(station.events("1 select File1 AO-7.SAT\n")));
+    const ProgramRun picked = station.run({"AO-7", "X"}, station.picking("AO-7.SAT"));
     expectPlainExit(picked);
     const std::vector<StatusLine> lines = statusLinesOf(picked);
     ASSERT_EQ(lines.size(), 2u);
@@ -393,14 +353,10 @@ TEST(ProgramRunCommandLine, TwoWordsShowTheFileListAndWaitForThePick) {
     EXPECT_EQ(lines[1].state, "tracking");
     EXPECT_EQ(lines[1].up, "432.150001");
     EXPECT_TRUE(anyTargetSent(framesOf(picked)));
-}
 
-TEST(ProgramRunCommandLine, NoWordsShowTheFileList) {
-    const StationCopy station("no-words");
-    const ProgramRun run =
-        station.run({}, RunOptions().with(station.events("1 select File1 FO-29.SAT\n")));
-    expectPlainExit(run);
-    EXPECT_EQ(satellitesShown(run), (std::set<std::string>{"", "FO-29"}));
+    const ProgramRun none = station.run({}, station.picking("FO-29.SAT"));
+    expectPlainExit(none);
+    EXPECT_EQ(satellitesShown(none), (std::set<std::string>{"", "FO-29"}));
 }
 
 TEST(ProgramRunCommandLine, ANameWithABlankReadsTheFileWithADash) {
@@ -409,26 +365,10 @@ TEST(ProgramRunCommandLine, ANameWithABlankReadsTheFileWithADash) {
     const StationCopy station("blank-name");
     station.write("OSCAR-10.SAT", readText(station.path("AO-7.SAT")));
     station.write("OSCAR 10.SAT", kBrokenSatelliteFile);
-    const ProgramRun run = station.run(
-        {"OSCAR 10"}, RunOptions().with(station.events("1 select File1 OSCAR 10.SAT\n")));
+    const ProgramRun run = station.run({"OSCAR 10"}, station.picking("OSCAR 10.SAT"));
     expectPlainExit(run);
     EXPECT_EQ(satellitesShown(run), (std::set<std::string>{"", "OSCAR-10"}));
     EXPECT_TRUE(anyTargetSent(framesOf(run)));
-}
-
-TEST(ProgramRunCommandLine, AFolderWithoutSatelliteFilesEndsAtTheEmptyList) {
-    const StationCopy station("no-files");
-    for (const char* name :
-         {"AO-7.SAT", "AO-27.SAT", "FO-29.SAT", "ISS.SAT", "KWIP.SAT", "PARK.SAT"})
-        station.remove(name);
-    const ProgramRun run = station.run({});
-    EXPECT_EQ(run.exitCode, 1);
-    const std::vector<TraceEvent> events = eventsOf(run.trace);
-    ASSERT_GE(events.size(), 2u);
-    EXPECT_EQ(fieldText(events[events.size() - 2].line, "text"),
-              jsonString(noFilesText(kVersion, kDate)));
-    EXPECT_EQ(endReason(run), "nofiles");
-    EXPECT_TRUE(eventsOf(run.trace, "cat").empty());
 }
 
 TEST(ProgramRunCommandLine, ParkAndKwipNeverOpenTheElementFile) {
@@ -441,7 +381,7 @@ TEST(ProgramRunCommandLine, ParkAndKwipNeverOpenTheElementFile) {
 
     // PARK parks the antennas at its forced azimuth, 180 degrees (count 409 on the 450-degree
     // rotator), in the 30 seconds the rotator needs to get there.
-    const ProgramRun park = station.run({"PARK"}, RunOptions().lasting("40"));
+    const ProgramRun park = station.run({"PARK"}, {.until = "40"});
     expectPlainExit(park);
     const std::vector<Frame> frames = framesOf(park);
     EXPECT_TRUE(std::any_of(frames.begin(), frames.end(),
@@ -473,10 +413,12 @@ double southOriginAzimuth(int counts) {
     return std::fmod(counts * 360.0 / 1023.0 + 180.0, 360.0);
 }
 
-TEST(ProgramRunCommandLine, DemoForcesRotatorTypeZero) {
+TEST(ProgramRunCommandLine, ALowerCaseNameIsUpperCasedAndDemoForcesRotatorTypeZero) {
     const StationCopy station("demo");
-    const ProgramRun plain = station.run({"AO-7"});
+    const ProgramRun plain = station.run({"ao-7"});
     expectPlainExit(plain);
+    EXPECT_EQ(satellitesShown(plain), std::set<std::string>{"AO-7"});
+    EXPECT_TRUE(anyTargetSent(framesOf(plain)));
     EXPECT_EQ(framesOf(plain).back().slot(49), 4);  // 2 degrees on the station's 450-degree type
 
     const ProgramRun demo = station.run({"AO-7", "DEMO"});
@@ -489,14 +431,12 @@ TEST(ProgramRunCommandLine, DemoForcesRotatorTypeZero) {
     EXPECT_NEAR(southOriginAzimuth(frames.back().azTarget()), satAz, 2);
 
     // "DEMO" alone names no satellite: the list is shown, and the demonstration still holds.
-    const ProgramRun alone =
-        station.run({"DEMO"}, RunOptions().with(station.events("1 select File1 AO-7.SAT\n")));
+    const ProgramRun alone = station.run({"DEMO"}, station.picking("AO-7.SAT"));
     expectPlainExit(alone);
     EXPECT_EQ(satellitesShown(alone), (std::set<std::string>{"", "AO-7"}));
     EXPECT_EQ(framesOf(alone).back().slot(49), 5);
 }
 
-// ---------------------------------------------------------------------------------------------
 // Line ends.
 
 TEST(ProgramRunFiles, BareLineFeedsLoadLikeCarriageReturnsAndLineFeeds) {
@@ -505,8 +445,8 @@ TEST(ProgramRunFiles, BareLineFeedsLoadLikeCarriageReturnsAndLineFeeds) {
     lf.useBareLineFeeds();
     ASSERT_EQ(readText(lf.path("ORV.CFG")).find('\r'), std::string::npos);
 
-    const ProgramRun a = crlf.run({"AO-7"}, RunOptions().lasting("60"));
-    const ProgramRun b = lf.run({"AO-7"}, RunOptions().lasting("60"));
+    const ProgramRun a = crlf.run({"AO-7"}, {.until = "60"});
+    const ProgramRun b = lf.run({"AO-7"}, {.until = "60"});
     expectPlainExit(a);
     expectPlainExit(b);
     EXPECT_TRUE(anyTargetSent(framesOf(a)));
@@ -514,7 +454,6 @@ TEST(ProgramRunFiles, BareLineFeedsLoadLikeCarriageReturnsAndLineFeeds) {
     EXPECT_EQ(a.out, b.out);
 }
 
-// ---------------------------------------------------------------------------------------------
 // The instance hand-off.
 
 bool waitForHandoffEntry(const StationCopy& station, std::chrono::seconds limit) {
@@ -539,17 +478,15 @@ std::future<ProgramRun> startRun(const StationCopy& station, std::vector<std::st
 
 TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
     // FO-29's shutdown puts its IC-910 message into the frame, so a shutdown would show. Both
-    // instances run on the real clock: the newer one's start-up then keeps the entry away for
-    // as long as its first exchanges take, as it would at a station (on a virtual clock that
-    // gap lasts a few milliseconds and the older one would mostly see only the newer one's
-    // Exit remove the entry).
+    // run on the real clock, so the newer one's start-up keeps the entry away as long as its
+    // first exchanges take (on a virtual clock only milliseconds).
     const StationCopy station("handoff");
     auto older = startRun(
-        station, station.arguments({"FO-29"}, RunOptions().from("").lasting("30"), "a.jsonl"));
+        station, station.arguments({"FO-29"}, RunOptions{.clock = "", .until = "30"}, "a.jsonl"));
     ASSERT_TRUE(waitForHandoffEntry(station, std::chrono::seconds(20)));  // A is in its loop
 
     auto newer = startRun(
-        station, station.arguments({"FO-29"}, RunOptions().from("").lasting("4"), "b.jsonl"));
+        station, station.arguments({"FO-29"}, RunOptions{.clock = "", .until = "4"}, "b.jsonl"));
     // A ends at its next look at the entry: while B still runs, long before its own Exit (B
     // runs for seconds so that a slow machine cannot blur the two).
     ASSERT_EQ(older.wait_for(std::chrono::seconds(20)), std::future_status::ready);
@@ -567,7 +504,6 @@ TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
     EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);
 }
 
-// ---------------------------------------------------------------------------------------------
 // Exit.
 
 // The frames sent from `t` on.
@@ -581,7 +517,7 @@ std::vector<Frame> framesFrom(const ProgramRun& run, std::int64_t t) {
 TEST(ProgramRunExit, ExitShutsDownAndLeavesNoHandoffEntry) {
     const StationCopy station("exit");
     // One IC-910 for both links: its one message, then `starter` releases the drives.
-    const ProgramRun fo29 = station.run({"FO-29"}, RunOptions().lasting("5"));
+    const ProgramRun fo29 = station.run({"FO-29"}, {.until = "5"});
     expectPlainExit(fo29);
     EXPECT_TRUE(fs::exists(station.path("settings")));  // the file was used; the entry is gone
     EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);
@@ -595,7 +531,7 @@ TEST(ProgramRunExit, ExitShutsDownAndLeavesNoHandoffEntry) {
     EXPECT_EQ(shutdown[1].slot(64), 0);
 
     // A TS-2000: out of satellite mode on link 2, then back to VFO A.
-    const ProgramRun ao27 = station.run({"AO-27"}, RunOptions().lasting("5"));
+    const ProgramRun ao27 = station.run({"AO-27"}, {.until = "5"});
     expectPlainExit(ao27);
     const std::vector<Frame> texts = framesFrom(ao27, 5000);
     ASSERT_EQ(texts.size(), 3u);
@@ -607,7 +543,7 @@ TEST(ProgramRunExit, ExitShutsDownAndLeavesNoHandoffEntry) {
 
     // AO-7's FT-847 gets nothing until the radio set-up assigns its shutdown family; the
     // drives are still released.
-    const ProgramRun ao7 = station.run({"AO-7"}, RunOptions().lasting("5"));
+    const ProgramRun ao7 = station.run({"AO-7"}, {.until = "5"});
     expectPlainExit(ao7);
     const std::vector<Frame> last = framesFrom(ao7, 5000);
     ASSERT_EQ(last.size(), 1u);
@@ -616,14 +552,13 @@ TEST(ProgramRunExit, ExitShutsDownAndLeavesNoHandoffEntry) {
     EXPECT_EQ(last[0].slot(64), 0);
 }
 
-// ---------------------------------------------------------------------------------------------
 // A real pass of AO-7 on the sample station.
 
 TEST(ProgramRunSamplePass, TheRotatorFollowsAO7AndParksAfterThePass) {
     const StationCopy station("sample-pass");
     // From 04:44, well into the pass, to 04:50, after it has set.
     const ProgramRun run =
-        station.run({"AO-7"}, RunOptions().from("2018-01-21T04:44:00").lasting("360"));
+        station.run({"AO-7"}, RunOptions{.clock = "2018-01-21T04:44:00", .until = "360"});
     expectPlainExit(run);
 
     const std::vector<Frame> frames = framesOf(run);
@@ -654,7 +589,7 @@ TEST(ProgramRunSamplePass, EndAfterParkingEndsTheProgramOnceParked) {
     const StationCopy station("end-after-parking");
     station.setValue("ORV.CFG", "20 ", "1");
     const ProgramRun run =
-        station.run({"AO-7"}, RunOptions().from("2018-01-21T04:47:00").lasting("300"));
+        station.run({"AO-7"}, RunOptions{.clock = "2018-01-21T04:47:00", .until = "300"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(endReason(run), "parked");
     const std::vector<StatusLine> lines = statusLinesOf(run);
@@ -662,7 +597,6 @@ TEST(ProgramRunSamplePass, EndAfterParkingEndsTheProgramOnceParked) {
     EXPECT_LT(lines.size(), 200u);  // ended by itself soon after the set at about 04:48:30
 }
 
-// ---------------------------------------------------------------------------------------------
 // Wrong options.
 
 TEST(ProgramRunOptions, WrongOptionsExitWith2AndLeaveARunningInstanceAlone) {

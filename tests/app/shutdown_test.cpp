@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "app/handoff.h"
 #include "app/program_end.h"
 #include "app/waits.h"
@@ -22,6 +24,14 @@ struct Sent {
 
 Bytes text(const std::string& t) {
     return Bytes(t.begin(), t.end());
+}
+
+// A CI-V message from the PC to the radio at `address`.
+Bytes civ(std::uint8_t address, const Bytes& command) {
+    Bytes message{0xFE, 0xFE, address, 0xE0};
+    for (const std::uint8_t b : command) message.push_back(b);
+    message.push_back(0xFD);
+    return message;
 }
 
 // A running station whose uplink radio sits on card channel 1 and downlink radio on channel 2.
@@ -61,11 +71,8 @@ TEST(Shutdown, CivRadiosLeaveSatelliteModeAndRecallTheMemoryChannel) {
     s.station.radio.downlinkCivAddress = 0x42;
     closeAll(s.station);
     const std::vector<Sent> expected{
-        {1, {0xFE, 0xFE, 0x4C, 0xE0, 0x07, 0xD0, 0xFD}},
-        {1, {0xFE, 0xFE, 0x4C, 0xE0, 0x0F, 0x10, 0xFD}},
-        {1, {0xFE, 0xFE, 0x4C, 0xE0, 0x08, 0x7B, 0xFD}},
-        {2, {0xFE, 0xFE, 0x42, 0xE0, 0x07, 0xD1, 0xFD}},
-        {2, {0xFE, 0xFE, 0x42, 0xE0, 0x08, 0x7B, 0xFD}},
+        {1, civ(0x4C, {0x07, 0xD0})}, {1, civ(0x4C, {0x0F, 0x10})}, {1, civ(0x4C, {0x08, 0x7B})},
+        {2, civ(0x42, {0x07, 0xD1})}, {2, civ(0x42, {0x08, 0x7B})},
     };
     EXPECT_EQ(s.sent(), expected);
     EXPECT_EQ(s.uplinkRadio.received.size(), 3u);
@@ -80,88 +87,65 @@ TEST(Shutdown, CivRadiosLeaveSatelliteModeAndRecallTheMemoryChannel) {
     s.expectParkingStarted();
 }
 
-TEST(Shutdown, AnIc910DownlinkIsAddressedOnItsMainBand) {
-    ShutdownStation s;
-    s.station.sat.downlinkRadioType = 27;
-    s.station.radio.downlinkFamily = 2;
-    s.station.radio.downlinkCivAddress = 0x60;
-    closeAll(s.station);
-    const std::vector<Sent> expected{
-        {2, {0xFE, 0xFE, 0x60, 0xE0, 0x07, 0xD0, 0xFD}},
-        {2, {0xFE, 0xFE, 0x60, 0xE0, 0x08, 0x7B, 0xFD}},
+// Radio set-ups whose shutdown messages differ; each ends by starting the parking.
+struct ShutdownCase {
+    const char* name;
+    std::int16_t upType, dnType, upFamily, dnFamily;
+    std::vector<Sent> expected;
+    std::string memory = "123";
+    std::int16_t catSide = 0;
+    std::vector<std::pair<int, int>> slots = {};  // frame slots as left after the shutdown
+    std::optional<std::int64_t> elapsedMs = {};
+    std::optional<std::int16_t> upFamilyAfter = {};
+};
+
+TEST(Shutdown, EachRadioSetupGetsItsOwnMessagesThenParkingStarts) {
+    const std::int64_t ts2000Ms = 200 + 50 + 200 + 100;
+    // clang-format off
+    const ShutdownCase cases[] = {
+        {"Ic910DownlinkOnItsMainBand", 15, 27, 0, 2,
+         {{2, civ(0x60, {0x07, 0xD0})}, {2, civ(0x60, {0x08, 0x7B})}}},
+        {"ReceiverAtAddress74SetToItsMemoryChannel", 15, 14, 0, 4,
+         {{2, civ(0x4A, {0x08, 0xA0, 0x00})}, {2, civ(0x4A, {0x08, 0x7B})}}},
+        // Each text command ends in an end byte, so the shorter downlink text does not carry
+        // the tail of the uplink text left in the frame.
+        {"TextRadiosGetTheLastTwoCharactersAsChannel", 15, 14, 3, 3,
+         {{1, text("DC0;SP0;MC 23;")}, {2, text("DC1;MC 23;")}}, "123", 0, {{16, 240}}},
+        // A TS-2000 leaves satellite mode on the link last served.
+        {"Ts2000LastOnLink1", 26, 14, 3, 3,
+         {{2, text("SA0000000;")}, {1, text("FR0;FA00016000000;")}}, "123", 0, {}, ts2000Ms},
+        {"Ts2000LastOnLink2", 26, 14, 3, 3,
+         {{2, text("SA0000000;")}, {2, text("FR0;FA00016000000;")}}, "123", 1, {}, ts2000Ms},
+        {"OneIc910ForBothLinksGetsOnlyTheSingleMessage", 27, 27, 2, 2,
+         {{2, civ(0x60, {0x1A, 0x07, 0x00})}}, "123", 0, {{10, 240}, {11, 240}}},
+        // Channel 255 makes a CI-V uplink a five-byte radio.
+        {"ChannelTwoHundredFiftyFive", 15, 14, 2, 3,
+         {{1, {0, 0, 0, 0, 0x8E}}, {1, {0, 0, 0, 0, 0x88}}, {1, {0, 0, 0, 0, 0x80}},
+          {2, text("DC1;MC 55;")}}, "MEM255", 0, {}, {}, 1},
+        {"FamiliesWithoutShutdownCommandsSendNothing", 15, 14, 21, 7, {}},
     };
-    EXPECT_EQ(s.sent(), expected);
-    s.expectParkingStarted();
-}
-
-TEST(Shutdown, AReceiverAtAddress74IsSetToItsMemoryChannel) {
-    ShutdownStation s;
-    s.station.radio.downlinkFamily = 4;
-    closeAll(s.station);
-    const std::vector<Sent> expected{
-        {2, {0xFE, 0xFE, 0x4A, 0xE0, 0x08, 0xA0, 0x00, 0xFD}},
-        {2, {0xFE, 0xFE, 0x4A, 0xE0, 0x08, 0x7B, 0xFD}},
-    };
-    EXPECT_EQ(s.sent(), expected);
-}
-
-TEST(Shutdown, TextRadiosGetTheLastTwoCharactersAsChannel) {
-    ShutdownStation s;
-    s.station.radio.uplinkFamily = 3;
-    s.station.radio.downlinkFamily = 3;
-    closeAll(s.station);
-    // Each text command ends in an end byte, so the shorter downlink text does not carry the
-    // tail of the uplink text left in the frame.
-    const std::vector<Sent> expected{{1, text("DC0;SP0;MC 23;")}, {2, text("DC1;MC 23;")}};
-    EXPECT_EQ(s.sent(), expected);
-    EXPECT_EQ(s.slot(16), 240);
-    s.expectParkingStarted();
-}
-
-TEST(Shutdown, ATs2000LeavesSatelliteModeOnTheLinkLastServed) {
-    for (const std::int16_t side : {0, 1}) {
+    // clang-format on
+    for (const ShutdownCase& c : cases) {
+        SCOPED_TRACE(c.name);
         ShutdownStation s;
-        s.station.sat.uplinkRadioType = 26;
-        s.station.radio.catSide = side;
-        s.station.radio.uplinkFamily = 3;
-        s.station.radio.downlinkFamily = 3;
+        s.station.sat.uplinkRadioType = c.upType;
+        s.station.sat.downlinkRadioType = c.dnType;
+        s.station.radio.uplinkFamily = c.upFamily;
+        s.station.radio.downlinkFamily = c.dnFamily;
+        s.station.radio.uplinkCivAddress = 0x4C;
+        s.station.radio.downlinkCivAddress = 0x60;
+        s.station.radio.catSide = c.catSide;
+        s.station.cfg.memoryChannel = c.memory;
         closeAll(s.station);
-        const std::vector<Sent> expected{{2, text("SA0000000;")},
-                                         {side == 1 ? 2 : 1, text("FR0;FA00016000000;")}};
-        EXPECT_EQ(s.sent(), expected) << "catSide " << side;
-        EXPECT_EQ(s.host.elapsedMs(), 200 + 50 + 200 + 100);
+        EXPECT_EQ(s.sent(), c.expected);
+        EXPECT_EQ(s.card.framesTaken(), static_cast<int>(c.expected.size()) + 1);
+        for (const auto& [index, value] : c.slots) EXPECT_EQ(s.slot(index), value) << index;
+        if (c.elapsedMs) {
+            EXPECT_EQ(s.host.elapsedMs(), *c.elapsedMs);
+        }
+        EXPECT_EQ(s.station.radio.uplinkFamily, c.upFamilyAfter.value_or(c.upFamily));
         s.expectParkingStarted();
     }
-}
-
-TEST(Shutdown, OneIc910ForBothLinksGetsOnlyTheSingleMessage) {
-    ShutdownStation s;
-    s.station.sat.uplinkRadioType = 27;
-    s.station.sat.downlinkRadioType = 27;
-    s.station.radio.uplinkFamily = 2;
-    s.station.radio.downlinkFamily = 2;
-    closeAll(s.station);
-    const std::vector<Sent> expected{{2, {0xFE, 0xFE, 0x60, 0xE0, 0x1A, 0x07, 0x00, 0xFD}}};
-    EXPECT_EQ(s.sent(), expected);
-    EXPECT_EQ(s.slot(10), 240);
-    EXPECT_EQ(s.slot(11), 240);
-    s.expectParkingStarted();
-}
-
-TEST(Shutdown, ChannelTwoHundredFiftyFiveMakesTheUplinkAFiveByteRadio) {
-    ShutdownStation s;
-    s.station.cfg.memoryChannel = "MEM255";
-    s.station.radio.uplinkFamily = 2;
-    s.station.radio.uplinkCivAddress = 0x4C;
-    s.station.radio.downlinkFamily = 3;
-    closeAll(s.station);
-    const std::vector<Sent> expected{{1, {0, 0, 0, 0, 0x8E}},
-                                     {1, {0, 0, 0, 0, 0x88}},
-                                     {1, {0, 0, 0, 0, 0x80}},
-                                     {2, text("DC1;MC 55;")}};
-    EXPECT_EQ(s.sent(), expected);
-    EXPECT_EQ(s.station.radio.uplinkFamily, 1);
-    s.expectParkingStarted();
 }
 
 TEST(Shutdown, FiveByteCommandsKeepTheirWaits) {
@@ -174,10 +158,8 @@ TEST(Shutdown, FiveByteCommandsKeepTheirWaits) {
     const auto cats = s.traced("cat");
     ASSERT_EQ(cats.size(), 6u);
     // Frames leave after the 100 ms CAT pause: 100, 300, then 100 ms more before the third.
-    EXPECT_EQ(cats[0].rfind("{\"t\":100,", 0), 0u) << cats[0];
-    EXPECT_EQ(cats[1].rfind("{\"t\":300,", 0), 0u) << cats[1];
-    EXPECT_EQ(cats[2].rfind("{\"t\":600,", 0), 0u) << cats[2];
-    EXPECT_EQ(cats[3].rfind("{\"t\":1000,", 0), 0u) << cats[3];
+    for (const auto& [i, t] : {std::pair{0, 100}, {1, 300}, {2, 600}, {3, 1000}})
+        EXPECT_EQ(cats[i].rfind("{\"t\":" + std::to_string(t) + ",", 0), 0u) << cats[i];
     s.expectParkingStarted();
 }
 
@@ -195,14 +177,15 @@ TEST(Shutdown, OneFiveByteRadioForBothLinksStopsAfterTheUplink) {
     EXPECT_FALSE(s.station.track.parkingDue);
 }
 
-TEST(Shutdown, FamiliesWithoutShutdownCommandsSendNothingButParkingStarts) {
-    ShutdownStation s;
-    s.station.radio.uplinkFamily = 21;
-    s.station.radio.downlinkFamily = 7;
-    closeAll(s.station);
-    EXPECT_TRUE(s.sent().empty());
-    EXPECT_EQ(s.card.framesTaken(), 1);
-    s.expectParkingStarted();
+// The reason a call ends the program with; none when it returns.
+template <typename F>
+std::optional<EndReason> endOf(F&& call) {
+    try {
+        call();
+    } catch (const ProgramEnd& end) {
+        return end.reason;
+    }
+    return std::nullopt;
 }
 
 TEST(Shutdown, ALostHandoffSendsNothingAndEndsTheProgram) {
@@ -210,15 +193,8 @@ TEST(Shutdown, ALostHandoffSendsNothingAndEndsTheProgram) {
     s.station.radio.uplinkFamily = 2;
     kill_regist(s.station);
     s.port.accesses.clear();
-    try {
-        closeAll(s.station);
-        FAIL() << "the program should have ended";
-    } catch (const ProgramEnd& end) {
-        EXPECT_EQ(end.reason, EndReason::Handoff);
-    }
-    EXPECT_TRUE(s.port.accesses.empty());
+    EXPECT_EQ(endOf([&] { closeAll(s.station); }), EndReason::Handoff);
     EXPECT_EQ(s.station.track.closeDone, 0);
-
     EXPECT_THROW(cmd_Bye_Click(s.station), ProgramEnd);
     EXPECT_TRUE(s.port.accesses.empty());
 }
@@ -232,12 +208,7 @@ TEST(Shutdown, BeforeTheLoopRunsTheMissingEntryAlsoEndsShutdownAtOnce) {
 
     // Exit pressed then (say in the file list) ends the program as an exit, with nothing sent.
     s.port.accesses.clear();
-    try {
-        cmd_Bye_Click(s.station);
-        FAIL() << "the program should have ended";
-    } catch (const ProgramEnd& end) {
-        EXPECT_EQ(end.reason, EndReason::Exit);
-    }
+    EXPECT_EQ(endOf([&] { cmd_Bye_Click(s.station); }), EndReason::Exit);
     EXPECT_TRUE(s.port.accesses.empty());
 }
 
@@ -245,12 +216,7 @@ TEST(ExitButton, ShutsDownReleasesTheCardAndLeavesNoHandoffEntry) {
     ShutdownStation s;
     s.station.radio.uplinkFamily = 3;
     s.post(0, InputKind::Click, "cmd_Bye");
-    try {
-        waitUntil(s.station, [] { return false; });
-        FAIL() << "the program should have ended";
-    } catch (const ProgramEnd& end) {
-        EXPECT_EQ(end.reason, EndReason::Exit);
-    }
+    EXPECT_EQ(endOf([&] { waitUntil(s.station, [] { return false; }); }), EndReason::Exit);
     EXPECT_EQ(s.sent().size(), 1u);
     EXPECT_EQ(s.port.writesTo(SimStation::kBase).back(), 0);
     EXPECT_EQ(s.port.writesTo(SimStation::kBase + 2).back(), 1);

@@ -22,21 +22,29 @@ void applyExtPort(SimStation& s) {
     switch_(s.station, s.station.link.extPortValue);
 }
 
-TEST(ExternalPort, TheLampsShowBitsZeroAndOneAndTheFrameCarriesTheValue) {
-    SimStation s;
-    s.station.link.extPortValue = 2;
-    applyExtPort(s);
-    EXPECT_TRUE(lampOn(s, 1));
-    EXPECT_FALSE(lampOn(s, 0));
-    EXPECT_EQ(s.slot(51), 2);
-    EXPECT_EQ(s.station.link.extPortApplied, 2);
-    EXPECT_EQ(s.card.framesTaken(), 0);  // no exchange of its own
+TEST(ExternalPort, TheLampsShowBitsZeroAndOneAndTheFrameCarriesEveryBit) {
+    for (const std::int16_t value : {2, 6}) {  // bit 2 of 6 has no lamp but is still sent
+        SCOPED_TRACE(value);
+        SimStation s;
+        s.station.link.extPortValue = value;
+        applyExtPort(s);
+        EXPECT_TRUE(lampOn(s, 1));
+        EXPECT_FALSE(lampOn(s, 0));
+        EXPECT_EQ(s.slot(51), value);
+        EXPECT_EQ(s.station.link.extPortApplied, value);
+        EXPECT_EQ(s.card.framesTaken(), 0);  // no exchange of its own
+        laptop(s.station);
+        EXPECT_EQ(s.card.externalOutputs(), value);
+    }
 }
 
-TEST(ExternalPort, ADoubleClickTogglesTheOutputItsLampShows) {
+TEST(ExternalPort, ADoubleClickTogglesTheOutputItsLampShowsAndASingleClickDoesNot) {
     SimStation s;
     s.station.link.extPortValue = 2;
     applyExtPort(s);
+    s.post(0, InputKind::Click, "img_Ecp0Black");
+    pumpMessages(s.station);
+    EXPECT_EQ(s.station.link.extPortValue, 2);
     s.post(0, InputKind::DblClick, "img_Ecp0Black");
     pumpMessages(s.station);
     EXPECT_EQ(s.station.link.extPortValue, 3);
@@ -44,6 +52,10 @@ TEST(ExternalPort, ADoubleClickTogglesTheOutputItsLampShows) {
     applyExtPort(s);
     EXPECT_TRUE(lampOn(s, 0));
     EXPECT_TRUE(lampOn(s, 1));
+    s.post(0, InputKind::Click, "img_Ecp0Red");
+    pumpMessages(s.station);
+    EXPECT_TRUE(lampOn(s, 0));  // a single click shows the lamp clicked
+    EXPECT_EQ(s.station.link.extPortValue, 3);
 
     s.post(0, InputKind::DblClick, "img_Ecp1Red");
     pumpMessages(s.station);
@@ -57,26 +69,6 @@ TEST(ExternalPort, ADoubleClickTogglesTheOutputItsLampShows) {
     s.post(0, InputKind::DblClick, "img_Ecp1Black");
     pumpMessages(s.station);
     EXPECT_EQ(s.station.link.extPortValue, 2);
-}
-
-TEST(ExternalPort, BitsWithoutALampAreStillSent) {
-    SimStation s;
-    s.station.link.extPortValue = 6;
-    applyExtPort(s);
-    EXPECT_TRUE(lampOn(s, 1));
-    EXPECT_FALSE(lampOn(s, 0));
-    laptop(s.station);
-    EXPECT_EQ(s.card.externalOutputs(), 6);
-}
-
-TEST(ExternalPort, ASingleClickShowsTheLampClicked) {
-    SimStation s;
-    s.station.link.extPortValue = 1;
-    applyExtPort(s);
-    s.post(0, InputKind::Click, "img_Ecp0Red");
-    pumpMessages(s.station);
-    EXPECT_TRUE(lampOn(s, 0));
-    EXPECT_EQ(s.station.link.extPortValue, 1);
 }
 
 TEST(TrafficWindows, TheLabelShowsBothWindowsAndAWindowClickedHides) {
@@ -111,7 +103,6 @@ TEST(TrafficWindows, TheReadbackDumpShowsTheReplyBytes) {
     bytes += "AB ";
     EXPECT_TRUE(s.display["Text4"].visible);
     EXPECT_EQ(s.display["Text4"].caption, std::string(18, ' ') + "Readback Dump" + bytes);
-    EXPECT_EQ(bytes.size(), 192u);
     s.post(0, InputKind::Click, "Text4");
     pumpMessages(s.station);
     EXPECT_FALSE(s.display["Text4"].visible);
@@ -133,11 +124,8 @@ TEST(ControllerReset, ThePulseRestartsTheCardAndReleasesPauseHoldAndDiagnostics)
     EXPECT_FALSE(s.station.link.diagnostic);
     EXPECT_EQ(s.display["lbl_reset"].caption, "Reset System");
     EXPECT_EQ(s.display["lbl_reset"].tooltip, "Click to reset the external microcontroller.");
-}
 
-TEST(ControllerReset, ItNeverSetsTheLoopHold) {
-    SimStation s;
-    lbl_reset_Click(s.station);
+    lbl_reset_Click(s.station);  // it never sets the hold
     EXPECT_EQ(s.station.track.loopHold, 0);
 }
 

@@ -56,26 +56,24 @@ TEST(LinkExchange, LapinAloneReadsWithoutSendingAFrame) {
     EXPECT_EQ(s.display["lbl_Elfed"].caption, "180");
 }
 
-TEST(LinkExchange, SlowHandshakesStillCarryEveryNibble) {
-    SimStation s;
-    s.card.setHandshakeReads(7);  // busy for more than one three-read sample after each nibble
-    s.card.setPositions(321, 123);
-    s.slot(45) = 1;
-    s.slot(46) = 0x41;
-    laptop(s.station);
-    EXPECT_EQ(s.card.lastFrame(), sentBytesOf(s.station.link.controllerFrame));
-    EXPECT_EQ(s.station.link.azCounts, 321);
-    EXPECT_EQ(s.station.link.elCounts, 123);
-    EXPECT_TRUE(s.display["wht_check"].visible);
-}
-
-TEST(LinkExchange, PortAddressesAboveHexEightThousandAreUsedAsTheyAre) {
-    SimStation s(0xD010);  // a PCI printer-port card
-    s.card.setPositions(512, 0);
-    laptop(s.station);
-    EXPECT_EQ(s.card.framesTaken(), 1);
-    EXPECT_EQ(s.station.link.azCounts, 512);
-    EXPECT_FALSE(s.port.writesTo(0xD012).empty());
+TEST(LinkExchange, SlowHandshakesAndPortAddressesAboveHex8000StillCarryEveryNibble) {
+    for (const bool slow : {true, false}) {
+        SCOPED_TRACE(slow ? "slow handshakes" : "PCI card at D010");
+        SimStation s(slow ? SimStation::kBase : 0xD010);
+        if (slow) s.card.setHandshakeReads(7);  // busy for more than one three-read sample
+        s.card.setPositions(321, 123);
+        s.slot(45) = 1;
+        s.slot(46) = 0x41;
+        laptop(s.station);
+        EXPECT_EQ(s.card.framesTaken(), 1);
+        EXPECT_EQ(s.card.lastFrame(), sentBytesOf(s.station.link.controllerFrame));
+        EXPECT_EQ(s.station.link.azCounts, 321);
+        EXPECT_EQ(s.station.link.elCounts, 123);
+        EXPECT_TRUE(s.display["wht_check"].visible);
+        if (!slow) {
+            EXPECT_FALSE(s.port.writesTo(0xD012).empty());
+        }
+    }
 }
 
 TEST(LinkRecoding, NibblesTravelOnTheDataLinesWithBitTwoOnD4) {
@@ -418,7 +416,7 @@ TEST(LinkSilence, AControllerSilentMidReplyLeavesTheLastReplyWhole) {
     EXPECT_EQ(s.station.link.elCounts, 222);
 }
 
-TEST(LinkPauses, AnExchangeStartingClickWaitsUntilTheExchangeEnds) {
+TEST(LinkPauses, AnExchangeStartingClickWaitsUntilTheExchangeEndsOtherInputRunsInThePause) {
     SimStation s;
     s.display.declare("lbl_probe");
     std::int64_t ranAt = -1;
@@ -430,21 +428,16 @@ TEST(LinkPauses, AnExchangeStartingClickWaitsUntilTheExchangeEnds) {
             ranInsideExchange = s.display.exchangeActive();
         },
         true);
+    s.post(40, InputKind::Click, "lbl_extcontrolport");
     s.post(50, InputKind::Click, "lbl_probe");  // arrives in the pause after the send
     laptop(s.station);
+    EXPECT_TRUE(s.display["Text1"].visible);
     EXPECT_EQ(ranAt, -1);
     EXPECT_FALSE(s.display.exchangeActive());
 
     pumpMessages(s.station);
     EXPECT_EQ(ranAt, 100);
     EXPECT_FALSE(ranInsideExchange);
-}
-
-TEST(LinkPauses, OtherInputRunsInsideThePause) {
-    SimStation s;
-    s.post(40, InputKind::Click, "lbl_extcontrolport");
-    laptop(s.station);
-    EXPECT_TRUE(s.display["Text1"].visible);
 }
 
 TEST(LinkPauses, AnExchangeRunInsideAPauseLeavesTheOuterExchangeMarked) {
