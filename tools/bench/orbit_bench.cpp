@@ -2,16 +2,8 @@
 
 #include <numbers>
 
-#include "app/station.h"
-#include "platform/alerts.h"
-#include "platform/file_system.h"
-#include "platform/host.h"
-#include "platform/message_pump.h"
-#include "platform/program_launcher.h"
-#include "platform/settings_store.h"
-#include "platform/trace.h"
+#include "support/station_harness.h"
 #include "tracking/orbit_model.h"
-#include "ui/display.h"
 
 namespace orvant {
 namespace {
@@ -34,22 +26,8 @@ struct IssStation {
         orbitSetup(station);
     }
 
-    VirtualHost host{{2018, 1, 21, 0, 0, 0, 0}};
-    MemorySettingsStore settings;
-    RecordingAlerts alerts;
-    RecordingLauncher launcher;
-    MemoryFileSystem files;
-    Trace trace;
-    Platform platform{host,
-                      settings,
-                      alerts,
-                      launcher,
-                      files,
-                      trace,
-                      [](std::uint16_t) -> PortIO* { return nullptr; }};
-    MessagePump pump{host};
-    Display display;
-    Station station{platform, pump, display};
+    testing::StationHarness harness{{2018, 1, 21, 0, 0, 0, 0}};
+    Station& station = harness.station;
 };
 
 // One propagation as the polling loop runs it on every pass, a second further on each time.
