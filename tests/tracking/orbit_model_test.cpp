@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "support/iss_elements.h"
 #include "support/station_harness.h"
 #include "tracking/orbit_propagation.h"
 
@@ -74,17 +75,7 @@ struct IssOverLondon : ::testing::Test {
         station.cfg.longitudeRad = -0.1 * pi / 180;
         station.cfg.heightKm = 0.045;
         station.cfg.timeOffsetHours = 1;
-        ElementSet& el = station.sat.elements;
-        el.epochYear = 2018;
-        el.epochDay = 20.89808844;
-        el.decayRate = 0.00002078;
-        el.inclination = 51.6424;
-        el.raan = 32.9776;
-        el.eccentricity = 0.0003646;
-        el.argPerigee = 28.7227;
-        el.meanAnomaly = 39.5332;
-        el.meanMotion = 15.54190080;
-        el.epochOrbit = 9561;
+        station.sat.elements = testing::issElements2018();
         orbitSetup(station);
     }
 

@@ -2,6 +2,7 @@
 
 #include <numbers>
 
+#include "support/iss_elements.h"
 #include "support/station_harness.h"
 #include "tracking/orbit_model.h"
 
@@ -13,16 +14,7 @@ struct IssStation {
     IssStation() {
         station.cfg.latitudeRad = 51.5 * std::numbers::pi / 180;
         station.cfg.longitudeRad = -0.1 * std::numbers::pi / 180;
-        ElementSet& el = station.sat.elements;
-        el.epochYear = 2018;
-        el.epochDay = 20.89808844;
-        el.decayRate = 0.00002078;
-        el.inclination = 51.6424;
-        el.raan = 32.9776;
-        el.eccentricity = 0.0003646;
-        el.argPerigee = 28.7227;
-        el.meanAnomaly = 39.5332;
-        el.meanMotion = 15.54190080;
+        station.sat.elements = testing::issElements2018();
         orbitSetup(station);
     }
 
