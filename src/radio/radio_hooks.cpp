@@ -14,4 +14,8 @@ void inhibitRadiosAtStart(Station&) {}
 
 void showFrequencies(Station&) {}
 
+void catcontrol(Station&) {}
+
+void adjust_read(Station&) {}
+
 }  // namespace orvant

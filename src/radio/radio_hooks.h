@@ -19,5 +19,9 @@ void frequencyStage(Station& station);
 void inhibitRadiosAtStart(Station& station);
 // The frequency and Doppler readouts of the display refresh.
 void showFrequencies(Station& station);
+// Sends `uplinkFreqText` to the uplink radio and `downlinkFreqText` to the downlink radio.
+void catcontrol(Station& station);
+// Re-centres the base frequencies on a dial value read back from a radio (`readFreq`, `readSide`).
+void adjust_read(Station& station);
 
 }  // namespace orvant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace orvant {
 
@@ -15,6 +16,16 @@ struct RadioState {
     std::int16_t catSide = 0;  // 1 when the radio served last was the downlink radio
     bool rxInhibit = false;
     bool txInhibit = false;
+
+    // What the frequency stage hands to the radio drivers: the uplink and downlink frequencies in
+    // Hz as decimal digits, without a decimal point.
+    std::string uplinkFreqText;
+    std::string downlinkFreqText;
+
+    // What a read-back leaves for the re-centring of the bases: the dial read in MHz and the
+    // position it was read from (1 uplink, 2 downlink).
+    double readFreq = 0;
+    std::int16_t readSide = 0;
 };
 
 }  // namespace orvant
