@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/station.h"
+#include "station/station.h"
 
 namespace orvant {
 

@@ -1,10 +1,10 @@
 #include "app/file_list.h"
 
 #include "app/fatal_dialogs.h"
-#include "app/program_end.h"
-#include "app/station.h"
-#include "app/waits.h"
 #include "config/text_rules.h"
+#include "station/program_end.h"
+#include "station/station.h"
+#include "station/waits.h"
 
 namespace orvant {
 

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "app/event_script.h"
+#include "app/main_window.h"
 #include "app/options.h"
-#include "app/program_end.h"
 #include "app/startup.h"
-#include "app/station.h"
 #include "controller/port_choice.h"
+#include "display/display.h"
+#include "frontend/headless_frontend.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/message_pump.h"
@@ -20,9 +21,8 @@
 #include "platform/settings_store.h"
 #include "platform/trace.h"
 #include "platform/tracing_alerts.h"
-#include "ui/display.h"
-#include "ui/headless_frontend.h"
-#include "ui/main_window.h"
+#include "station/program_end.h"
+#include "station/station.h"
 
 namespace {
 

@@ -2,28 +2,29 @@
 
 #include "app/command_line.h"
 #include "app/file_list.h"
-#include "app/handoff.h"
-#include "app/program_end.h"
+#include "app/satellite_loading.h"
 #include "app/startup_errors.h"
-#include "app/station.h"
-#include "app/waits.h"
 #include "config/config_error.h"
 #include "config/element_file.h"
-#include "config/satellite_file.h"
 #include "config/station_config_reader.h"
 #include "config/text_rules.h"
 #include "controller/controller_functions.h"
 #include "controller/link.h"
+#include "controller/rotator_inhibits.h"
 #include "controller/timerx.h"
 #include "links/tracker_hooks.h"
 #include "radio/radio_hooks.h"
+#include "radio/radio_start.h"
+#include "station/handoff.h"
+#include "station/program_end.h"
+#include "station/station.h"
+#include "station/waits.h"
 #include "tracking/compass_relabel.h"
 #include "tracking/drive_controls.h"
 #include "tracking/main_loop.h"
 #include "tracking/manual_entry.h"
 #include "tracking/orbit_model.h"
 #include "tracking/readback.h"
-#include "tracking/rotator_inhibits.h"
 #include "ui/display_hooks.h"
 
 namespace orvant {
@@ -75,7 +76,7 @@ void readCommandLineAndConfiguration(Station& s, const std::string& arguments) {
     s.display.hide("lbl_simplex");
     fillControllerFrame(s.link);
     s.app.stage = Stage::ConfigFile;
-    readStationConfig(s);
+    s.cfg = parseStationConfig(readStationFile(s.platform.files, "ORV.CFG"), s.app.demo);
 }
 
 // Step 8: the printer port probe and the first two frames.
@@ -253,7 +254,8 @@ void prepareOrbit(Station& s) {
         Default(s);
     } else {
         s.app.stage = Stage::ElementFile;
-        readElementSet(s);
+        s.sat.elements =
+            findElementSet(readStationFile(s.platform.files, s.cfg.kepsPath), s.sat.catalogNumber);
     }
     orbitSetup(s);
 }
@@ -319,7 +321,7 @@ void runLoadEvent(Station& s, const std::string& arguments) {
     for (;;) {
         loadSatellite(s);
         enterLoop(s);
-        runPollingLoop(s);  // returns when the loop leaves for another satellite
+        if (runPollingLoop(s) == PassOutcome::FilePicked) pickSatelliteFromListAgain(s);
     }
 }
 

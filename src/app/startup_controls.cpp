@@ -1,7 +1,7 @@
 #include "app/startup_controls.h"
 
 #include "app/file_list.h"
-#include "app/station.h"
+#include "station/station.h"
 
 namespace orvant {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "app/fatal_dialogs.h"
-#include "app/program_end.h"
-#include "app/shutdown.h"
-#include "app/station.h"
-#include "app/waits.h"
+#include "shutdown/shutdown.h"
+#include "station/program_end.h"
+#include "station/station.h"
+#include "station/waits.h"
 
 namespace orvant {
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/station.h"
 #include "config/config_error.h"
 #include "config/text_rules.h"
 
@@ -77,15 +76,13 @@ ElementSet checkedElementSet(const std::string& line1, const std::optional<std::
 
 }  // namespace
 
-void readElementSet(Station& station) {
-    const std::vector<std::string> lines =
-        splitLines(readStationFile(station.platform.files, station.cfg.kepsPath));
+ElementSet findElementSet(const std::string& text, const std::string& catalogNumber) {
+    const std::vector<std::string> lines = splitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (catalogNumberOf(lines[i]) != station.sat.catalogNumber) continue;
+        if (catalogNumberOf(lines[i]) != catalogNumber) continue;
         const std::optional<std::string> next =
             i + 1 < lines.size() ? std::optional<std::string>(lines[i + 1]) : std::nullopt;
-        station.sat.elements = checkedElementSet(lines[i], next);
-        return;
+        return checkedElementSet(lines[i], next);
     }
     throw FileError{FileErrorKind::PastEnd};
 }

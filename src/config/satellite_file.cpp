@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "app/station.h"
 #include "config/config_error.h"
 #include "config/text_rules.h"
 #include "config/value_file.h"
@@ -19,12 +18,6 @@ constexpr double kFrequencyNudgeMHz = 0.000001;
 // The raw text of value `number` (1..26).
 const std::string& value(const SatelliteRecord& sat, int number) {
     return sat.raw[static_cast<std::size_t>(number)];
-}
-
-std::string fileName(std::string name) {
-    for (char& c : name)
-        if (c == ' ' || c == '/') c = '-';
-    return name;
 }
 
 bool startsWith(const std::string& text, const std::string& prefix) {
@@ -81,97 +74,39 @@ std::string swappedSideband(const std::string& mode) {
     return mode;
 }
 
-// One link of the station: its base frequency, mode and converter, and how it is shown.
-struct LinkSide {
-    double baseMHz;
-    double converterMHz;
-    std::string& mode;
-    int& inversion;
-    const char* modeLabel;
-    const char* converterLabel;
-    const char* converterCaption;  // "Up Conversion" or "Dn Conversion"
-};
-
 // A converter whose local oscillator lies above the satellite frequency inverts the sideband:
 // the radio then works the opposite sideband and the tuning runs the other way.
-void applyConverter(Display& display, const LinkSide& side) {
-    const bool inverted = side.converterMHz != 0 && side.baseMHz < side.converterMHz;
-    side.inversion = inverted ? -1 : 1;
-    display.show(side.converterLabel, side.converterMHz != 0);
-    display.setCaption(side.converterLabel, std::string(side.converterCaption) + ".");
-    if (inverted) {
-        side.mode = swappedSideband(side.mode);
-        display[side.modeLabel].backColor = bgr::kLightRed;
-        display.setCaption(side.converterLabel,
-                           std::string(side.converterCaption) + " " + side.mode);
-    }
-    display.setCaption(side.modeLabel, side.mode);
-}
-
-void applyConverters(Display& display, SatelliteRecord& sat) {
-    applyConverter(display, {sat.uplinkMHz, sat.upConverterMHz, sat.uplinkMode, sat.uplinkInversion,
-                             "lbl_UpMode", "lbl_upconvertor", "Up Conversion"});
-    applyConverter(display,
-                   {sat.downlinkMHz, sat.downConverterMHz, sat.downlinkMode, sat.downlinkInversion,
-                    "lbl_DnMode", "lbl_dnconvel1", "Dn Conversion"});
-}
-
-void showTransponderControls(Display& display, const SatelliteRecord& sat) {
-    const bool transponder = sat.offsetMHz != 0;
-    display.show("lbl_beacon", transponder);
-    display.show("lbl_fdt", transponder);
-}
-
-void greyModeLabels(Display& display) {
-    for (const char* name : {"lbl_UpMode", "lbl_DnMode", "lbl_radio_dn", "lbl_radio_up"})
-        display[name].backColor = bgr::kGrey;
-}
-
-// What the rest of the program takes from the satellite record.
-void handOver(Station& station) {
-    station.track.satParkAzimuth = station.sat.parkAzimuth;
-    station.link.extPortValue = station.sat.extPortWord;
-}
-
-SatelliteRecord readSatelliteFile(Station& station, const std::string& name) {
-    const std::string path = trim(station.cfg.programDirectory + "/" + name + ".SAT");
-    station.sat.path = path;
-    const std::vector<std::string> values =
-        readValues(readStationFile(station.platform.files, path), kSatelliteValues);
-    SatelliteRecord sat = station.sat;
-    for (std::size_t i = 0; i < values.size(); ++i) sat.raw[i + 1] = values[i];
-    convertValues(sat);
-    return sat;
+void applyConverterSense(double baseMHz, double converterMHz, std::string& mode, int& inversion) {
+    const bool inverted = converterMHz != 0 && baseMHz < converterMHz;
+    inversion = inverted ? -1 : 1;
+    if (inverted) mode = swappedSideband(mode);
 }
 
 }  // namespace
 
-void GetSatCfg(Station& station, std::string& name) {
-    Display& display = station.display;
-    greyModeLabels(display);
-    name = toUpper(name);
-    if (name == "DEFAULT") {
-        Default(station);
-        return;
-    }
-    station.app.stage = Stage::SatelliteFile;
-    name = fileName(name);
-    display.setCaption("lbl_sat_name", name + ".SAT");
-    SatelliteRecord sat = readSatelliteFile(station, name);
-
-    // A transponder offset on AO-40 fixes the uplink from the downlink.
-    if (startsWith(name, "AO-40")) sat.uplinkMHz = sat.downlinkMHz - sat.offsetMHz;
-    showTransponderControls(display, sat);
-    applySerialSpeeds(sat);
-    applyConverters(display, sat);
-    sat.uplinkMHz += kFrequencyNudgeMHz;
-    sat.downlinkMHz += kFrequencyNudgeMHz;
-    station.sat = sat;
-    handOver(station);
+std::string satelliteFileName(std::string name) {
+    for (char& c : name)
+        if (c == ' ' || c == '/') c = '-';
+    return name;
 }
 
-void Default(Station& station) {
-    SatelliteRecord& sat = station.sat;
+SatelliteRecord parseSatelliteFile(const std::string& text, const std::string& name,
+                                   SatelliteRecord sat) {
+    const std::vector<std::string> values = readValues(text, kSatelliteValues);
+    for (std::size_t i = 0; i < values.size(); ++i) sat.raw[i + 1] = values[i];
+    convertValues(sat);
+    // A transponder offset on AO-40 fixes the uplink from the downlink.
+    if (startsWith(name, "AO-40")) sat.uplinkMHz = sat.downlinkMHz - sat.offsetMHz;
+    applySerialSpeeds(sat);
+    applyConverterSense(sat.uplinkMHz, sat.upConverterMHz, sat.uplinkMode, sat.uplinkInversion);
+    applyConverterSense(sat.downlinkMHz, sat.downConverterMHz, sat.downlinkMode,
+                        sat.downlinkInversion);
+    sat.uplinkMHz += kFrequencyNudgeMHz;
+    sat.downlinkMHz += kFrequencyNudgeMHz;
+    return sat;
+}
+
+void useBuiltInSatellite(SatelliteRecord& sat) {
     ElementSet& e = sat.elements;
     e.epochYear = 2000;
     e.epochDay = 55;
@@ -202,30 +137,6 @@ void Default(Station& station) {
     // Without converters neither link is inverted.
     sat.uplinkInversion = 1;
     sat.downlinkInversion = 1;
-    station.link.extPortValue = sat.extPortWord;
-}
-
-void declareSatelliteControls(Display& display) {
-    display.declare("lbl_sat_name", {});
-    display.declare("lbl_UpMode", {});
-    display.declare("lbl_DnMode", {});
-    display.declare("lbl_radio_up", {});
-    display.declare("lbl_radio_dn", {});
-    Control converter;
-    converter.visible = false;
-    converter.caption = "Up Conversion.";
-    display.declare("lbl_upconvertor", converter);
-    converter.caption = "Dn Conversion.";
-    display.declare("lbl_dnconvel1", converter);
-    Control beacon;
-    beacon.visible = false;
-    beacon.foreColor = bgr::kDarkBlue;
-    beacon.tooltip = "Double Click to invoke Beacon. Click to restore frequency";
-    display.declare("lbl_beacon", beacon);
-    Control fdt;
-    fdt.visible = false;
-    fdt.caption = "Full Doppler Tuning";
-    display.declare("lbl_fdt", fdt);
 }
 
 }  // namespace orvant

@@ -2,29 +2,27 @@
 
 #include <string>
 
+#include "config/satellite_record.h"
+
 namespace orvant {
 
-class Display;
-struct Station;
+// The file name a satellite name gives: every blank and "/" becomes "-".
+std::string satelliteFileName(std::string name);
 
-// Loads the satellite `name` into `station.sat`. The name is upper-cased and, unless it is
-// "DEFAULT", every blank and "/" in it becomes "-"; the caller's variable receives the changed
-// name. "DEFAULT" loads the built-in values (`Default`); any other name reads the file
-// NAME.SAT in the program directory, converts its 26 values and shows the satellite's modes,
-// converters and transponder controls. Also hands the forced park azimuth to the polling loop
-// and the external control-port word to the controller functions.
+// Reads the text of the satellite file of `name` (upper case) over `previous`, the record it
+// replaces: the 26 values converted, the serial speeds turned into the card's timing pairs, the
+// sense of each converter (a converter above the satellite frequency inverts the link and swaps
+// its sideband), and the small nudge added to the base frequencies. Values the file does not
+// set keep their previous values.
 //
-// Sets the stage code before the file is opened. Throws FileError: NotFound or PathNotFound when
-// the file cannot be opened, PastEnd when it holds fewer than 26 values, Corrupt when an integer
-// field lies outside the 16-bit range (the satellite record is then left as it was).
-void GetSatCfg(Station& station, std::string& name);
+// Throws FileError PastEnd when the text holds fewer than 26 values, Corrupt when an integer
+// field lies outside the 16-bit range.
+SatelliteRecord parseSatelliteFile(const std::string& text, const std::string& name,
+                                   SatelliteRecord previous);
 
 // Fills the satellite record with the built-in values of "DEFAULT" (no satellite yet). The
 // catalog number, the orbit-phase automation flag, the forced park azimuth, the radio type codes
 // and the right ascension of the ascending node keep their previous values.
-void Default(Station& station);
-
-// The controls the satellite loading shows and changes.
-void declareSatelliteControls(Display& display);
+void useBuiltInSatellite(SatelliteRecord& sat);
 
 }  // namespace orvant

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/station.h"
 #include "config/config_error.h"
 #include "config/text_rules.h"
 #include "config/value_file.h"
@@ -117,19 +116,18 @@ void readParking(StationConfig& cfg) {
 
 }  // namespace
 
-void readStationConfig(Station& station) {
-    const std::string bytes = readStationFile(station.platform.files, "ORV.CFG");
-    const std::vector<std::string> values = readValues(bytes, kConfigValues);
+StationConfig parseStationConfig(const std::string& text, bool demo) {
+    const std::vector<std::string> values = readValues(text, kConfigValues);
     StationConfig cfg;
     for (std::size_t i = 0; i < values.size(); ++i) cfg.raw[i + 2] = values[i];
     readStationPosition(cfg);
     readPlaces(cfg);
     readSwitches(cfg);
-    readRotator(cfg, station.app.demo);
+    readRotator(cfg, demo);
     readPointing(cfg);
     readPolling(cfg);
     readParking(cfg);
-    station.cfg = cfg;
+    return cfg;
 }
 
 }  // namespace orvant

@@ -1,18 +1,18 @@
 #pragma once
 
+#include <string>
+
+#include "config/station_config.h"
+
 namespace orvant {
 
-struct Station;
-
-// Reads the station configuration "ORV.CFG" from the current directory into `station.cfg`:
-// the 35 values converted, with the load-time corrections applied and the derived values
-// (port addresses, scales, tolerances in counts) computed. The demonstration flag of the command
-// line (`station.app.demo`) forces rotator type 0.
+// Reads the text of the station configuration "ORV.CFG": the 35 values converted, with the
+// load-time corrections applied and the derived values (port addresses, scales, tolerances in
+// counts) computed. `demo` (the demonstration flag of the command line) forces rotator type 0.
 //
-// Throws FileError: NotFound or PathNotFound when the file cannot be opened, PastEnd when it
-// holds fewer than 35 values, Corrupt for a rotator type outside 0..5, an integer value outside
-// the 16-bit range, or a port address whose registers do not fit in 16 bits. On failure
-// `station.cfg` is left as it was. Neither the display nor the current directory is touched.
-void readStationConfig(Station& station);
+// Throws FileError: PastEnd when the text holds fewer than 35 values, Corrupt for a rotator type
+// outside 0..5, an integer value outside the 16-bit range, or a port address whose registers do
+// not fit in 16 bits.
+StationConfig parseStationConfig(const std::string& text, bool demo);
 
 }  // namespace orvant

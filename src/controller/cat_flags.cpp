@@ -1,7 +1,7 @@
 #include "controller/cat_flags.h"
 
-#include "app/station.h"
 #include "controller/frame_layout.h"
+#include "station/station.h"
 
 namespace orvant {
 

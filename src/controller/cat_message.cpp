@@ -1,8 +1,8 @@
 #include "controller/cat_message.h"
 
-#include "app/station.h"
 #include "controller/frame_layout.h"
 #include "controller/link.h"
+#include "station/station.h"
 
 namespace orvant {
 

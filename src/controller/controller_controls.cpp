@@ -1,8 +1,7 @@
 #include "controller/controller_controls.h"
 
-#include "app/shutdown.h"
-#include "app/station.h"
 #include "controller/controller_functions.h"
+#include "station/station.h"
 
 namespace orvant {
 
@@ -66,7 +65,6 @@ void bindControllerHandlers(Station& station) {
     bind("Text1", ControlEvent::Click, Text1_Click);
     bind("Text2", ControlEvent::Click, Text2_Click);
     bind("Text4", ControlEvent::Click, Text4_Click);
-    bind("cmd_Bye", ControlEvent::Click, cmd_Bye_Click, true);
 }
 
 }  // namespace orvant

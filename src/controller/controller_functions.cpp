@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "app/station.h"
 #include "controller/frame_layout.h"
 #include "controller/link.h"
 #include "controller/link_dumps.h"
 #include "controller/port_lines.h"
 #include "controller/port_protocol.h"
-#include "tracking/rotator_inhibits.h"
+#include "controller/rotator_inhibits.h"
+#include "station/station.h"
 
 namespace orvant {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/display.h"
+#include "display/display.h"
 
 namespace orvant {
 

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/handoff.h"
-#include "app/station.h"
 #include "controller/cat_flags.h"
 #include "controller/controller_functions.h"
 #include "controller/exchange_scope.h"
@@ -14,6 +12,8 @@
 #include "controller/link_transfer.h"
 #include "controller/port_protocol.h"
 #include "controller/timerx.h"
+#include "station/handoff.h"
+#include "station/station.h"
 
 namespace orvant {
 

@@ -1,7 +1,7 @@
 #include "controller/timerx.h"
 
-#include "app/station.h"
-#include "app/waits.h"
+#include "station/station.h"
+#include "station/waits.h"
 
 namespace orvant {
 

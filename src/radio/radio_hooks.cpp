@@ -1,6 +1,6 @@
 #include "radio/radio_hooks.h"
 
-#include "app/station.h"
+#include "station/station.h"
 
 namespace orvant {
 

@@ -1,10 +1,10 @@
 #include "tracking/calibration.h"
 
-#include "app/station.h"
-#include "app/waits.h"
 #include "controller/frame_layout.h"
 #include "controller/link.h"
-#include "tracking/rotator_inhibits.h"
+#include "controller/rotator_inhibits.h"
+#include "station/station.h"
+#include "station/waits.h"
 #include "tracking/target_counts.h"
 
 namespace orvant {

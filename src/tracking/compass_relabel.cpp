@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/station.h"
+#include "station/station.h"
 
 namespace orvant {
 

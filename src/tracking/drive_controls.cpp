@@ -1,8 +1,8 @@
 #include "tracking/drive_controls.h"
 
-#include "app/station.h"
 #include "controller/frame_layout.h"
-#include "tracking/rotator_inhibits.h"
+#include "controller/rotator_inhibits.h"
+#include "station/station.h"
 #include "tracking/target_counts.h"
 
 namespace orvant {

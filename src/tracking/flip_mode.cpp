@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/station.h"
 #include "config/text_rules.h"
+#include "station/station.h"
 #include "tracking/compass_relabel.h"
 #include "tracking/pointing.h"
 #include "tracking/readback.h"

@@ -2,20 +2,20 @@
 
 #include <algorithm>
 
-#include "app/file_list.h"
-#include "app/handoff.h"
-#include "app/station.h"
-#include "app/waits.h"
 #include "config/text_rules.h"
 #include "controller/controller_functions.h"
 #include "controller/link.h"
+#include "controller/rotator_inhibits.h"
 #include "links/tracker_hooks.h"
 #include "radio/radio_hooks.h"
+#include "radio/radio_start.h"
+#include "station/handoff.h"
+#include "station/station.h"
+#include "station/waits.h"
 #include "tracking/orbit_model.h"
 #include "tracking/parking.h"
 #include "tracking/pointing.h"
 #include "tracking/readback.h"
-#include "tracking/rotator_inhibits.h"
 #include "ui/display_hooks.h"
 
 namespace orvant {
@@ -66,7 +66,6 @@ void leaveForPickedFile(Station& s) {
     t.forceAzSend = 1;
     t.freqChanged = 1;
     t.satNamePrev = t.satNameShown;
-    pickSatelliteFromListAgain(s);
 }
 
 void restartForTrackerSatellite(Station& s) {
@@ -236,16 +235,16 @@ void holdWhileAsked(Station& s) {
 
 }  // namespace
 
-bool loopPass(Station& s) {
+PassOutcome loopPass(Station& s) {
     TrackingState& t = s.track;
     pumpOnce(s);  // steps 1 and 2: messages and the hand-off
     pollTrackingProgramWhenDue(s);
-    if (t.ddeMode == 1 && t.trackerKind == 1) return true;
+    if (t.ddeMode == 1 && t.trackerKind == 1) return PassOutcome::Continue;
     if (otherFilePicked(s)) {
         leaveForPickedFile(s);
-        return false;
+        return PassOutcome::FilePicked;
     }
-    if (!checkSatelliteChange(s)) return false;
+    if (!checkSatelliteChange(s)) return PassOutcome::TrackerSatellite;
     const LocalDateTime now = s.platform.host.localTime();  // one clock reading per pass
     showTimeAndDate(s, now);
     propagateOrbit(s, now);
@@ -264,11 +263,13 @@ bool loopPass(Station& s) {
     refreshDisplay(s);
     if (t.loopHold == 1) holdWhileAsked(s);
     checkHandoff(s);
-    return true;
+    return PassOutcome::Continue;
 }
 
-void runPollingLoop(Station& s) {
-    while (loopPass(s)) {
+PassOutcome runPollingLoop(Station& s) {
+    for (;;) {
+        const PassOutcome outcome = loopPass(s);
+        if (outcome != PassOutcome::Continue) return outcome;
     }
 }
 

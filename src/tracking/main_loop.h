@@ -4,13 +4,20 @@ namespace orvant {
 
 struct Station;
 
-// The polling loop. It runs pass after pass until the program ends (by the `ProgramEnd` signal)
-// or until it leaves to load another satellite: one picked from the file list, or a new one
-// reported by the tracking program. It returns then, with the satellite name set, for start-up
-// to load that satellite and come back.
-void runPollingLoop(Station& station);
+// How a pass of the polling loop ends.
+enum class PassOutcome {
+    Continue,          // the loop goes on
+    FilePicked,        // the operator picked another file from the list: start-up shows the
+                       // list again and takes the picked file
+    TrackerSatellite,  // the tracking program reports a new satellite, now in `satName`
+};
 
-// One pass of the loop; returns false when the loop is to be left for another satellite.
-bool loopPass(Station& station);
+// The polling loop. It runs pass after pass until the program ends (by the `ProgramEnd` signal)
+// or until it leaves to load another satellite; it returns why, for start-up to load that
+// satellite and come back.
+PassOutcome runPollingLoop(Station& station);
+
+// One pass of the loop.
+PassOutcome loopPass(Station& station);
 
 }  // namespace orvant

@@ -1,9 +1,9 @@
 #include "tracking/manual_entry.h"
 
-#include "app/station.h"
-#include "app/waits.h"
 #include "config/text_rules.h"
 #include "controller/frame_layout.h"
+#include "station/station.h"
+#include "station/waits.h"
 #include "tracking/target_counts.h"
 #include "tracking/tracker_kinds.h"
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/station.h"
 #include "config/text_rules.h"
+#include "station/station.h"
 #include "tracking/orbit_constants.h"
 #include "tracking/orbit_propagation.h"
 #include "ui/clock_date.h"

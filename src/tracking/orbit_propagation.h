@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "platform/local_time.h"
+#include "station/orbit_state.h"
+#include "station/vec3.h"
 #include "tracking/kepler.h"
-#include "tracking/orbit_state.h"
-#include "tracking/vec3.h"
 #include "ui/clock_date.h"
 
 namespace orvant {

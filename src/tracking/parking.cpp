@@ -4,22 +4,22 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/handoff.h"
-#include "app/program_end.h"
-#include "app/shutdown.h"
-#include "app/station.h"
-#include "app/waits.h"
 #include "controller/controller_functions.h"
 #include "controller/frame_layout.h"
 #include "controller/link.h"
+#include "controller/rotator_inhibits.h"
 #include "controller/timerx.h"
 #include "links/tracker_hooks.h"
 #include "radio/radio_hooks.h"
+#include "shutdown/shutdown.h"
+#include "station/handoff.h"
+#include "station/program_end.h"
+#include "station/station.h"
+#include "station/waits.h"
 #include "tracking/flip_mode.h"
 #include "tracking/manual_entry.h"
 #include "tracking/readback.h"
 #include "tracking/rotator_display.h"
-#include "tracking/rotator_inhibits.h"
 #include "tracking/target_counts.h"
 
 namespace orvant {

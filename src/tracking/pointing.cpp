@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/station.h"
 #include "controller/frame_layout.h"
 #include "controller/link.h"
 #include "controller/timerx.h"
+#include "station/station.h"
 #include "tracking/flip_mode.h"
 #include "tracking/rotator_display.h"
 #include "tracking/target_counts.h"

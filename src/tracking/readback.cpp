@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/station.h"
 #include "config/text_rules.h"
+#include "station/station.h"
 #include "tracking/flip_mode.h"
 #include "tracking/rotator_display.h"
 #include "tracking/target_counts.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/station.h"
+#include "station/station.h"
 #include "tracking/calibration.h"
 #include "tracking/compass_relabel.h"
 #include "tracking/drive_controls.h"

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/station.h"
 #include "controller/frame_layout.h"
+#include "station/station.h"
 #include "tracking/target_counts.h"
 
 namespace orvant {

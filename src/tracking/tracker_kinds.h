@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "tracking/tracking_state.h"
+#include "station/tracking_state.h"
 
 namespace orvant {
 

@@ -1,6 +1,6 @@
 #include "ui/display_hooks.h"
 
-#include "app/station.h"
+#include "station/station.h"
 
 namespace orvant {
 

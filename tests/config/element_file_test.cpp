@@ -30,10 +30,15 @@ std::string ao7(const std::string& lineEnd = "\r\n") {
 class ElementFile : public ::testing::Test {
   protected:
     ElementFile() { h.station.cfg.kepsPath = "/STATION/KEPS.TLE"; }
+    // Reads the element file the configuration names and looks up the satellite's set.
+    void readElementSet() {
+        h.station.sat.elements = findElementSet(readStationFile(h.files, h.station.cfg.kepsPath),
+                                                h.station.sat.catalogNumber);
+    }
     const ElementSet& find(const std::string& catalogNumber, const std::string& file) {
         h.files.addFile("/station/keps.tle", file);
         h.station.sat.catalogNumber = catalogNumber;
-        readElementSet(h.station);
+        readElementSet();
         return h.station.sat.elements;
     }
     FileErrorKind failureFinding(const std::string& catalogNumber, const std::string& file) {
@@ -43,7 +48,7 @@ class ElementFile : public ::testing::Test {
     }
     FileErrorKind failure() {
         try {
-            readElementSet(h.station);
+            readElementSet();
         } catch (const FileError& e) {
             return e.kind;
         }
@@ -120,7 +125,7 @@ TEST_F(ElementFile, TheFileIsFoundRelativeToTheCurrentDirectoryAndMissingOnesAre
     h.files.addFile("/station/keps.tle", ao7());
     ASSERT_TRUE(h.files.changeDirectory("/station"));
     h.station.cfg.kepsPath = "KEPS.TLE";
-    readElementSet(h.station);
+    readElementSet();
     EXPECT_DOUBLE_EQ(h.station.sat.elements.meanAnomaly, 115.8236);
 }
 

@@ -7,8 +7,9 @@
 #include <set>
 #include <sstream>
 
+#include "app/satellite_loading.h"
+#include "config/config_error.h"
 #include "config/element_file.h"
-#include "config/satellite_file.h"
 #include "config/station_config_reader.h"
 #include "config/text_rules.h"
 #include "support/station_harness.h"
@@ -33,8 +34,13 @@ class SampleStation : public ::testing::Test {
     }
     void startInTheStationFolder() {
         ASSERT_TRUE(disk.changeDirectory(kStationDir));
-        readStationConfig(station);
+        station.cfg = parseStationConfig(readStationFile(disk, "ORV.CFG"), false);
         ASSERT_TRUE(disk.changeDirectory(station.cfg.programDirectory));
+    }
+
+    void readElementSet() {
+        station.sat.elements =
+            findElementSet(readStationFile(disk, station.cfg.kepsPath), station.sat.catalogNumber);
     }
 
     testing::StationHarness h;
@@ -66,7 +72,7 @@ TEST_F(SampleStation, EverySatelliteFileLoadsAndFindsItsElementSet) {
         radioTypes.insert(station.sat.uplinkRadioType);
         radioTypes.insert(station.sat.downlinkRadioType);
         if (name == "KWIP" || name == "PARK") continue;
-        readElementSet(station);
+        readElementSet();
         EXPECT_GT(station.sat.elements.meanMotion, 0) << name;
     }
     EXPECT_EQ(loaded, (std::set<std::string>{"AO-27", "AO-7", "FO-29", "ISS", "KWIP", "PARK"}));
@@ -93,11 +99,11 @@ TEST_F(SampleStation, ConfigurationAndSatelliteFilesDescribeAStationNearLondon) 
     EXPECT_DOUBLE_EQ(station.sat.uplinkMHz, 145.990001);
     EXPECT_DOUBLE_EQ(station.sat.downlinkMHz, 437.800001);
     EXPECT_EQ(station.sat.downlinkCatPort, 2);
-    readElementSet(station);
+    readElementSet();
     EXPECT_DOUBLE_EQ(station.sat.elements.inclination, 51.6424);
     name = "AO-7";
     GetSatCfg(station, name);
-    readElementSet(station);
+    readElementSet();
     EXPECT_DOUBLE_EQ(station.sat.elements.argPerigee, 260.7489);
     name = "PARK";
     GetSatCfg(station, name);
@@ -112,7 +118,7 @@ TEST_F(SampleStation, EveryElementSetOfTheKeplerianFileIsFoundByItsCatalogNumber
         if (left(line, 2) != "1 ") continue;
         station.sat.catalogNumber = mid(line, 3, 5);
         station.sat.elements = ElementSet{};
-        readElementSet(station);
+        readElementSet();
         EXPECT_DOUBLE_EQ(station.sat.elements.epochYear, 2018) << line;
         EXPECT_GT(station.sat.elements.meanMotion, 11) << line;
         EXPECT_GT(station.sat.elements.inclination, 0) << line;

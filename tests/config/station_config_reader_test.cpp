@@ -27,7 +27,7 @@ class StationConfigReader : public ::testing::Test {
     }
     const StationConfig& load(const std::string& bytes) {
         h.files.addFile("/ORV.CFG", bytes);
-        readStationConfig(h.station);
+        h.station.cfg = parseStationConfig(readStationFile(h.files, "ORV.CFG"), h.station.app.demo);
         return h.station.cfg;
     }
     FileErrorKind failureLoading(const std::string& bytes) {
@@ -156,7 +156,7 @@ TEST_F(StationConfigReader, ThirtyFiveValuesAreReadFromCrLfOrBareLineFeedFiles) 
 TEST_F(StationConfigReader, TheFileIsFoundInTheCurrentDirectoryWhateverItsCase) {
     h.station.cfg.memoryChannel = "before";
     try {
-        readStationConfig(h.station);
+        h.station.cfg = parseStationConfig(readStationFile(h.files, "ORV.CFG"), h.station.app.demo);
         FAIL() << "no FileError";
     } catch (const FileError& e) {
         EXPECT_EQ(e.kind, FileErrorKind::NotFound);
@@ -164,7 +164,7 @@ TEST_F(StationConfigReader, TheFileIsFoundInTheCurrentDirectoryWhateverItsCase) 
     EXPECT_EQ(h.station.cfg.memoryChannel, "before");
     h.files.addFile("/start/orv.cfg", valueFile(typicalConfigValues()));
     ASSERT_TRUE(h.files.changeDirectory("/start"));
-    readStationConfig(h.station);
+    h.station.cfg = parseStationConfig(readStationFile(h.files, "ORV.CFG"), h.station.app.demo);
     EXPECT_EQ(h.station.cfg.rotatorType, 2);
     EXPECT_EQ(h.files.currentDirectory(), "/start");
 }

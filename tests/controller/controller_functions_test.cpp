@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/waits.h"
 #include "controller/link.h"
+#include "station/waits.h"
 #include "support/sim_station.h"
 
 namespace orvant {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/handoff.h"
-#include "app/program_end.h"
-#include "app/waits.h"
 #include "controller/controller_functions.h"
 #include "controller/port_protocol.h"
+#include "station/handoff.h"
+#include "station/program_end.h"
+#include "station/waits.h"
 #include "support/sim_station.h"
 
 namespace orvant {
@@ -352,7 +352,12 @@ INSTANTIATE_TEST_SUITE_P(BothRadiosBothChannels, LinkCatChannels,
                                            CatCase{2, 56, true, 56, {2, 22, 77, 78}},
                                            CatCase{2, 58, true, 58, {4, 44, 4, 44}},
                                            CatCase{1, 56, true, 56, {1, 11, 77, 78}},
-                                           CatCase{1, 58, true, 58, {3, 33, 4, 44}}));
+                                           CatCase{1, 58, true, 58, {3, 33, 4, 44}}),
+                         [](const auto& info) {
+                             const CatCase& c = info.param;
+                             return std::string(c.capture ? "Capture" : "Send") + "Radio" +
+                                    std::to_string(c.radio) + "Slot" + std::to_string(c.flagSlot);
+                         });
 
 TEST(LinkCat, UnassignedChannelCodesPlaceNothing) {
     SimStation s;

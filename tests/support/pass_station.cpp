@@ -1,7 +1,7 @@
 #include "support/pass_station.h"
 
 #include "app/startup.h"
-#include "app/station.h"
+#include "station/station.h"
 #include "support/station_files.h"
 
 namespace orvant::testing {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/program_end.h"
 #include "controller/sim/sim_card.h"
+#include "station/program_end.h"
 #include "support/station_harness.h"
 
 namespace orvant::testing {

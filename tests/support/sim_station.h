@@ -8,6 +8,7 @@
 #include "controller/controller_controls.h"
 #include "controller/frame_layout.h"
 #include "controller/sim/sim_card.h"
+#include "shutdown/shutdown.h"
 #include "support/station_harness.h"
 
 namespace orvant::testing {
@@ -68,6 +69,7 @@ struct SimStation : StationHarness {
         portToOpen = &port;
         declareControllerControls(display);
         bindControllerHandlers(station);
+        bindExitButton(station);
         auto& slots = station.link.controllerFrame;
         for (int i = 1; i <= 44; ++i) slots[i] = 240;
         for (int i = 45; i <= 71; ++i) slots[i] = 0;

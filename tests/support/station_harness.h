@@ -3,7 +3,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/station.h"
+#include "app/main_window.h"
+#include "display/display.h"
 #include "platform/alerts.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
@@ -11,8 +12,7 @@
 #include "platform/program_launcher.h"
 #include "platform/settings_store.h"
 #include "platform/trace.h"
-#include "ui/display.h"
-#include "ui/main_window.h"
+#include "station/station.h"
 
 namespace orvant::testing {
 

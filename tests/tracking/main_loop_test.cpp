@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/handoff.h"
-#include "app/station.h"
+#include "app/main_window.h"
 #include "controller/frame_layout.h"
+#include "station/handoff.h"
+#include "station/station.h"
 #include "support/pass_station.h"
 #include "support/station_files.h"
-#include "ui/main_window.h"
 
 // The polling loop on the sample station (AO-7 over London, January 2018; ORV.CFG as shipped
 // unless a test changes a value), started by the program's own start-up. Most tests stop
@@ -30,7 +30,7 @@ constexpr LocalDateTime kBeforeLos{2018, 1, 21, 4, 47, 0, 0};  // AO-7 sets at 0
 bool passFor(PassStation& p, std::int64_t ms) {
     const std::int64_t until = p.host.elapsedMs() + ms;
     while (p.host.elapsedMs() < until)
-        if (!loopPass(p.station)) return false;
+        if (loopPass(p.station) != PassOutcome::Continue) return false;
     return true;
 }
 
@@ -57,7 +57,7 @@ TEST(TrackerPoll, ComesEverySpacingPlusFiftyPasses) {
         std::vector<int> polls;
         const int passes = 3 * c.passes + 10;
         for (int pass = 1; pass <= passes; ++pass) {
-            ASSERT_TRUE(loopPass(p.station));
+            ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
             const bool polled = p.station.track.ddePollCounter == 0;
             if (polled) polls.push_back(pass);
             const Control& counter = p.display["lbl_dde_cntr"];
@@ -77,7 +77,7 @@ TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
     const int frames = p.card.framesTaken();
     constexpr int kFirstPoll = 20 + 50;  // ORV.CFG value 24 is 20
     for (int pass = 1; pass < kFirstPoll; ++pass) {
-        ASSERT_TRUE(loopPass(p.station));
+        ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
         ASSERT_EQ(t.ddePollCounter, pass);
     }
     EXPECT_EQ(p.card.framesTaken(), frames) << "no idle poll and no radio start";
@@ -86,7 +86,8 @@ TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
     EXPECT_FALSE(p.station.rot.commandsPrimed) << "the drive stage ran";
     EXPECT_EQ(t.ddeMode, 1);
 
-    ASSERT_TRUE(loopPass(p.station));  // the first poll, and the rest of its pass
+    ASSERT_EQ(loopPass(p.station),
+              PassOutcome::Continue);  // the first poll, and the rest of its pass
     EXPECT_EQ(t.ddeMode, 0);
     EXPECT_EQ(t.satInView, 1) << "WISP reported nothing below the horizon";
     EXPECT_TRUE(p.station.rot.commandsPrimed);
@@ -110,7 +111,8 @@ TEST(LoopForKwip, SkipsOrbitForcedParkingSatelliteChangeAndVisibility) {
     t.satAzimuth = 77;
     t.satElevation = 12;
     for (int pass = 0; pass < 20; ++pass)
-        ASSERT_TRUE(loopPass(p.station)) << "left the loop for the reported satellite";
+        ASSERT_EQ(loopPass(p.station), PassOutcome::Continue)
+            << "left the loop for the reported satellite";
     EXPECT_EQ(t.parkedDone, 0);
     EXPECT_NE(p.display["lbl_Base"].caption, "Parked Frequency");
     EXPECT_EQ(t.satInView, 1);
@@ -119,7 +121,7 @@ TEST(LoopForKwip, SkipsOrbitForcedParkingSatelliteChangeAndVisibility) {
     EXPECT_EQ(p.display["lbl_ma256"].caption, phase);
 
     t.manualPointing = 1;  // a bearing typed in brings the visibility stage back
-    ASSERT_TRUE(loopPass(p.station));
+    ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
     EXPECT_EQ(t.satInView, 0);
     EXPECT_EQ(t.satElevation, -1);
 }
@@ -130,7 +132,7 @@ TEST(LoopForPark, ParksOnTheFirstPassAndTheAntennasStayParked) {
     PassStation p(kInView);
     ASSERT_TRUE(p.startUpToTheLoop("PARK"));
     const TrackingState& t = p.station.track;
-    ASSERT_TRUE(loopPass(p.station));
+    ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
     EXPECT_EQ(t.parkedDone, 1);
     EXPECT_FALSE(t.parkingDue);
     // PARK.SAT parks at 180 degrees: 409 counts of the sample station's type-2 rotator; parking
@@ -159,12 +161,12 @@ TEST(LoopVisibility, ANoReportPutsTheSatelliteJustBelowTheMinimumElevation) {
     // program's own orbit model.
     t.trackerKind = 3;
     t.trackerStatus = "OK IN";
-    ASSERT_TRUE(loopPass(p.station));
+    ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
     EXPECT_GT(t.satElevation, 40);
     EXPECT_EQ(t.satInView, 1);
 
     t.trackerStatus = "OK NO";
-    ASSERT_TRUE(loopPass(p.station));
+    ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
     EXPECT_EQ(t.satElevation, 4);
     EXPECT_EQ(p.station.rot.elCommandDeg, 4) << "the targets are formed from the forced value";
     EXPECT_EQ(t.satInView, 0);
@@ -186,7 +188,7 @@ TEST(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
         double detectedAt = 0;
         bool due = t.parkingDue;
         while (p.host.elapsedMs() < 7 * 60 * 1000) {
-            ASSERT_TRUE(loopPass(p.station));
+            ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
             if (t.parkingDue && !due) {
                 ++detections;
                 detectedAt = t.satElevation;
@@ -206,7 +208,7 @@ TEST(EndOfPassBeforeAos, ASatelliteThatNeverRisesEndsNoPass) {
     ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
     const TrackingState& t = p.station.track;
     while (p.host.elapsedMs() < (5 * 60 + 30) * 1000) {  // until 04:25:30, about 1 degree below
-        ASSERT_TRUE(loopPass(p.station));
+        ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
         ASSERT_FALSE(t.parkingDue);
     }
     EXPECT_LT(t.satElevation, 0);
@@ -232,7 +234,7 @@ TEST(IdlePoll, ExchangesWithTheControllerEverySpacingPasses) {
         std::vector<int> polls;
         for (int pass = 1; pass <= kPasses; ++pass) {
             const int frames = p.card.framesTaken();
-            ASSERT_TRUE(loopPass(p.station));
+            ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
             const int taken = p.card.framesTaken() - frames;
             ASSERT_LE(taken, 1) << "pass " << pass;
             if (taken == 1) polls.push_back(pass);
@@ -260,7 +262,7 @@ TEST(LoopHold, WaitsAtTheEndOfThePassUntilResetOrSlewValueDoubleClick) {
         t.loopHold = 1;  // as a radio read-back in step mode leaves it
         const std::int64_t start = p.host.elapsedMs();
         p.post(r.afterMs, r.kind, r.control);
-        ASSERT_TRUE(loopPass(p.station));
+        ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
         EXPECT_GE(p.host.elapsedMs() - start, r.afterMs);
         EXPECT_LT(p.host.elapsedMs() - start, r.afterMs + 200);
         EXPECT_EQ(t.loopHold, 0);
@@ -362,7 +364,7 @@ TEST(LoopClock, EachPassTakesDateAndTimeFromOneReading) {
     ASSERT_TRUE(testing::startUpToTheLoop(station, "AO-7"));
     for (int pass = 0; pass < 200; ++pass) {
         const int reads = clock.reads;
-        ASSERT_TRUE(loopPass(station));
+        ASSERT_EQ(loopPass(station), PassOutcome::Continue);
         ASSERT_EQ(clock.reads - reads, 1) << "pass " << pass;
     }
 }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "controller/controller_functions.h"
+#include "controller/rotator_inhibits.h"
 #include "rotator_station.h"
 #include "tracking/compass_relabel.h"
-#include "tracking/rotator_inhibits.h"
 
 namespace orvant {
 namespace {

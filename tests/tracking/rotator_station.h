@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/handoff.h"
 #include "controller/link.h"
+#include "station/handoff.h"
 #include "support/sim_station.h"
 #include "tracking/rotator_controls.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/station.h"
 #include "controller/frame_layout.h"
+#include "station/station.h"
 #include "support/pass_station.h"
 
 // Whole passes of AO-7 over the sample station near London (January 2018), replayed in program
@@ -282,7 +282,10 @@ TEST_P(ForcedParkingRun, ParksAtTheSatellitesAzimuthAndEndsTheProgram) {
     EXPECT_EQ(p.display["lbl_Base"].caption, "Parked Frequency");
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRotatorType, ForcedParkingRun, ::testing::Range(0, 6));
+INSTANTIATE_TEST_SUITE_P(EveryRotatorType, ForcedParkingRun, ::testing::Range(0, 6),
+                         [](const auto& info) {
+                             return "RotatorType" + std::to_string(info.param);
+                         });
 
 // With end-after-parking set and the program's own orbit model, the end of the pass parks the
 // antennas and ends the program, as a tracking program's report of loss of signal would.

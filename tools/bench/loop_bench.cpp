@@ -11,16 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "app/program_end.h"
+#include "app/main_window.h"
 #include "app/startup.h"
-#include "app/station.h"
 #include "controller/sim/sim_card.h"
 #include "platform/alerts.h"
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
 #include "platform/settings_store.h"
+#include "station/program_end.h"
+#include "station/station.h"
 #include "tracking/main_loop.h"
-#include "ui/main_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/satellite_file.h"
+#include "app/satellite_loading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,12 @@
-#include "app/shutdown.h"
+#include "radio/radio_reset.h"
 
 #include <string>
 #include <vector>
 
-#include "app/handoff.h"
-#include "app/program_end.h"
-#include "app/station.h"
 #include "config/text_rules.h"
 #include "controller/cat_message.h"
-#include "controller/controller_functions.h"
-#include "controller/port_lines.h"
 #include "controller/timerx.h"
+#include "station/station.h"
 
 namespace orvant {
 
@@ -124,55 +120,24 @@ void shutTs2000(Station& station) {
     sendCatText(station, station.radio.catSide == 1 ? kDownlink : kUplink, "FR0;FA00016000000;");
 }
 
-void finishShutdown(Station& station) {
-    starter(station);
-    station.track.closeDone = 1;
-}
-
 }  // namespace
 
-void closeAll(Station& station) {
-    get_regist(station);
-    if (!handoffHeld(station)) endProgram(EndReason::Handoff);
-
+bool resetRadios(Station& station) {
     const MemoryChannel channel = memoryChannelOf(station.cfg.memoryChannel);
     const SatelliteRecord& sat = station.sat;
     if (sat.uplinkRadioType == kIc910 && sat.downlinkRadioType == kIc910) {
         sendCatBytes(station, kDownlink, civMessage(kCivIc910Address, {0x1A, 0x07, 0x00}), 2);
         timerx(station, 50);
-        finishShutdown(station);
-        return;
+        return true;
     }
     if (channel.number == kFiveByteChannel) station.radio.uplinkFamily = kFiveByte;
     if (sat.uplinkRadioType == kTs2000 || sat.downlinkRadioType == kTs2000) {
         shutTs2000(station);
-        finishShutdown(station);
-        return;
+        return true;
     }
-    if (!shutUplink(station, channel)) return;
+    if (!shutUplink(station, channel)) return false;
     shutDownlink(station, channel);
-    finishShutdown(station);
-}
-
-void closeAllBeforeEnd(Station& station, EndReason reason) {
-    try {
-        closeAll(station);
-    } catch (const ProgramEnd&) {
-        if (station.app.loopRunning) throw;
-        endProgram(reason);
-    }
-}
-
-void cmd_Bye_Click(Station& station) {
-    closeAllBeforeEnd(station, EndReason::Exit);
-    if (station.port) {
-        PortLines lines(station);
-        lines.writeData(0);
-        lines.writeControl(1);
-    }
-    make_regist(station);
-    kill_regist(station);
-    endProgram(EndReason::Exit);
+    return true;
 }
 
 }  // namespace orvant

@@ -1,9 +1,10 @@
-#include "ui/main_window.h"
+#include "app/main_window.h"
 
+#include "app/satellite_loading.h"
 #include "app/startup_controls.h"
-#include "app/station.h"
-#include "config/satellite_file.h"
 #include "controller/controller_controls.h"
+#include "shutdown/shutdown.h"
+#include "station/station.h"
 #include "tracking/rotator_controls.h"
 
 namespace orvant {
@@ -18,6 +19,7 @@ void buildMainWindow(Station& station) {
     display["File1"].items = station.platform.files.listFiles(".sat");
     bindStartupHandlers(station);
     bindControllerHandlers(station);
+    bindExitButton(station);
     bindRotatorHandlers(station);
     station.pump.setDispatcher(
         [&display](const InputEvent& input) { return display.deliver(input); });

@@ -1,7 +1,7 @@
-#include "app/handoff.h"
+#include "station/handoff.h"
 
-#include "app/program_end.h"
-#include "app/station.h"
+#include "station/program_end.h"
+#include "station/station.h"
 
 namespace orvant {
 

@@ -1,12 +1,12 @@
-#include "app/shutdown.h"
+#include "shutdown/shutdown.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "app/handoff.h"
-#include "app/program_end.h"
-#include "app/waits.h"
+#include "station/handoff.h"
+#include "station/program_end.h"
+#include "station/waits.h"
 #include "support/sim_station.h"
 
 namespace orvant {

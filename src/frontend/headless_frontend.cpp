@@ -1,9 +1,9 @@
-#include "ui/headless_frontend.h"
+#include "frontend/headless_frontend.h"
 
 #include <cstdio>
 
-#include "app/station.h"
 #include "config/text_rules.h"
+#include "station/station.h"
 
 namespace orvant {
 

@@ -1,7 +1,7 @@
-#include "app/waits.h"
+#include "station/waits.h"
 
-#include "app/handoff.h"
-#include "app/station.h"
+#include "station/handoff.h"
+#include "station/station.h"
 
 namespace orvant {
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/app_state.h"
 #include "config/satellite_record.h"
 #include "config/station_config.h"
-#include "controller/link_state.h"
+#include "display/display.h"
 #include "platform/message_pump.h"
 #include "platform/platform.h"
-#include "radio/radio_state.h"
-#include "tracking/orbit_state.h"
-#include "tracking/rotator_state.h"
-#include "tracking/tracking_state.h"
-#include "ui/display.h"
+#include "station/app_state.h"
+#include "station/link_state.h"
+#include "station/orbit_state.h"
+#include "station/radio_state.h"
+#include "station/rotator_state.h"
+#include "station/tracking_state.h"
 
 namespace orvant {
 

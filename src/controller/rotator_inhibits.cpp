@@ -1,10 +1,8 @@
-#include "tracking/rotator_inhibits.h"
+#include "controller/rotator_inhibits.h"
 
-#include "app/station.h"
 #include "controller/frame_layout.h"
 #include "controller/link.h"
-#include "radio/radio_hooks.h"
-#include "tracking/target_counts.h"
+#include "station/station.h"
 
 namespace orvant {
 
@@ -44,14 +42,6 @@ bool azimuthInhibited(const Station& station) {
 
 bool elevationInhibited(const Station& station) {
     return station.link.controllerFrame[frame::kElInhibit] != 0;
-}
-
-void startRadiosWithRotatorsHeld(Station& station) {
-    inhibitRotators(station);
-    laptop(station);
-    radioinit(station);
-    releaseInhibits(station);
-    laptop(station);
 }
 
 }  // namespace orvant

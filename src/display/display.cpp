@@ -1,4 +1,4 @@
-#include "ui/display.h"
+#include "display/display.h"
 
 #include <stdexcept>
 

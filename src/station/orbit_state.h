@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tracking/vec3.h"
+#include "station/vec3.h"
 
 namespace orvant {
 

@@ -15,9 +15,6 @@ void inhibitRotators(Station& station);
 // the operator has disabled, or is adjusting by hand, must never move under program control.
 void releaseInhibits(Station& station);
 
-// Starts the radios with both rotator drives held: inhibits both, sends a frame, runs the radio
-// set-up, releases the drives (a disabled axis stays held) and sends another frame.
-void startRadiosWithRotatorsHeld(Station& station);
 // The same for one axis (its enable box was clicked).
 void releaseAzimuthInhibit(Station& station);
 void releaseElevationInhibit(Station& station);

@@ -1,4 +1,4 @@
-#include "app/program_end.h"
+#include "station/program_end.h"
 
 namespace orvant {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_end.h"
+#include "station/program_end.h"
 
 namespace orvant {
 
@@ -15,5 +15,8 @@ void closeAll(Station& station);
 void closeAllBeforeEnd(Station& station, EndReason reason);
 // The Exit button: full shutdown, then the program ends.
 void cmd_Bye_Click(Station& station);
+// Connects the Exit button `cmd_Bye` to its handler. Its shutdown talks to the card, so a click
+// during a running exchange waits until the exchange has ended.
+void bindExitButton(Station& station);
 
 }  // namespace orvant

@@ -1,0 +1,46 @@
+#include "shutdown/shutdown.h"
+
+#include "controller/controller_functions.h"
+#include "controller/port_lines.h"
+#include "radio/radio_reset.h"
+#include "station/handoff.h"
+#include "station/program_end.h"
+#include "station/station.h"
+
+namespace orvant {
+
+void closeAll(Station& station) {
+    get_regist(station);
+    if (!handoffHeld(station)) endProgram(EndReason::Handoff);
+    if (!resetRadios(station)) return;
+    starter(station);
+    station.track.closeDone = 1;
+}
+
+void closeAllBeforeEnd(Station& station, EndReason reason) {
+    try {
+        closeAll(station);
+    } catch (const ProgramEnd&) {
+        if (station.app.loopRunning) throw;
+        endProgram(reason);
+    }
+}
+
+void cmd_Bye_Click(Station& station) {
+    closeAllBeforeEnd(station, EndReason::Exit);
+    if (station.port) {
+        PortLines lines(station);
+        lines.writeData(0);
+        lines.writeControl(1);
+    }
+    make_regist(station);
+    kill_regist(station);
+    endProgram(EndReason::Exit);
+}
+
+void bindExitButton(Station& station) {
+    station.display.on(
+        "cmd_Bye", ControlEvent::Click, [&station] { cmd_Bye_Click(station); }, true);
+}
+
+}  // namespace orvant
