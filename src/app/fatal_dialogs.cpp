@@ -101,4 +101,12 @@ std::string noDriverText(const Station& station) {
                       shortSignature(21, station.app.versionText, station.app.versionDate)});
 }
 
+std::string badRadioText(const Station& station) {
+    return joinLines({"One of the " + station.radio.uplinkRadioName + "/" +
+                          station.radio.downlinkRadioName +
+                          " pair is NOT connected, turned on, or is not fitted with readback "
+                          "facilities",
+                      "", signature(16, station.app.versionText, station.app.versionDate)});
+}
+
 }  // namespace orvant

@@ -19,5 +19,6 @@ std::string badSatFileText(const std::string& version, const std::string& date);
 std::string noFilesText(const std::string& version, const std::string& date);
 std::string badKepsText(const Station& station);
 std::string noDriverText(const Station& station);
+std::string badRadioText(const Station& station);
 
 }  // namespace orvant
