@@ -20,6 +20,7 @@
 #include "platform/settings_store.h"
 #include "platform/trace.h"
 #include "platform/tracing_alerts.h"
+#include "radio/sim/satellite_radios.h"
 #include "ui/display.h"
 #include "ui/headless_frontend.h"
 #include "ui/main_window.h"
@@ -95,6 +96,7 @@ int runHeadless(const Options& o) {
     MessagePump pump(*host);
     Display display;
     Station station(platform, pump, display);
+    const auto simulatedRadios = simulateSatelliteRadios(ports, station.sat);
     buildMainWindow(station);
     if (!queueOperatorInput(o, pump)) return 2;
     StatusLines status;

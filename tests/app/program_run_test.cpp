@@ -551,6 +551,32 @@ TEST(ProgramRunExit, ExitShutsDownAndLeavesNoHandoffEntry) {
         EXPECT_TRUE(last[i].carries({0, 0, 0, 0, std::vector{0x8E, 0x88, 0x80}[i]})) << i;
 }
 
+// With --sim the satellite's TS-2000 sits on the card's channel 1: it takes the satellite-mode
+// set-up and answers both read-backs with its dials, so neither read-back beeps.
+TEST(ProgramRunSimRadios, TheSatellitesTs2000TakesItsSetUpAndAnswersItsReadBacks) {
+    const StationCopy station("sim-radios");
+    station.write("events", "2 dblclick lbl_down_read\n3 dblclick lbl_Up_read\n");
+    const ProgramRun run = station.run(
+        {"AO-27"}, {.until = "4", .extra = {"--events=" + station.path("events").string()}});
+    expectPlainExit(run);
+    std::vector<std::string> texts;
+    for (const TraceEvent& e : eventsOf(run.trace, "cat")) {
+        EXPECT_EQ(fieldText(e.line, "channel"), "1");
+        std::string text;
+        std::istringstream bytes(e.line.substr(e.line.find("\"bytes\":[") + 9));
+        for (int b = 0; bytes >> b;) {
+            text += static_cast<char>(b);
+            if (bytes.peek() == ',') bytes.ignore();
+        }
+        texts.push_back(text);
+    }
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"DC11;RX0;AI0;RC;SA1011000;FT1;MD4;",
+                                        "DC11;RX0;AI0;RC;SA1011000;FR0;MD4;", "FR0;FA00029200000;",
+                                        "FR0;FA;", "FT1;FB;", "SA0000000;", "FR0;FA00016000000;"}));
+    EXPECT_TRUE(eventsOf(run.trace, "beep").empty());
+}
+
 // A real pass of AO-7 on the sample station.
 
 TEST(ProgramRunSamplePass, TheRotatorFollowsAO7AndParksAfterThePass) {
