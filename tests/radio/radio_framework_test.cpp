@@ -57,10 +57,8 @@ struct RadioStation : SimStation {
 struct PositionCase {
     std::string name;
     std::int16_t up, down, upPort, downPort;
-    bool txInhibit, rxInhibit;
     std::string upHz, downHz;
-    std::vector<std::string> setUp;
-    std::vector<std::string> sends;
+    std::vector<std::string> setUp, sends;
     std::string upCaption, downCaption;
     std::int16_t upFamily, downFamily, slot60;
 };
@@ -70,9 +68,6 @@ class RadioPositions : public ::testing::TestWithParam<PositionCase> {};
 TEST_P(RadioPositions, SetUpAndSendFollowTheTypeTable) {
     const PositionCase& c = GetParam();
     RadioStation s(c.up, c.down, c.upPort, c.downPort);
-    s.station.radio.txInhibit = c.txInhibit;
-    s.station.radio.rxInhibit = c.rxInhibit;
-
     radioinit(s.station);
     EXPECT_EQ(s.relayedSince(0), c.setUp);
     EXPECT_EQ(s.display["lbl_radio_up"].caption, c.upCaption);
@@ -87,190 +82,64 @@ TEST_P(RadioPositions, SetUpAndSendFollowTheTypeTable) {
     EXPECT_TRUE(s.station.link.catcontrolUsed);
 }
 
-const std::string kSatModeOn = "DC11;RX0;AI0;RC;SA1011000;";
+const std::string kSatModeOn = "1:DC11;RX0;AI0;RC;SA1011000;";
 const std::string kSatModeOff = "DC00;RX0;AI0;RC;SA0000000;";
 
-INSTANTIATE_TEST_SUITE_P(
-    KenwoodCodes, RadioPositions,
-    ::testing::Values(PositionCase{"Ts790BothBands",
-                                   4,
-                                   4,
-                                   1,
-                                   1,
-                                   false,
-                                   false,
-                                   kUpHz,
-                                   kDownHz,
-                                   {"1:DC0;AI0;FN0;SP0;MD2;", "1:DC1;AI0;FN0;SP0;MD1;"},
-                                   {"1:DC0;FA00435123456;", "1:DC1;FA00145900000;"},
-                                   "TS-790(1)",
-                                   "TS-790(1)",
-                                   4,
-                                   3,
-                                   40},
-                      PositionCase{"Ts440UpTs680DownOnTwoChannels",
-                                   5,
-                                   6,
-                                   2,
-                                   1,
-                                   false,
-                                   false,
-                                   kUpHz,
-                                   "1296000000",
-                                   {"2:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"},
-                                   {"2:FA00435123456;", "1:FA01296000000;"},
-                                   "TS-440S(2)",
-                                   "TS-680S(1)",
-                                   4,
-                                   3,
-                                   30},
-                      PositionCase{"Ts2000SatelliteMode",
-                                   26,
-                                   26,
-                                   1,
-                                   1,
-                                   false,
-                                   false,
-                                   kUpHz,
-                                   kDownHz,
-                                   {"1:" + kSatModeOn + "FT1;MD2;", "1:" + kSatModeOn + "FR0;MD1;",
-                                    "1:FR0;FA00029200000;"},
-                                   {"1:FT1;FB00435123456;", "1:FR0;FA00145900000;"},
-                                   "TS-2000(1)",
-                                   "TS-2000(1)",
-                                   3,
-                                   3,
-                                   40},
-                      PositionCase{"Ts2000DownlinkOnly",
-                                   0,
-                                   26,
-                                   1,
-                                   2,
-                                   false,
-                                   false,
-                                   kUpHz,
-                                   kDownHz,
-                                   {"2:" + kSatModeOff + "FR0;MD1;"},
-                                   {"2:FR0;FA00145900000;"},
-                                   "(1)",
-                                   "TS-2000(2)",
-                                   0,
-                                   3,
-                                   40},
-                      PositionCase{"Ts2000UplinkTs711Downlink",
-                                   26,
-                                   7,
-                                   1,
-                                   2,
-                                   false,
-                                   false,
-                                   kUpHz,
-                                   kDownHz,
-                                   {"1:" + kSatModeOff + "FT0;MD2;", "2:AI0;FN0;SP0;MD1;"},
-                                   {"1:FT0;FA00435123456;", "2:FA00145900000;"},
-                                   "TS-2000(1)",
-                                   "TS-711(2)",
-                                   3,
-                                   3,
-                                   40},
-                      PositionCase{"Ts2000UplinkInhibited",
-                                   26,
-                                   26,
-                                   1,
-                                   1,
-                                   true,
-                                   false,
-                                   kUpHz,
-                                   kDownHz,
-                                   {"1:" + kSatModeOn + "FT1;MD2;", "1:" + kSatModeOn + "FR0;MD1;",
-                                    "1:FR0;FA00029200000;"},
-                                   {"1:FR0;FA00145900000;"},
-                                   "TS-2000(1)",
-                                   "TS-2000(1)",
-                                   3,
-                                   3,
-                                   40},
-                      PositionCase{"Ts2000DownlinkInhibited",
-                                   26,
-                                   26,
-                                   1,
-                                   1,
-                                   false,
-                                   true,
-                                   kUpHz,
-                                   kDownHz,
-                                   {"1:" + kSatModeOn + "FT1;MD2;", "1:" + kSatModeOn + "FR0;MD1;"},
-                                   {"1:FT1;FB00435123456;"},
-                                   "TS-2000(1)",
-                                   "TS-2000(1)",
-                                   3,
-                                   3,
-                                   40},
-                      PositionCase{"Ts790UplinkInhibited",
-                                   4,
-                                   4,
-                                   1,
-                                   1,
-                                   true,
-                                   false,
-                                   kUpHz,
-                                   kDownHz,
-                                   {"1:DC0;AI0;FN0;SP0;MD2;", "1:DC1;AI0;FN0;SP0;MD1;"},
-                                   {"1:DC1;FA00145900000;"},
-                                   "TS-790(1)",
-                                   "TS-790(1)",
-                                   4,
-                                   3,
-                                   40},
-                      PositionCase{"TextsThatAreNotFrequencies",
-                                   8,
-                                   8,
-                                   1,
-                                   1,
-                                   false,
-                                   false,
-                                   " ",
-                                   "1459x0000",
-                                   {"1:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"},
-                                   {},
-                                   "TS-811(1)",
-                                   "TS-811(1)",
-                                   4,
-                                   3,
-                                   40},
-                      PositionCase{"ReceiverAsUplinkAndNameOnly",
-                                   33,
-                                   24,
-                                   1,
-                                   1,
-                                   false,
-                                   false,
-                                   kUpHz,
-                                   kDownHz,
-                                   {},
-                                   {},
-                                   "(1)",
-                                   "FT-1000(1)",
-                                   0,
-                                   1,
-                                   10},
-                      PositionCase{"NoRadioCode",
-                                   30,
-                                   34,
-                                   1,
-                                   1,
-                                   false,
-                                   false,
-                                   kUpHz,
-                                   kDownHz,
-                                   {},
-                                   {},
-                                   " (1)",
-                                   "(1)",
-                                   0,
-                                   0,
-                                   0}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(KenwoodCodes, RadioPositions, ::testing::Values(
+    PositionCase{"Ts790BothBands", 4, 4, 1, 1, kUpHz, kDownHz,
+        {"1:DC0;AI0;FN0;SP0;MD2;", "1:DC1;AI0;FN0;SP0;MD1;"},
+        {"1:DC0;FA00435123456;", "1:DC1;FA00145900000;"}, "TS-790(1)", "TS-790(1)", 4, 3, 40},
+    PositionCase{"Ts440UpTs680DownOnTwoChannels", 5, 6, 2, 1, kUpHz, "1296000000",
+        {"2:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"},
+        {"2:FA00435123456;", "1:FA01296000000;"}, "TS-440S(2)", "TS-680S(1)", 4, 3, 30},
+    PositionCase{"Ts2000SatelliteMode", 26, 26, 1, 1, kUpHz, kDownHz,
+        {kSatModeOn + "FT1;MD2;", kSatModeOn + "FR0;MD1;", "1:FR0;FA00029200000;"},
+        {"1:FT1;FB00435123456;", "1:FR0;FA00145900000;"}, "TS-2000(1)", "TS-2000(1)", 3, 3, 40},
+    PositionCase{"Ts2000DownlinkOnly", 0, 26, 1, 2, kUpHz, kDownHz,
+        {"2:" + kSatModeOff + "FR0;MD1;"}, {"2:FR0;FA00145900000;"}, "(1)", "TS-2000(2)", 0, 3, 40},
+    PositionCase{"Ts2000UplinkTs711Downlink", 26, 7, 1, 2, kUpHz, kDownHz,
+        {"1:" + kSatModeOff + "FT0;MD2;", "2:AI0;FN0;SP0;MD1;"},
+        {"1:FT0;FA00435123456;", "2:FA00145900000;"}, "TS-2000(1)", "TS-711(2)", 3, 3, 40},
+    PositionCase{"TextsThatAreNotFrequencies", 8, 8, 1, 1, " ", "1459x0000",
+        {"1:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"}, {}, "TS-811(1)", "TS-811(1)", 4, 3, 40},
+    PositionCase{"ReceiverAsUplinkAndNameOnly", 33, 24, 1, 1, kUpHz, kDownHz,
+        {}, {}, "(1)", "FT-1000(1)", 0, 1, 10},
+    PositionCase{"NoRadioCode", 30, 34, 1, 1, kUpHz, kDownHz, {}, {}, " (1)", "(1)", 0, 0, 0}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
+
+struct InhibitCase {
+    std::string name;
+    std::int16_t code;
+    bool txInhibit, rxInhibit;
+    std::vector<std::string> frequencies;  // every frequency command relayed, set-up included
+};
+
+class InhibitedLink : public ::testing::TestWithParam<InhibitCase> {};
+
+TEST_P(InhibitedLink, GetsNoFrequencyFromAnyDriver) {
+    const InhibitCase& c = GetParam();
+    RadioStation s(c.code, c.code);
+    s.station.radio.txInhibit = c.txInhibit;
+    s.station.radio.rxInhibit = c.rxInhibit;
+    radioinit(s.station);
+    s.send(kUpHz, kDownHz);
+    std::vector<std::string> frequencies = s.relayedSince(0);
+    std::erase_if(frequencies, [](const std::string& text) {
+        return text.find("FA0") == std::string::npos && text.find("FB0") == std::string::npos;
+    });
+    EXPECT_EQ(frequencies, c.frequencies);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(KenwoodCodes, InhibitedLink, ::testing::Values(
+    InhibitCase{"Ts2000Uplink", 26, true, false, {"1:FR0;FA00029200000;", "1:FR0;FA00145900000;"}},
+    InhibitCase{"Ts2000Downlink", 26, false, true, {"1:FT1;FB00435123456;"}},
+    InhibitCase{"Ts790Uplink", 4, true, false, {"1:DC1;FA00145900000;"}},
+    InhibitCase{"Ts811Downlink", 8, false, true, {"1:FA00435123456;"}}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(SimulatedTs2000, ItsDialHoldsTheLastFrequenciesSentInSatelliteMode) {
     RadioStation s(26, 26);
@@ -343,51 +212,24 @@ TEST_P(ReadBack, TakesOnlyAWellFormedDial) {
     EXPECT_EQ(s.display[label].backColor, bgr::kGrey);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KenwoodCodes, ReadBack,
-    ::testing::Values(
-        ReadCase{"Ts790UplinkOnItsMainBand", 4, 4, 0, {}, false, {"1:DC0;FA;"}, Outcome::Accepted},
-        ReadCase{"Ts790DownlinkOnItsSubBandThenBackToMain",
-                 4,
-                 4,
-                 1,
-                 {},
-                 false,
-                 {"1:DC1;FA;", "1:DC0;"},
-                 Outcome::Accepted},
-        ReadCase{
-            "Ts711DownlinkBesideAnotherUplink", 4, 7, 1, {}, false, {"1:FA;"}, Outcome::Accepted},
-        ReadCase{"Ts2000SatelliteUplink", 26, 26, 0, {}, false, {"1:FT1;FB;"}, Outcome::Accepted},
-        ReadCase{"Ts2000Downlink", 26, 26, 1, {}, false, {"1:FR0;FA;"}, Outcome::Accepted},
-        ReadCase{"SilentRadio", 5, 5, 0, {}, true, {"1:FA;"}, Outcome::Refused},
-        ReadCase{"ByteF0AmongTheDigits",
-                 5,
-                 5,
-                 1,
-                 "FA0014512\xF0"
-                 "456;",
-                 false,
-                 {"1:FA;"},
-                 Outcome::Refused},
-        ReadCase{"Ts2000DownlinkWrongVfo",
-                 26,
-                 26,
-                 1,
-                 "FB00145123456;",
-                 false,
-                 {"1:FR0;FA;"},
-                 Outcome::Refused},
-        ReadCase{"Ts2000UplinkSilent", 26, 26, 0, {}, true, {"1:FT1;FB;"}, Outcome::Refused},
-        ReadCase{"Ts2000UplinkGarbledIsBadRadio",
-                 26,
-                 26,
-                 0,
-                 "FB0043512:456;",
-                 false,
-                 {},
-                 Outcome::BadRadio},
-        ReadCase{"ModelWithoutReadBack", 24, 24, 0, {}, false, {}, Outcome::NotAsked}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(KenwoodCodes, ReadBack, ::testing::Values(
+    ReadCase{"Ts790UplinkOnItsMainBand", 4, 4, 0, {}, false, {"1:DC0;FA;"}, Outcome::Accepted},
+    ReadCase{"Ts790DownlinkOnItsSubBandThenBackToMain", 4, 4, 1, {}, false,
+             {"1:DC1;FA;", "1:DC0;"}, Outcome::Accepted},
+    ReadCase{"Ts2000SatelliteUplink", 26, 26, 0, {}, false, {"1:FT1;FB;"}, Outcome::Accepted},
+    ReadCase{"Ts2000Downlink", 26, 26, 1, {}, false, {"1:FR0;FA;"}, Outcome::Accepted},
+    ReadCase{"SilentRadio", 5, 5, 0, {}, true, {"1:FA;"}, Outcome::Refused},
+    ReadCase{"ByteF0AmongTheDigits", 5, 5, 1, "FA0014512\xF0" "456;", false, {"1:FA;"},
+             Outcome::Refused},
+    ReadCase{"Ts2000DownlinkWrongVfo", 26, 26, 1, "FB00145123456;", false, {"1:FR0;FA;"},
+             Outcome::Refused},
+    ReadCase{"Ts2000UplinkSilent", 26, 26, 0, {}, true, {"1:FT1;FB;"}, Outcome::Refused},
+    ReadCase{"Ts2000UplinkGarbledIsBadRadio", 26, 26, 0, "FB0043512:456;", false, {},
+             Outcome::BadRadio},
+    ReadCase{"ModelWithoutReadBack", 24, 24, 0, {}, false, {}, Outcome::NotAsked}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(ReadBackDiagnostic, ShowsTheRawDownlinkAnswerInsteadOfTakingIt) {
     RadioStation s(4, 4);
