@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "shutdown/shutdown.h"
+#include "station/program_end.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -99,6 +101,20 @@ std::string noDriverText(const Station& station) {
                       "", "Click on the filename and answer in the affirmative all",
                       "all the questions asked by the program as it installs.", "",
                       shortSignature(21, station.app.versionText, station.app.versionDate)});
+}
+
+std::string badRadioText(const Station& station) {
+    return joinLines({"One of the " + station.radio.uplinkRadioName + "/" +
+                          station.radio.downlinkRadioName +
+                          " pair is NOT connected, turned on, or is not fitted with readback "
+                          "facilities",
+                      "", signature(16, station.app.versionText, station.app.versionDate)});
+}
+
+[[noreturn]] void Bad_Radio(Station& station) {
+    station.platform.alerts.messageBox(badRadioText(station));
+    closeAllBeforeEnd(station, EndReason::Fatal);
+    endProgram(EndReason::Fatal);
 }
 
 }  // namespace orvant

@@ -19,5 +19,10 @@ std::string badSatFileText(const std::string& version, const std::string& date);
 std::string noFilesText(const std::string& version, const std::string& date);
 std::string badKepsText(const Station& station);
 std::string noDriverText(const Station& station);
+std::string badRadioText(const Station& station);
+
+// A radio whose read-back broke down: the dialog naming the pair of radios, then the shutdown;
+// the program ends.
+[[noreturn]] void Bad_Radio(Station& station);
 
 }  // namespace orvant

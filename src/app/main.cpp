@@ -21,6 +21,7 @@
 #include "platform/settings_store.h"
 #include "platform/trace.h"
 #include "platform/tracing_alerts.h"
+#include "radio/sim/satellite_radios.h"
 #include "station/program_end.h"
 #include "station/station.h"
 
@@ -95,6 +96,7 @@ int runHeadless(const Options& o) {
     MessagePump pump(*host);
     Display display;
     Station station(platform, pump, display);
+    const auto simulatedRadios = simulateSatelliteRadios(ports, station.sat);
     buildMainWindow(station);
     if (!queueOperatorInput(o, pump)) return 2;
     StatusLines status;

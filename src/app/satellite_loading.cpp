@@ -88,8 +88,6 @@ void declareSatelliteControls(Display& display) {
     display.declare("lbl_sat_name", {});
     display.declare("lbl_UpMode", {});
     display.declare("lbl_DnMode", {});
-    display.declare("lbl_radio_up", {});
-    display.declare("lbl_radio_dn", {});
     Control converter;
     converter.visible = false;
     converter.caption = "Up Conversion.";

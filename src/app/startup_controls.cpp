@@ -28,10 +28,9 @@ void declareStartupControls(Display& d) {
                              "lbl_ma256", "lbl_compAz", "lbl_CompEle"})
         d.declare(name);
     // Frequency readouts and fine tuning, driven by the radios.
-    for (const char* name :
-         {"lbl_DopCor", "lbl_DnDop", "lbl_UpDop", "lbl_Downlinkmain", "lbl_Uplinlkmain",
-          "lbl_Up_read", "lbl_down_read", "lbl_UpVal", "lbl_DnVal", "Llb_gate", "hs_UpFine",
-          "hs_DnFine", "txt_rad_left", "txt_rad_right"})
+    for (const char* name : {"lbl_DopCor", "lbl_DnDop", "lbl_UpDop", "lbl_Downlinkmain",
+                             "lbl_Uplinlkmain", "lbl_UpVal", "lbl_DnVal", "Llb_gate", "hs_UpFine",
+                             "hs_DnFine", "txt_rad_left", "txt_rad_right"})
         d.declare(name);
     // The FT-736R's frequency entry box, shown only while the operator types that radio's
     // frequency in; forced parking hides it with the other entry boxes.

@@ -10,17 +10,25 @@ namespace {
 
 constexpr std::int16_t kCatDelayMs = 100;
 
-void placeAndSend(Station& station, std::int16_t radio, const std::vector<std::int16_t>& slots) {
+std::vector<std::int16_t> textSlots(const std::string& text) {
+    std::vector<std::int16_t> slots;
+    for (const unsigned char c : text) slots.push_back(c);
+    return slots;
+}
+
+// The message area holds only this message: the filler 240 behind it, so that nothing of an
+// earlier, longer message reaches the radio.
+void placeMessage(Station& station, std::int16_t radio, const std::vector<std::int16_t>& slots) {
     auto& frameSlots = station.link.controllerFrame;
+    for (int slot = frame::kCatFirst; slot <= frame::kCatLast; ++slot)
+        frameSlots[slot] = frame::kCatEnd;
     int slot = frame::kCatFirst;
     for (const std::int16_t value : slots) {
         if (slot > frame::kCatLast) break;
         frameSlots[slot++] = value;
     }
     station.link.catRadio = radio;
-    station.link.catSendPending = 1;
     station.link.catDelayMs = kCatDelayMs;
-    laptop(station);
 }
 
 }  // namespace
@@ -29,15 +37,25 @@ void sendCatBytes(Station& station, std::int16_t radio, const std::vector<std::i
                   int endBytes) {
     std::vector<std::int16_t> slots = bytes;
     slots.insert(slots.end(), endBytes, frame::kCatEnd);
-    placeAndSend(station, radio, slots);
+    placeMessage(station, radio, slots);
+    station.link.catSendPending = 1;
+    laptop(station);
 }
 
-// A text command is followed by one end byte: the card relays a message up to the first end
-// byte, and without it a shorter command would carry the tail of the one before it to the radio.
 void sendCatText(Station& station, std::int16_t radio, const std::string& text) {
-    std::vector<std::int16_t> slots;
-    for (const unsigned char c : text) slots.push_back(c);
-    sendCatBytes(station, radio, slots, 1);
+    sendCatBytes(station, radio, textSlots(text), 1);
+}
+
+std::vector<std::uint8_t> queryCatText(Station& station, std::int16_t radio,
+                                       const std::string& text) {
+    placeMessage(station, radio, textSlots(text));
+    station.link.catReadPending = 1;
+    laptop(station);
+    lapin(station);
+    std::vector<std::uint8_t> answer;
+    for (int k = 1; k <= reply::kAnswerBytes; ++k)
+        answer.push_back(static_cast<std::uint8_t>(replyByte(station.link.replyNibbles, k)));
+    return answer;
 }
 
 }  // namespace orvant

@@ -8,15 +8,22 @@ namespace orvant {
 
 struct Station;
 
-// Sending one CAT message to a radio through the controller card. The message is placed in the
-// controller frame from slot 2, the CAT request fields are set (`catRadio` = the radio, 1 uplink
-// or 2 downlink; `catSendPending` = 1; `catDelayMs` = 100) and `laptop` sends the frame. A
-// message never reaches past slot 44, so the rotator slots that follow stay as they are.
+// Sending one CAT message to a radio through the controller card. Slots 2..44 are first filled
+// with the idle filler 240, the message is placed from slot 2, the CAT request fields are set
+// (`catRadio` = the radio, 1 uplink or 2 downlink; `catSendPending` = 1; `catDelayMs` = 100) and
+// `laptop` sends the frame; `laptop` clears the request fields again. A message never reaches
+// past slot 44, so the rotator slots that follow stay as they are.
 
 // A byte message, followed by `endBytes` end bytes 240.
 void sendCatBytes(Station& station, std::int16_t radio, const std::vector<std::int16_t>& bytes,
                   int endBytes = 1);
 // A text command, one character code per slot, followed by one end byte.
 void sendCatText(Station& station, std::int16_t radio, const std::string& text);
+
+// Asks a radio: the query text goes out with the capture flag (`catReadPending` = 1), so the card
+// keeps the radio's answer, and the controller is read once more to collect it. Returns reply
+// bytes 1..47, where the card places the answer.
+std::vector<std::uint8_t> queryCatText(Station& station, std::int16_t radio,
+                                       const std::string& text);
 
 }  // namespace orvant

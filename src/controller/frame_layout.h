@@ -28,6 +28,7 @@ constexpr int kCaptureCh1 = 56;
 constexpr int kSendCh1 = 57;
 constexpr int kCaptureCh2 = 58;
 constexpr int kSendCh2 = 59;
+constexpr int kRadioModel = 60;  // per-model value of the radio set-up, for the card's firmware
 constexpr int kProtocolValue = 61;
 constexpr std::int16_t kProtocolValueSent = 10;
 constexpr int kDrive = 62;

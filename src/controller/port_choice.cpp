@@ -6,11 +6,20 @@
 namespace orvant {
 
 PortIO* PortChoice::open(std::uint16_t baseAddress) {
-    if (simulated_)
-        port_ = std::make_unique<sim::SimControllerCard>(host_, baseAddress);
-    else
+    if (!simulated_) {
         port_ = openPrinterPort(baseAddress, device_);
+        return port_.get();
+    }
+    auto card = std::make_unique<sim::SimControllerCard>(host_, baseAddress);
+    card->attachRadio(1, simRadios_[0]);
+    card->attachRadio(2, simRadios_[1]);
+    port_ = std::move(card);
     return port_.get();
+}
+
+void PortChoice::attachSimRadios(sim::SimRadio* channel1, sim::SimRadio* channel2) {
+    simRadios_[0] = channel1;
+    simRadios_[1] = channel2;
 }
 
 }  // namespace orvant

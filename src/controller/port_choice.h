@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "controller/sim/sim_radio.h"
 #include "platform/host.h"
 #include "platform/port_io.h"
 
@@ -19,12 +20,15 @@ class PortChoice {
 
     // nullptr when no driver can be opened.
     PortIO* open(std::uint16_t baseAddress);
+    // The radios on the simulated card's two serial channels, attached whenever it is opened.
+    void attachSimRadios(sim::SimRadio* channel1, sim::SimRadio* channel2);
 
   private:
     Host& host_;
     bool simulated_;
     std::string device_;
     std::unique_ptr<PortIO> port_;
+    sim::SimRadio* simRadios_[2] = {nullptr, nullptr};
 };
 
 }  // namespace orvant

@@ -4,8 +4,6 @@
 
 namespace orvant {
 
-void radioinit(Station&) {}
-
 void tuneParkedFrequencies(Station&) {}
 
 void frequencyStage(Station&) {}
@@ -13,8 +11,6 @@ void frequencyStage(Station&) {}
 void inhibitRadiosAtStart(Station&) {}
 
 void showFrequencies(Station&) {}
-
-void catcontrol(Station&) {}
 
 void adjust_read(Station&) {}
 

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "radio/catcontrol.h"
+#include "radio/radio_init.h"
+
 namespace orvant {
 
 struct Station;
 
-// The places where start-up and the polling loop hand over to the radios. The radio framework
-// (type table, drivers and Doppler tuning) is not part of the program yet: until it is, these
-// send nothing and change nothing.
+// The places where start-up and the polling loop hand over to the radios: the radio set-up
+// (`radioinit`) and the frequency sends (`catcontrol`), and the Doppler tuning, which is not part
+// of the program yet: until it is, these send nothing and change nothing.
 
-// Radio set-up: selects the drivers and initialises the uplink and downlink radios.
-void radioinit(Station& station);
 // Forced parking: tunes the radios to the parked frequencies (the downlink and uplink converter
 // offsets less the base frequencies) and dispatches them.
 void tuneParkedFrequencies(Station& station);
@@ -19,8 +20,6 @@ void frequencyStage(Station& station);
 void inhibitRadiosAtStart(Station& station);
 // The frequency and Doppler readouts of the display refresh.
 void showFrequencies(Station& station);
-// Sends `uplinkFreqText` to the uplink radio and `downlinkFreqText` to the downlink radio.
-void catcontrol(Station& station);
 // Re-centres the base frequencies on a dial value read back from a radio (`readFreq`, `readSide`).
 void adjust_read(Station& station);
 

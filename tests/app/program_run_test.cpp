@@ -541,15 +541,40 @@ TEST(ProgramRunExit, ExitShutsDownAndLeavesNoHandoffEntry) {
     EXPECT_TRUE(texts[1].carries(std::vector<int>(fr.begin(), fr.end())));
     EXPECT_EQ(texts[2].slot(63), 0);
 
-    // AO-7's FT-847 gets nothing until the radio set-up assigns its shutdown family; the
-    // drives are still released.
+    // AO-7's one FT-847 for both links: the radio set-up gave it the five-byte shutdown family,
+    // so its three closing commands go out, and nothing after them.
     const ProgramRun ao7 = station.run({"AO-7"}, {.until = "5"});
     expectPlainExit(ao7);
     const std::vector<Frame> last = framesFrom(ao7, 5000);
-    ASSERT_EQ(last.size(), 1u);
-    EXPECT_EQ(last[0].slot(2), 240);
-    EXPECT_EQ(last[0].slot(63), 0);
-    EXPECT_EQ(last[0].slot(64), 0);
+    ASSERT_EQ(last.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(last[i].carries({0, 0, 0, 0, std::vector{0x8E, 0x88, 0x80}[i]})) << i;
+}
+
+// With --sim the satellite's TS-2000 sits on the card's channel 1: it takes the satellite-mode
+// set-up and answers both read-backs with its dials, so neither read-back beeps.
+TEST(ProgramRunSimRadios, TheSatellitesTs2000TakesItsSetUpAndAnswersItsReadBacks) {
+    const StationCopy station("sim-radios");
+    station.write("events", "2 dblclick lbl_down_read\n3 dblclick lbl_Up_read\n");
+    const ProgramRun run = station.run(
+        {"AO-27"}, {.until = "4", .extra = {"--events=" + station.path("events").string()}});
+    expectPlainExit(run);
+    std::vector<std::string> texts;
+    for (const TraceEvent& e : eventsOf(run.trace, "cat")) {
+        EXPECT_EQ(fieldText(e.line, "channel"), "1");
+        std::string text;
+        std::istringstream bytes(e.line.substr(e.line.find("\"bytes\":[") + 9));
+        for (int b = 0; bytes >> b;) {
+            text += static_cast<char>(b);
+            if (bytes.peek() == ',') bytes.ignore();
+        }
+        texts.push_back(text);
+    }
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"DC11;RX0;AI0;RC;SA1011000;FT1;MD4;",
+                                        "DC11;RX0;AI0;RC;SA1011000;FR0;MD4;", "FR0;FA00029200000;",
+                                        "FR0;FA;", "FT1;FB;", "SA0000000;", "FR0;FA00016000000;"}));
+    EXPECT_TRUE(eventsOf(run.trace, "beep").empty());
 }
 
 // A real pass of AO-7 on the sample station.

@@ -1,0 +1,69 @@
+#include "radio/kenwood/text_command.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orvant::kenwood {
+
+namespace {
+
+constexpr int kAnswerBytes = 2 + kFrequencyDigits + 1;
+
+struct ModeCode {
+    std::string_view mode;
+    char digit;
+};
+constexpr std::array kModes{ModeCode{"LSB", '1'}, ModeCode{"USB", '2'}, ModeCode{"CW", '3'},
+                            ModeCode{"FM", '4'},  ModeCode{"AM", '5'},  ModeCode{"CWN", '7'}};
+constexpr char kOtherModes = '4';
+
+bool isDigit(std::uint8_t c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::string modeCommand(std::string_view mode) {
+    const auto it = std::find_if(kModes.begin(), kModes.end(),
+                                 [mode](const ModeCode& m) { return m.mode == mode; });
+    return std::string("MD") + (it == kModes.end() ? kOtherModes : it->digit) + ";";
+}
+
+std::string modeOfDigit(char digit) {
+    const auto it = std::find_if(kModes.begin(), kModes.end(),
+                                 [digit](const ModeCode& m) { return m.digit == digit; });
+    return it == kModes.end() ? std::string() : std::string(it->mode);
+}
+
+std::optional<std::string> frequencyCommand(char vfo, std::string_view hzDigits) {
+    if (hzDigits.empty() || hzDigits.size() > kFrequencyDigits ||
+        !std::all_of(hzDigits.begin(), hzDigits.end(),
+                     [](char c) { return isDigit(static_cast<std::uint8_t>(c)); }))
+        return std::nullopt;
+    return std::string("F") + vfo + std::string(kFrequencyDigits - hzDigits.size(), '0') +
+           std::string(hzDigits) + ";";
+}
+
+std::string frequencyQuery(char vfo) {
+    return std::string("F") + vfo + ";";
+}
+
+std::string frequencyAnswer(char vfo, std::int64_t hz) {
+    return *frequencyCommand(vfo, std::to_string(hz));
+}
+
+bool framedAnswer(std::span<const std::uint8_t> reply) {
+    return reply.size() >= kAnswerBytes && reply[2] == '0' && reply[kAnswerBytes - 1] == ';';
+}
+
+std::optional<std::int64_t> decodeFrequencyAnswer(std::span<const std::uint8_t> reply, char vfo) {
+    if (!framedAnswer(reply) || reply[0] != 'F' || reply[1] != vfo) return std::nullopt;
+    std::int64_t hz = 0;
+    for (int i = 2; i < 2 + kFrequencyDigits; ++i) {
+        if (!isDigit(reply[i])) return std::nullopt;
+        hz = hz * 10 + (reply[i] - '0');
+    }
+    return hz;
+}
+
+}  // namespace orvant::kenwood
