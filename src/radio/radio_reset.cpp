@@ -66,8 +66,8 @@ void sendTextThenWait(Station& station, std::int16_t link, const std::string& te
     timerx(station, 50);
 }
 
-// Returns false when one five-byte radio serves both links: the downlink and the parking start
-// are then left out.
+// Returns false when one five-byte radio serves both links: its downlink messages are then left
+// out, since the radio has already had them.
 bool shutUplink(Station& station, const MemoryChannel& channel) {
     const std::int16_t address = station.radio.uplinkCivAddress;
     switch (station.radio.uplinkFamily) {
@@ -114,30 +114,30 @@ void shutDownlink(Station& station, const MemoryChannel& channel) {
     }
 }
 
-// One TS-2000 in either position: out of satellite mode, then back to plain VFO A reception.
+// A TS-2000 in either position: out of satellite mode, then back to plain VFO A reception. Both
+// messages go to the link that holds the TS-2000, the downlink when it holds both.
 void shutTs2000(Station& station) {
-    sendTextThenWait(station, kDownlink, "SA0000000;");
-    sendCatText(station, station.radio.catSide == 1 ? kDownlink : kUplink, "FR0;FA00016000000;");
+    const std::int16_t link = station.sat.downlinkRadioType == kTs2000 ? kDownlink : kUplink;
+    sendTextThenWait(station, link, "SA0000000;");
+    sendCatText(station, link, "FR0;FA00016000000;");
 }
 
 }  // namespace
 
-bool resetRadios(Station& station) {
+void resetRadios(Station& station) {
     const MemoryChannel channel = memoryChannelOf(station.cfg.memoryChannel);
     const SatelliteRecord& sat = station.sat;
     if (sat.uplinkRadioType == kIc910 && sat.downlinkRadioType == kIc910) {
         sendCatBytes(station, kDownlink, civMessage(kCivIc910Address, {0x1A, 0x07, 0x00}), 2);
         timerx(station, 50);
-        return true;
+        return;
     }
     if (channel.number == kFiveByteChannel) station.radio.uplinkFamily = kFiveByte;
     if (sat.uplinkRadioType == kTs2000 || sat.downlinkRadioType == kTs2000) {
         shutTs2000(station);
-        return true;
+        return;
     }
-    if (!shutUplink(station, channel)) return false;
-    shutDownlink(station, channel);
-    return true;
+    if (shutUplink(station, channel)) shutDownlink(station, channel);
 }
 
 }  // namespace orvant

@@ -8,10 +8,7 @@ struct Station;
 // messages of its shutdown family (five-byte commands, CI-V to the radio's own address or to
 // address 74, text commands), with the memory channel of the station configuration. An IC-910 on
 // both links leaves satellite mode; a TS-2000 in either position leaves satellite mode and goes
-// back to plain VFO A reception.
-//
-// Returns false when one five-byte radio serves both links: the downlink is then left out, and
-// so is the rest of the shutdown.
-bool resetRadios(Station& station);
+// back to plain VFO A reception. One five-byte radio on both links gets its messages once.
+void resetRadios(Station& station);
 
 }  // namespace orvant

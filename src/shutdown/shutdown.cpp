@@ -12,7 +12,7 @@ namespace orvant {
 void closeAll(Station& station) {
     get_regist(station);
     if (!handoffHeld(station)) endProgram(EndReason::Handoff);
-    if (!resetRadios(station)) return;
+    resetRadios(station);
     starter(station);
     station.track.closeDone = 1;
 }
