@@ -16,6 +16,7 @@
 #include "controller/link.h"
 #include "controller/timerx.h"
 #include "links/tracker_hooks.h"
+#include "radio/frequency_text.h"
 #include "radio/radio_hooks.h"
 #include "tracking/compass_relabel.h"
 #include "tracking/drive_controls.h"
@@ -280,8 +281,8 @@ void loadSatellite(Station& s) {
     s.track.freqChanged = 1;
     s.display.show("lbl_parked");
     if (s.app.satName == "KWIP") {
-        s.display.setCaption("txt_rad_left", fixed(s.sat.uplinkMHz, 6));
-        s.display.setCaption("txt_rad_right", fixed(s.sat.downlinkMHz, 6));
+        s.display.setCaption("txt_rad_left", entryText(s.sat.uplinkMHz));
+        s.display.setCaption("txt_rad_right", entryText(s.sat.downlinkMHz));
         s.display.hide("hs_UpFine");
         s.display.hide("hs_DnFine");
         lbl_hf_DblClick(s);

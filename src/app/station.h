@@ -6,6 +6,7 @@
 #include "controller/link_state.h"
 #include "platform/message_pump.h"
 #include "platform/platform.h"
+#include "radio/frequency_state.h"
 #include "radio/radio_state.h"
 #include "tracking/orbit_state.h"
 #include "tracking/rotator_state.h"
@@ -33,6 +34,7 @@ struct Station {
     RotatorState rot;
     OrbitState orbit;
     RadioState radio;
+    FrequencyState freq;
 };
 
 }  // namespace orvant

@@ -6,16 +6,6 @@ namespace orvant {
 
 void radioinit(Station&) {}
 
-void tuneParkedFrequencies(Station&) {}
-
-void frequencyStage(Station&) {}
-
-void inhibitRadiosAtStart(Station&) {}
-
-void showFrequencies(Station&) {}
-
 void catcontrol(Station&) {}
-
-void adjust_read(Station&) {}
 
 }  // namespace orvant

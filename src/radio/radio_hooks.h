@@ -4,9 +4,11 @@ namespace orvant {
 
 struct Station;
 
-// The places where start-up and the polling loop hand over to the radios. The radio framework
-// (type table, drivers and Doppler tuning) is not part of the program yet: until it is, these
-// send nothing and change nothing.
+// The places where start-up and the polling loop hand over to the radios. The frequency model
+// (the stage, the readouts, parking's frequencies and the read-back re-centring) lives in
+// frequency_stage.cpp, frequency_switches.cpp and adjust_read.cpp. The radio framework (type
+// table and drivers) is not part of the program yet: until it is, `radioinit` and `catcontrol`
+// send nothing.
 
 // Radio set-up: selects the drivers and initialises the uplink and downlink radios.
 void radioinit(Station& station);

@@ -4,6 +4,7 @@
 #include "app/station.h"
 #include "config/satellite_file.h"
 #include "controller/controller_controls.h"
+#include "radio/frequency_controls.h"
 #include "tracking/rotator_controls.h"
 
 namespace orvant {
@@ -14,11 +15,13 @@ void buildMainWindow(Station& station) {
     declareSatelliteControls(display);
     declareControllerControls(display);
     declareRotatorControls(display);
+    declareFrequencyControls(display);
     // The file list shows the satellite files of the folder the program was started in.
     display["File1"].items = station.platform.files.listFiles(".sat");
     bindStartupHandlers(station);
     bindControllerHandlers(station);
     bindRotatorHandlers(station);
+    bindFrequencyHandlers(station);
     station.pump.setDispatcher(
         [&display](const InputEvent& input) { return display.deliver(input); });
 }
