@@ -50,6 +50,12 @@ Side downlinkSide(Station& s) {
             f.downlinkSliderMHz, f.previousDnSlider, f.downlinkShiftHz};
 }
 
+// A slider offset in kHz, to the millihertz, so that binary fractions do not show.
+std::string kHzText(double offsetMHz) {
+    constexpr double kMilliHzPerKHz = 1e6;
+    return numberText(std::round(offsetMHz * kHzPerKHz * kMilliHzPerKHz) / kMilliHzPerKHz);
+}
+
 // Step 2: the readout of the previous pass: the Doppler shift while the slider rests at 0,
 // otherwise the slider's offset in kHz.
 void showPreviousPass(Display& d, const Side& side) {
@@ -60,7 +66,7 @@ void showPreviousPass(Display& d, const Side& side) {
         d.setCaption(c.value, std::to_string(side.shiftHz));
     } else {
         d.setCaption(c.text, "Khz");
-        d.setCaption(c.value, numberText(side.sliderMHz * kHzPerKHz));
+        d.setCaption(c.value, kHzText(side.sliderMHz));
     }
 }
 
