@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "frequency_station.h"
 #include "radio/frequency_text.h"
@@ -36,11 +37,12 @@ TEST(Inhibits, DoubleClickInhibitsAndClickSendsAgain) {
         const Control& shown = h.display[label];
         h.input(InputKind::DblClick, label);
         EXPECT_TRUE(*flag) << label;
-        EXPECT_EQ(shown.backColor + shown.foreColor, bgr::kRed + bgr::kYellow);
+        EXPECT_EQ(std::pair(shown.backColor, shown.foreColor), std::pair(bgr::kRed, bgr::kYellow));
         h.station.track.freqChanged = 0;
         h.input(InputKind::Click, label);
         EXPECT_FALSE(*flag);
-        EXPECT_EQ(shown.backColor + shown.foreColor, bgr::kGrey + bgr::kDarkBlue);
+        EXPECT_EQ(std::pair(shown.backColor, shown.foreColor),
+                  std::pair(bgr::kGrey, bgr::kDarkBlue));
         EXPECT_EQ(h.station.track.freqChanged, 1);
     }
     inhibitRadiosAtStart(h.station);
