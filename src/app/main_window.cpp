@@ -4,6 +4,7 @@
 #include "app/satellite_loading.h"
 #include "app/startup_controls.h"
 #include "controller/controller_controls.h"
+#include "radio/frequency_controls.h"
 #include "radio/radio_controls.h"
 #include "shutdown/shutdown.h"
 #include "station/station.h"
@@ -18,6 +19,7 @@ void buildMainWindow(Station& station) {
     declareControllerControls(display);
     declareRotatorControls(display);
     declareRadioControls(display);
+    declareFrequencyControls(display);
     // The file list shows the satellite files of the folder the program was started in.
     display["File1"].items = station.platform.files.listFiles(".sat");
     bindStartupHandlers(station);
@@ -25,6 +27,7 @@ void buildMainWindow(Station& station) {
     bindExitButton(station);
     bindRotatorHandlers(station);
     bindRadioHandlers(station, Bad_Radio);
+    bindFrequencyHandlers(station);
     station.pump.setDispatcher(
         [&display](const InputEvent& input) { return display.deliver(input); });
 }

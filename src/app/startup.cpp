@@ -13,7 +13,8 @@
 #include "controller/rotator_inhibits.h"
 #include "controller/timerx.h"
 #include "links/tracker_hooks.h"
-#include "radio/radio_hooks.h"
+#include "radio/frequency_switches.h"
+#include "radio/frequency_text.h"
 #include "radio/radio_start.h"
 #include "station/handoff.h"
 #include "station/program_end.h"
@@ -282,8 +283,8 @@ void loadSatellite(Station& s) {
     s.track.freqChanged = 1;
     s.display.show("lbl_parked");
     if (s.app.satName == "KWIP") {
-        s.display.setCaption("txt_rad_left", fixed(s.sat.uplinkMHz, 6));
-        s.display.setCaption("txt_rad_right", fixed(s.sat.downlinkMHz, 6));
+        s.display.setCaption("txt_rad_left", entryText(s.sat.uplinkMHz));
+        s.display.setCaption("txt_rad_right", entryText(s.sat.downlinkMHz));
         s.display.hide("hs_UpFine");
         s.display.hide("hs_DnFine");
         lbl_hf_DblClick(s);

@@ -135,4 +135,11 @@ std::string hex16(std::int16_t value) {
     return out;
 }
 
+std::string numberText(double value) {
+    if (value == 0) return "0";  // also for -0
+    char buf[64];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, result.ptr);
+}
+
 }  // namespace orvant

@@ -35,5 +35,7 @@ std::string fixed(double value, int decimals);
 char hexDigit(int value);
 // Upper-case hexadecimal digits of a 16-bit value (four digits for a negative one).
 std::string hex16(std::int16_t value);
+// A number as the window shows it: shortest decimal form in the C locale ("180", "12.5", "-3").
+std::string numberText(double value);
 
 }  // namespace orvant

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "config/text_rules.h"
+#include "radio/frequency_stage.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -51,7 +52,8 @@ std::string StatusLines::next(const Station& s) {
     return clockText(s.platform.host.localTime()) + " sat " + s.track.satFileName + " az " +
            fixed(s.track.satAzimuth + 0.0, 0) + " el " + fixed(s.track.satElevation + 0.0, 0) +
            " rot az " + fixed(rotAz, 1) + " el " + fixed(rotEl, 1) + " up " +
-           fixed(s.sat.uplinkMHz, 6) + " dn " + fixed(s.sat.downlinkMHz, 6) + " " + state;
+           fixed(correctedUplinkMHz(s), 6) + " dn " + fixed(correctedDownlinkMHz(s), 6) + " " +
+           state;
 }
 
 }  // namespace orvant

@@ -2,7 +2,7 @@
 
 #include "controller/link.h"
 #include "controller/rotator_inhibits.h"
-#include "radio/radio_hooks.h"
+#include "radio/radio_init.h"
 #include "station/station.h"
 
 namespace orvant {

@@ -1,6 +1,6 @@
 #include "radio/read_back.h"
 
-#include "radio/radio_hooks.h"
+#include "radio/adjust_read.h"
 #include "station/station.h"
 
 namespace orvant {

@@ -6,6 +6,7 @@
 #include "platform/message_pump.h"
 #include "platform/platform.h"
 #include "station/app_state.h"
+#include "station/frequency_state.h"
 #include "station/link_state.h"
 #include "station/orbit_state.h"
 #include "station/radio_state.h"
@@ -33,6 +34,7 @@ struct Station {
     RotatorState rot;
     OrbitState orbit;
     RadioState radio;
+    FrequencyState freq;
 };
 
 }  // namespace orvant

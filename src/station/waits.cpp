@@ -18,4 +18,11 @@ void waitUntil(Station& station, const std::function<bool()>& done, std::int64_t
     }
 }
 
+void watchEnterKey(Station& station, const std::string& box) {
+    constexpr int kEnterKey = 13;
+    station.display.onKey(box, [&station](int keyCode) {
+        if (keyCode == kEnterKey) station.rot.enterPressed = 1;
+    });
+}
+
 }  // namespace orvant

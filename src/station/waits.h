@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace orvant {
 
@@ -14,5 +15,7 @@ struct Station;
 void pumpMessages(Station& station);
 // Pumps messages until `done` is true; between pumps waits at most `idleMs` for input.
 void waitUntil(Station& station, const std::function<bool()>& done, std::int64_t idleMs = 50);
+// Makes the Enter key in an entry box end the entry that waits for it (`enterPressed`).
+void watchEnterKey(Station& station, const std::string& box);
 
 }  // namespace orvant

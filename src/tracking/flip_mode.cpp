@@ -5,12 +5,12 @@
 
 #include "config/text_rules.h"
 #include "station/station.h"
+#include "station/tracker_kinds.h"
 #include "tracking/compass_relabel.h"
 #include "tracking/pointing.h"
 #include "tracking/readback.h"
 #include "tracking/rotator_display.h"
 #include "tracking/target_counts.h"
-#include "tracking/tracker_kinds.h"
 
 namespace orvant {
 

@@ -7,7 +7,7 @@
 #include "controller/link.h"
 #include "controller/rotator_inhibits.h"
 #include "links/tracker_hooks.h"
-#include "radio/radio_hooks.h"
+#include "radio/frequency_stage.h"
 #include "radio/radio_start.h"
 #include "station/handoff.h"
 #include "station/station.h"

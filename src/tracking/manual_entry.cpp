@@ -3,15 +3,13 @@
 #include "config/text_rules.h"
 #include "controller/frame_layout.h"
 #include "station/station.h"
+#include "station/tracker_kinds.h"
 #include "station/waits.h"
 #include "tracking/target_counts.h"
-#include "tracking/tracker_kinds.h"
 
 namespace orvant {
 
 namespace {
-
-constexpr int kEnterKey = 13;
 
 void showEntryBoxes(Station& station, bool visible) {
     for (const char* name :
@@ -68,12 +66,6 @@ void txt_eltxt_Click(Station& station) {
     beginEntry(station);
     station.track.satElevation = typedValue(station, "txt_eltxt", "lbl_Elfed");
     station.track.manualPointing = 1;
-}
-
-void watchEnterKey(Station& station, const std::string& box) {
-    station.display.onKey(box, [&station](int keyCode) {
-        if (keyCode == kEnterKey) station.rot.enterPressed = 1;
-    });
 }
 
 }  // namespace orvant

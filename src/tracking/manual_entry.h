@@ -20,7 +20,4 @@ void lbl_hf_Click(Station& station);
 void txt_aztxt_Click(Station& station);
 void txt_eltxt_Click(Station& station);
 
-// Makes the Enter key in an entry box end the entry that waits for it.
-void watchEnterKey(Station& station, const std::string& box);
-
 }  // namespace orvant

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "config/text_rules.h"
 #include "controller/frame_layout.h"
 #include "controller/link.h"
 #include "controller/timerx.h"

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "station/station.h"
+#include "station/waits.h"
 #include "tracking/calibration.h"
 #include "tracking/compass_relabel.h"
 #include "tracking/drive_controls.h"

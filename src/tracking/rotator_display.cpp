@@ -1,21 +1,14 @@
 #include "tracking/rotator_display.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
+#include "config/text_rules.h"
 #include "controller/frame_layout.h"
 #include "station/station.h"
 #include "tracking/target_counts.h"
 
 namespace orvant {
-
-std::string numberText(double value) {
-    if (value == 0) return "0";  // also for -0
-    char buf[64];
-    const auto result = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, result.ptr);
-}
 
 void setGauge(Display& display, const std::string& gauge, double position) {
     Control& control = display[gauge];

@@ -7,9 +7,6 @@ namespace orvant {
 class Display;
 struct Station;
 
-// A number as the window shows it: shortest decimal form in the C locale ("180", "12.5", "-3").
-std::string numberText(double value);
-
 // Sets a gauge (slider) to a position, kept within the gauge's own range.
 void setGauge(Display& display, const std::string& gauge, double position);
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "radio/radio_hooks.h"
+#include "radio/catcontrol.h"
+#include "radio/radio_init.h"
 #include "radio/sim/satellite_radios.h"
 #include "station/handoff.h"
 #include "station/program_end.h"
@@ -177,6 +178,9 @@ TEST_P(ReadBack, TakesOnlyAWellFormedDial) {
     RadioStation s(c.up, c.down);
     radioinit(s.station);
     s.send(kUpHz, kDownHz);
+    // The bases the dials were tuned to, so that a dial read back lies on the link shown.
+    s.station.sat.uplinkMHz = 435.123457;
+    s.station.sat.downlinkMHz = 145.900001;
     if (c.silent) s.radios.radioOf(c.up)->setSilent(true);
     RecordingRadio fixed;
     if (c.answer) {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "rotator_station.h"
+#include "station/tracker_kinds.h"
 #include "tracking/pointing.h"
 #include "tracking/readback.h"
-#include "tracking/tracker_kinds.h"
 
 namespace orvant {
 namespace {

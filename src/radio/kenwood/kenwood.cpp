@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "controller/cat_message.h"
+#include "radio/adjust_read.h"
 #include "radio/kenwood/text_command.h"
 #include "radio/radio_drivers.h"
-#include "radio/radio_hooks.h"
 #include "radio/read_back.h"
 #include "station/station.h"
 

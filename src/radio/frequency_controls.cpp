@@ -1,0 +1,86 @@
+#include "radio/frequency_controls.h"
+
+#include <string>
+
+#include "radio/fixed_frequency_entry.h"
+#include "radio/frequency_switches.h"
+#include "radio/full_doppler_tuning.h"
+#include "station/station.h"
+#include "station/waits.h"
+
+namespace orvant {
+
+namespace {
+
+Control label(std::string caption, std::string tooltip = {}, bool visible = true) {
+    Control c;
+    c.caption = std::move(caption);
+    c.tooltip = std::move(tooltip);
+    c.visible = visible;
+    c.foreColor = bgr::kDarkBlue;
+    return c;
+}
+
+void declareReadouts(Display& d) {
+    for (const char* name : {"lbl_DnFreq", "lbl_UpFreq"}) d.declare(name);
+    for (const char* name : {"lbl_DnText", "lbl_UpText"}) d.declare(name, label("Khz"));
+    d.declare("lbl_FreqFine", label("10", "Slider step in Hz."));
+    d.declare("lbl_fine_mult", label("x10"));
+    d.declare("lbl_fine_div", label("/10"));
+    d.declare("ResetUP", label("", {}, false));
+    d.declare("ResetDown", label("", {}, false));
+    Control& freeze = d["lbl_DopCor"];
+    freeze.caption = "Doppler Corrected Freq's.";
+    freeze.tooltip = "Double Click to freeze frequency transactions";
+    freeze.foreColor = bgr::kDarkBlue;
+    d["Llb_gate"].tooltip = "Doppler frequency shift counter gate. Click to reset";
+}
+
+void declareInhibitsAndTuning(Display& d) {
+    d.declare("Lbl_inhibit_rx", label("Inhibit Rx Doppler"));
+    d.declare("lbl_inhibit_tx", label("Inhibit Tx Doppler"));
+    d.declare("lbl_get_dnfreq",
+              label("Tune Dial to the QSO Frequency and Double Click this box", {}, false));
+    d.declare("lbl_voice", label("Use the slider to adjust voice quality.", {}, false));
+    d.declare("lbl_fdt_read");
+    // The FT-736R's typed uplink dial; its Return ends an entry as any entry box's does.
+    d.declare("txt_uplink", label("", {}, false));
+}
+
+void bind(Station& station, const char* name, ControlEvent event, void (*handler)(Station&)) {
+    station.display.on(name, event, [&station, handler] { handler(station); });
+}
+
+}  // namespace
+
+void declareFrequencyControls(Display& display) {
+    declareReadouts(display);
+    declareInhibitsAndTuning(display);
+}
+
+void bindFrequencyHandlers(Station& station) {
+    using E = ControlEvent;
+    bind(station, "lbl_DopCor", E::DblClick, lbl_DopCor_DblClick);
+    bind(station, "lbl_DopCor", E::Click, lbl_DopCor_Click);
+    bind(station, "lbl_beacon", E::DblClick, lbl_beacon_DblClick);
+    bind(station, "lbl_beacon", E::Click, lbl_beacon_Click);
+    bind(station, "Lbl_inhibit_rx", E::DblClick, Lbl_inhibit_rx_DblClick);
+    bind(station, "Lbl_inhibit_rx", E::Click, Lbl_inhibit_rx_Click);
+    bind(station, "lbl_inhibit_tx", E::DblClick, lbl_inhibit_tx_DblClick);
+    bind(station, "lbl_inhibit_tx", E::Click, lbl_inhibit_tx_Click);
+    bind(station, "lbl_fine_mult", E::Click, lbl_fine_mult_Click);
+    bind(station, "lbl_fine_div", E::Click, lbl_fine_div_Click);
+    bind(station, "ResetUP", E::Click, ResetUP_Click);
+    bind(station, "ResetDown", E::Click, ResetDown_Click);
+    bind(station, "Llb_gate", E::Click, Llb_gate_Click);
+    bind(station, "lbl_fdt", E::DblClick, lbl_fdt_DblClick);
+    bind(station, "lbl_fdt", E::Click, lbl_fdt_Click);
+    bind(station, "lbl_get_dnfreq", E::DblClick, lbl_get_dnfreq_DblClick);
+    bind(station, "lbl_fdt_read", E::DblClick, lbl_fdt_read_DblClick);
+    bind(station, "txt_rad_left", E::Click, radleft);
+    bind(station, "txt_rad_right", E::Click, radright);
+    for (const char* box : {"txt_rad_left", "txt_rad_right", "txt_736_freq", "txt_uplink"})
+        watchEnterKey(station, box);
+}
+
+}  // namespace orvant

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frequency_station.h"
+#include "frontend/headless_frontend.h"
+#include "station/tracker_kinds.h"
+
+namespace orvant {
+namespace {
+
+using testing::FrequencyStation;
+
+struct DopplerCase {
+    std::string name;
+    double upMHz, downMHz, rangeRate, upConverter, downConverter, offset, uplinkKHz;
+    std::int16_t tracker;
+    double wintrakFactor;
+    std::string up, down;
+};
+
+struct DopplerAndTexts : ::testing::TestWithParam<DopplerCase> {};
+
+TEST_P(DopplerAndTexts, SendsTheCorrectedFrequencies) {
+    const DopplerCase& c = GetParam();
+    FrequencyStation h(c.upMHz, c.downMHz);
+    Station& s = h.station;
+    h.converters(c.upConverter, c.downConverter);
+    s.sat.offsetMHz = c.offset;
+    s.sat.uplinkOffsetKHz = c.uplinkKHz;
+    s.track.rangeRate = c.rangeRate;
+    s.track.trackerKind = s.track.fullDdeControl = c.tracker;  // WISP: with full DDE control
+    s.freq.wintrakDoppler = c.wintrakFactor;
+    h.pass();
+    EXPECT_EQ(h.sentUp(), c.up);
+    EXPECT_EQ(h.sentDown(), c.down);
+}
+
+// A range rate that shifts 435 MHz by -1234.2 Hz, which is floored to -1235.
+const double kReceding = 1234.2 / 435.000001 * 299792.458e-6;
+
+// The uplink shift has the downlink's sign and is subtracted: 2433 Hz at 145.9 MHz.
+INSTANTIATE_TEST_SUITE_P(
+    Stage, DopplerAndTexts,
+    ::testing::Values(DopplerCase{"Approaching", 145.900001, 435.000001, -5, 0, 0, 0, 0, 0, 0,
+                                  "145897567", "435007255"},
+                      DopplerCase{"RecedingIsFloored", 145.900001, 435.000001, kReceding, 0, 0, 0,
+                                  0, 0, 0, "145900414", "434998765"},
+                      DopplerCase{"HzPartTruncated", 435.000001, 435.123456, 0, 0, 0, 0, 0, 0, 0,
+                                  "435000000", "435123455"},
+                      // The converter mirrors once: 28 MHz less the shift.
+                      DopplerCase{"InvertingConverter", 145.900001, 435.000001, -5, 0, 463, 0, 0, 0,
+                                  0, "145897567", "27992745"},
+                      DopplerCase{"ConvertersAndPadding", 145.900001, 145.500001, 0, 116, 135, 0, 0,
+                                  0, 0, "29900000", "10500000"},
+                      DopplerCase{"UplinkOffset", 145.900001, 435.850001, 0, 0, 0, -581.8, 1.5, 0,
+                                  0, "145901500", "435850000"},
+                      DopplerCase{"WinTrakFactor", 145.900001, 435.000001, -5, 0, 0, 0, 0,
+                                  tracker::kWinTrak, 1e-5, "145898541", "435004350"},
+                      DopplerCase{"WispCorrectsTheBases", 145.900001, 435.000001, -5, 0, 0, 0, 0,
+                                  tracker::kWisp, 0, "145900000", "435000000"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(FrequencyReadouts, ShowTheBasesAndTheCorrectedFrequencies) {
+    FrequencyStation h;
+    h.station.track.rangeRate = -5;
+    StatusLines status;
+    EXPECT_NE(status.next(h.station).find(" up 145.900001 dn 435.000001 "), std::string::npos);
+    h.pass();
+    h.pass();
+    EXPECT_NE(status.next(h.station).find(" up 145.897568 dn 435.007256 "), std::string::npos);
+    Display& d = h.display;
+    EXPECT_EQ(d["lbl_DnFreq"].caption + d["lbl_DnDop"].caption, "435.000001435.007256");
+    EXPECT_EQ(d["lbl_DnText"].caption + d["lbl_DnVal"].caption, "Doppler Hz.7255");
+    EXPECT_EQ(d["lbl_UpVal"].caption, "2433");
+}
+
+// The gate sends once the downlink's Hz part has moved more than the threshold since the last
+// trip, even by crossing a whole MHz; a slider or a click on the gate sends at once.
+TEST(CounterGate, SendsOnTheThresholdTheSliderAndTheClick) {
+    FrequencyStation h;
+    double& down = h.station.sat.downlinkMHz;
+    const Control& gate = h.display["Llb_gate"];
+    h.pass();
+    down += 0.000040;
+    h.pass();  // the first two passes of the run send
+    EXPECT_EQ(h.sentDown(), "435000040");
+    down += 0.000050;
+    h.pass();
+    EXPECT_EQ(gate.caption + " " + h.sentDown(), "50 435000040");
+    down += 0.000001;
+    h.pass();
+    EXPECT_EQ(gate.caption + h.sentDown(), "435000091");
+    EXPECT_EQ(gate.backColor, bgr::kRed);
+    h.display["hs_DnFine"].value = 2;  // 20 Hz at the step of 10 Hz
+    h.pass();
+    EXPECT_EQ(h.sentDown(), "435000111");
+    EXPECT_EQ(gate.backColor, bgr::kGreen);
+    h.pass();
+    EXPECT_EQ(gate.caption, "20");  // still counted from the last trip
+    EXPECT_EQ(h.display["lbl_DnText"].caption + h.display["lbl_DnVal"].caption, "Khz0.02");
+    h.input(InputKind::Click, "Llb_gate");
+    h.pass();
+    h.pass();
+    EXPECT_EQ(gate.caption, "0");
+    down = 435.999971;
+    h.pass();
+    down = 435.999991;
+    h.pass();
+    EXPECT_EQ(h.sentDown(), "436000010");
+}
+
+TEST(Freeze, SendsOnceThenHoldsTheLoopUntilRestored) {
+    FrequencyStation h;
+    Station& s = h.station;
+    s.track.rangeRate = -5;
+    h.pass();
+    h.pass();
+    h.input(InputKind::DblClick, "lbl_DopCor");
+    EXPECT_EQ(h.display["lbl_DopCor"].caption + h.display["lbl_UpText"].caption,
+              "Click to RESTOREDoppler");
+    EXPECT_EQ(h.display["lbl_DnText"].foreColor, bgr::kYellow);
+    s.sat.downlinkMHz = 435.100001;
+    h.post(700, InputKind::Click, "lbl_DopCor");
+    frequencyStage(s);
+    EXPECT_EQ(h.host.elapsedMs(), 700);
+    EXPECT_EQ(h.sentDown(), "435107256");  // the last send before the freeze
+    EXPECT_EQ(h.display["lbl_DnVal"].caption, "7256");
+    EXPECT_EQ(h.display["lbl_DopCor"].caption + h.display["lbl_DnText"].caption,
+              "Doppler Corrected Freq's.Khz");
+    EXPECT_EQ(h.display["lbl_DopCor"].foreColor, bgr::kDarkBlue);
+}
+
+TEST(ParkedFrequencies, AreTheBasesThroughTheirConverters) {
+    FrequencyStation h(432.150001, 145.950001);
+    h.converters(463, 116);
+    tuneParkedFrequencies(h.station);
+    EXPECT_EQ(h.sentUp() + " " + h.sentDown(), "30850000 29950000");
+}
+
+}  // namespace
+}  // namespace orvant
