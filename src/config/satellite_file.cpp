@@ -12,8 +12,6 @@ namespace orvant {
 namespace {
 
 constexpr std::size_t kSatelliteValues = 26;
-// Added to the base and beacon frequencies at load.
-constexpr double kFrequencyNudgeMHz = 0.000001;
 
 // The raw text of value `number` (1..26).
 const std::string& value(const SatelliteRecord& sat, int number) {
@@ -40,7 +38,7 @@ void convertValues(SatelliteRecord& sat) {
     sat.upConverterMHz = leadingNumber(value(sat, 13));
     sat.extPortWord = integerValue(value(sat, 14));
     sat.extPortWord2 = integerValue(value(sat, 15));
-    sat.beaconMHz = leadingNumber(value(sat, 16)) + kFrequencyNudgeMHz;
+    sat.beaconMHz = leadingNumber(value(sat, 16)) + kGuardMHz;
     sat.uplinkRadioType = integerValue(value(sat, 17));
     sat.downlinkRadioType = integerValue(value(sat, 18));
     sat.uplinkCatPort = integerValue(value(sat, 19));
@@ -101,8 +99,8 @@ SatelliteRecord parseSatelliteFile(const std::string& text, const std::string& n
     applyConverterSense(sat.uplinkMHz, sat.upConverterMHz, sat.uplinkMode, sat.uplinkInversion);
     applyConverterSense(sat.downlinkMHz, sat.downConverterMHz, sat.downlinkMode,
                         sat.downlinkInversion);
-    sat.uplinkMHz += kFrequencyNudgeMHz;
-    sat.downlinkMHz += kFrequencyNudgeMHz;
+    sat.uplinkMHz += kGuardMHz;
+    sat.downlinkMHz += kGuardMHz;
     return sat;
 }
 

@@ -6,6 +6,11 @@
 
 namespace orvant {
 
+// Every frequency the station holds in MHz lies 1 Hz above the true one: the guard. A value such
+// as 435.07 is held in binary as 435.0699999...; with the guard on top, dropping the fraction
+// of a hertz can never lose a whole one. The text handed to a radio takes the guard off again.
+constexpr double kGuardMHz = 0.000001;
+
 // One serial timing pair sent to the controller card for a radio link.
 struct TimingPair {
     std::int16_t high = 0;

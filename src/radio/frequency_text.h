@@ -4,12 +4,9 @@
 #include <optional>
 #include <string>
 
-namespace orvant {
+#include "config/satellite_record.h"
 
-// Every frequency the station holds in MHz lies 1 Hz above the true one: the guard. A value such
-// as 435.07 is held in binary as 435.0699999...; with the guard on top, dropping the fraction
-// of a hertz can never lose a whole one. The text handed to a radio takes the guard off again.
-constexpr double kGuardMHz = 0.000001;
+namespace orvant {
 
 // A frequency as the radios take it: whole MHz followed by the Hz part on six digits.
 struct FrequencyDigits {

@@ -1,14 +1,12 @@
 #include "radio/full_doppler_tuning.h"
 
 #include "radio/frequency_switches.h"
+#include "radio/radio_types.h"
 #include "station/station.h"
 
 namespace orvant {
 
 namespace {
-
-// The FT-100 (radio type code 23) keeps its receiver inhibited after the dial was read.
-constexpr std::int16_t kFt100 = 23;
 
 // Controls that give way to the full-Doppler prompt while the operator tunes the dial.
 constexpr const char* kTuningHides[] = {"hs_DnFine", "lbl_DnText", "lbl_DnVal", "lbl_Up_read",
@@ -18,8 +16,13 @@ void readDownlinkDial(Station& station) {
     station.display.fire("lbl_down_read", ControlEvent::DblClick);
 }
 
+// The FT-100 keeps its receiver inhibited after the dial was read.
 bool ft100Fitted(const SatelliteRecord& sat) {
-    return sat.uplinkRadioType == kFt100 || sat.downlinkRadioType == kFt100;
+    for (const int side : {0, 1}) {
+        const RadioType* type = radioTypeAt(sat, side);
+        if (type && type->driver == RadioDriver::Ft100) return true;
+    }
+    return false;
 }
 
 }  // namespace
