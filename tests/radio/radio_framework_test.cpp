@@ -4,55 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "radio/radio_hooks.h"
-#include "radio/sim/satellite_radios.h"
 #include "station/handoff.h"
 #include "station/program_end.h"
-#include "support/sim_station.h"
+#include "support/radio_station.h"
 
 namespace orvant {
 namespace {
 
+using testing::RadioStation;
 using testing::RecordingRadio;
-using testing::SimStation;
 
 constexpr const char* kUpHz = "435123456";
 constexpr const char* kDownHz = "145900000";
-
-// A station with the simulated card and the simulated radios of its satellite record.
-struct RadioStation : SimStation {
-    RadioStation(std::int16_t up, std::int16_t down, std::int16_t upPort = 1,
-                 std::int16_t downPort = 1) {
-        SatelliteRecord& sat = station.sat;
-        sat.uplinkRadioType = up;
-        sat.downlinkRadioType = down;
-        sat.uplinkCatPort = upPort;
-        sat.downlinkCatPort = downPort;
-        sat.uplinkMode = "USB";
-        sat.downlinkMode = "LSB";
-        card.attachRadio(1, &radios.channel(1));
-        card.attachRadio(2, &radios.channel(2));
-    }
-
-    void send(const std::string& up, const std::string& down) {
-        station.radio.uplinkFreqText = up;
-        station.radio.downlinkFreqText = down;
-        catcontrol(station);
-    }
-
-    // The messages the card relayed from the `from`th on, each as "channel:text".
-    std::vector<std::string> relayedSince(std::size_t from) const {
-        std::vector<std::string> texts;
-        for (std::size_t i = from; i < card.relayed().size(); ++i) {
-            const sim::CatRelay& r = card.relayed()[i];
-            texts.push_back(std::to_string(r.channel) + ":" +
-                            std::string(r.bytes.begin(), r.bytes.end()));
-        }
-        return texts;
-    }
-
-    sim::SatelliteRadios radios{station.sat};
-};
 
 struct PositionCase {
     std::string name;

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "radio/radio_hooks.h"
+#include "radio/sim/satellite_radios.h"
+#include "support/sim_station.h"
+
+namespace orvant::testing {
+
+// A station with the simulated card and the simulated radios of its satellite record: the uplink
+// radio in USB, the downlink radio in LSB, each on the card channel its CAT port names.
+struct RadioStation : SimStation {
+    RadioStation(std::int16_t up, std::int16_t down, std::int16_t upPort = 1,
+                 std::int16_t downPort = 1) {
+        SatelliteRecord& sat = station.sat;
+        sat.uplinkRadioType = up;
+        sat.downlinkRadioType = down;
+        sat.uplinkCatPort = upPort;
+        sat.downlinkCatPort = downPort;
+        sat.uplinkMode = "USB";
+        sat.downlinkMode = "LSB";
+        card.attachRadio(1, &radios.channel(1));
+        card.attachRadio(2, &radios.channel(2));
+    }
+
+    void send(const std::string& up, const std::string& down) {
+        station.radio.uplinkFreqText = up;
+        station.radio.downlinkFreqText = down;
+        catcontrol(station);
+    }
+
+    // The messages the card relayed from the `from`th on, each as "channel:text".
+    std::vector<std::string> relayedSince(std::size_t from) const {
+        return relayedAs(from, [](const std::vector<std::uint8_t>& bytes) {
+            return std::string(bytes.begin(), bytes.end());
+        });
+    }
+    // The same with the bytes in hexadecimal, "1:FE FE 60 E0 07 D1 FD".
+    std::vector<std::string> relayedHexSince(std::size_t from) const {
+        return relayedAs(from, [](const std::vector<std::uint8_t>& bytes) {
+            std::string text;
+            for (const std::uint8_t b : bytes) {
+                char hex[4];
+                std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", b);
+                text += hex;
+            }
+            return text;
+        });
+    }
+
+    sim::SatelliteRadios radios{station.sat};
+
+  private:
+    template <typename Render>
+    std::vector<std::string> relayedAs(std::size_t from, Render render) const {
+        std::vector<std::string> texts;
+        for (std::size_t i = from; i < card.relayed().size(); ++i) {
+            const sim::CatRelay& r = card.relayed()[i];
+            texts.push_back(std::to_string(r.channel) + ":" + render(r.bytes));
+        }
+        return texts;
+    }
+};
+
+}  // namespace orvant::testing
