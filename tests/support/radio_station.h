@@ -11,6 +11,18 @@
 
 namespace orvant::testing {
 
+// Bytes in hexadecimal, "FE FE 60 E0".
+template <typename Bytes>
+std::string hexBytes(const Bytes& bytes) {
+    std::string text;
+    for (const auto b : bytes) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", b & 0xFF);
+        text += hex;
+    }
+    return text;
+}
+
 // A station with the simulated card and the simulated radios of its satellite record: the uplink
 // radio in USB, the downlink radio in LSB, each on the card channel its CAT port names.
 struct RadioStation : SimStation {
@@ -41,15 +53,7 @@ struct RadioStation : SimStation {
     }
     // The same with the bytes in hexadecimal, "1:FE FE 60 E0 07 D1 FD".
     std::vector<std::string> relayedHexSince(std::size_t from) const {
-        return relayedAs(from, [](const std::vector<std::uint8_t>& bytes) {
-            std::string text;
-            for (const std::uint8_t b : bytes) {
-                char hex[4];
-                std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", b);
-                text += hex;
-            }
-            return text;
-        });
+        return relayedAs(from, hexBytes<std::vector<std::uint8_t>>);
     }
 
     sim::SatelliteRadios radios{station.sat};
