@@ -12,7 +12,6 @@ namespace orvant {
 namespace {
 
 using testing::RadioStation;
-using testing::RecordingRadio;
 
 constexpr const char* kUpHz = "435123456";
 constexpr const char* kDownHz = "145900000";
@@ -106,9 +105,7 @@ INSTANTIATE_TEST_SUITE_P(KenwoodCodes, InhibitedLink, ::testing::Values(
 
 TEST(SimulatedTs2000, ItsDialHoldsTheLastFrequenciesSentInSatelliteMode) {
     RadioStation s(26, 26);
-    radioinit(s.station);
-    s.send("435100000", "145800000");
-    s.send(kUpHz, kDownHz);
+    s.setUpAndTune(kUpHz, kDownHz);
     const sim::RadioDial& dial = s.radios.radioOf(26)->dial();
     EXPECT_TRUE(dial.satelliteMode);
     EXPECT_EQ(dial.txVfo, sim::RadioDial::kVfoB);
@@ -141,11 +138,7 @@ TEST_P(ReadBack, TakesOnlyAWellFormedDial) {
     radioinit(s.station);
     s.send(kUpHz, kDownHz);
     if (c.silent) s.radios.radioOf(c.up)->setSilent(true);
-    RecordingRadio fixed;
-    if (c.answer) {
-        fixed.answer.assign(c.answer->begin(), c.answer->end());
-        s.card.attachRadio(1, &fixed);
-    }
+    if (c.answer) s.answerOnChannel1({c.answer->begin(), c.answer->end()});
     make_regist(s.station);
     s.station.track.freqChanged = 0;
     const std::size_t before = s.card.relayed().size();

@@ -45,6 +45,20 @@ struct RadioStation : SimStation {
         catcontrol(station);
     }
 
+    // Sets the radios up and tunes them twice, the second time to `up` and `down`.
+    void setUpAndTune(const std::string& up, const std::string& down) {
+        radioinit(station);
+        send("435100000", "145800000");
+        send(up, down);
+    }
+
+    // In place of the simulated radios of card channel 1, a radio that answers every message
+    // with `answer`.
+    void answerOnChannel1(const std::vector<std::uint8_t>& answer) {
+        fixedAnswer.answer = answer;
+        card.attachRadio(1, &fixedAnswer);
+    }
+
     // The messages the card relayed from the `from`th on, each as "channel:text".
     std::vector<std::string> relayedSince(std::size_t from) const {
         return relayedAs(from, [](const std::vector<std::uint8_t>& bytes) {
@@ -57,6 +71,7 @@ struct RadioStation : SimStation {
     }
 
     sim::SatelliteRadios radios{station.sat};
+    RecordingRadio fixedAnswer;
 
   private:
     template <typename Render>
