@@ -8,8 +8,6 @@ namespace orvant {
 
 namespace {
 
-constexpr std::int16_t kCatDelayMs = 100;
-
 std::vector<std::int16_t> textSlots(const std::string& text) {
     std::vector<std::int16_t> slots;
     for (const unsigned char c : text) slots.push_back(c);
@@ -18,7 +16,8 @@ std::vector<std::int16_t> textSlots(const std::string& text) {
 
 // The message area holds only this message: the filler 240 behind it, so that nothing of an
 // earlier, longer message reaches the radio.
-void placeMessage(Station& station, std::int16_t radio, const std::vector<std::int16_t>& slots) {
+void placeMessage(Station& station, std::int16_t radio, const std::vector<std::int16_t>& slots,
+                  std::int16_t delayMs = kCatDelayMs) {
     auto& frameSlots = station.link.controllerFrame;
     for (int slot = frame::kCatFirst; slot <= frame::kCatLast; ++slot)
         frameSlots[slot] = frame::kCatEnd;
@@ -28,16 +27,16 @@ void placeMessage(Station& station, std::int16_t radio, const std::vector<std::i
         frameSlots[slot++] = value;
     }
     station.link.catRadio = radio;
-    station.link.catDelayMs = kCatDelayMs;
+    station.link.catDelayMs = delayMs;
 }
 
 }  // namespace
 
 void sendCatBytes(Station& station, std::int16_t radio, const std::vector<std::int16_t>& bytes,
-                  int endBytes) {
+                  int endBytes, std::int16_t delayMs) {
     std::vector<std::int16_t> slots = bytes;
     slots.insert(slots.end(), endBytes, frame::kCatEnd);
-    placeMessage(station, radio, slots);
+    placeMessage(station, radio, slots, delayMs);
     station.link.catSendPending = 1;
     laptop(station);
 }
@@ -48,7 +47,12 @@ void sendCatText(Station& station, std::int16_t radio, const std::string& text) 
 
 std::vector<std::uint8_t> queryCatText(Station& station, std::int16_t radio,
                                        const std::string& text) {
-    placeMessage(station, radio, textSlots(text));
+    return queryCatBytes(station, radio, textSlots(text));
+}
+
+std::vector<std::uint8_t> queryCatBytes(Station& station, std::int16_t radio,
+                                        const std::vector<std::int16_t>& bytes) {
+    placeMessage(station, radio, bytes);
     station.link.catReadPending = 1;
     laptop(station);
     lapin(station);

@@ -14,9 +14,12 @@ struct Station;
 // `laptop` sends the frame; `laptop` clears the request fields again. A message never reaches
 // past slot 44, so the rotator slots that follow stay as they are.
 
-// A byte message, followed by `endBytes` end bytes 240.
+// The card's wait before it relays a message, unless a radio needs a longer one.
+constexpr std::int16_t kCatDelayMs = 100;
+
+// A byte message, followed by `endBytes` end bytes 240, relayed after `delayMs`.
 void sendCatBytes(Station& station, std::int16_t radio, const std::vector<std::int16_t>& bytes,
-                  int endBytes = 1);
+                  int endBytes = 1, std::int16_t delayMs = kCatDelayMs);
 // A text command, one character code per slot, followed by one end byte.
 void sendCatText(Station& station, std::int16_t radio, const std::string& text);
 
@@ -25,5 +28,8 @@ void sendCatText(Station& station, std::int16_t radio, const std::string& text);
 // bytes 1..47, where the card places the answer.
 std::vector<std::uint8_t> queryCatText(Station& station, std::int16_t radio,
                                        const std::string& text);
+// The same for a byte query.
+std::vector<std::uint8_t> queryCatBytes(Station& station, std::int16_t radio,
+                                        const std::vector<std::int16_t>& bytes);
 
 }  // namespace orvant

@@ -6,6 +6,7 @@
 #include "config/text_rules.h"
 #include "controller/cat_message.h"
 #include "controller/timerx.h"
+#include "radio/icom/civ.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -20,13 +21,12 @@ constexpr std::int16_t kFiveByteChannel = 255;  // memory channel that marks a f
 
 enum Family : std::int16_t { kFiveByte = 1, kCivOwnAddress = 2, kText = 3, kCivAddress74 = 4 };
 
-constexpr std::int16_t kCivPreamble = 0xFE;
-constexpr std::int16_t kCivController = 0xE0;
-constexpr std::int16_t kCivEnd = 0xFD;
 constexpr std::int16_t kCivAddress74Value = 74;
 constexpr std::int16_t kCivIc910Address = 0x60;
-constexpr std::int16_t kMainBand = 0xD0;
-constexpr std::int16_t kSubBand = 0xD1;
+constexpr std::int16_t kCivSplitDuplexOff = 0x10;
+constexpr std::int16_t kCivMemoryMode = 0xA0;
+// Data of the extended command 1A that switches satellite mode off.
+const std::vector<std::int16_t> kCivSatelliteModeOff{0x07, 0x00};
 
 // What shutdown takes from the memory-channel value of ORV.CFG.
 struct MemoryChannel {
@@ -39,13 +39,6 @@ MemoryChannel memoryChannelOf(const std::string& value) {
     const std::string lastTwo = right(value, 2);
     return {toInt16(leadingNumber(right(value, 3))).value_or(0), "DC0;SP0;MC " + lastTwo + ";",
             "DC1;MC " + lastTwo + ";"};
-}
-
-std::vector<std::int16_t> civMessage(std::int16_t address, std::vector<std::int16_t> command) {
-    std::vector<std::int16_t> bytes{kCivPreamble, kCivPreamble, address, kCivController};
-    bytes.insert(bytes.end(), command.begin(), command.end());
-    bytes.push_back(kCivEnd);
-    return bytes;
 }
 
 void sendBytesThenWait(Station& station, std::int16_t link, const std::vector<std::int16_t>& bytes,
@@ -75,9 +68,12 @@ bool shutUplink(Station& station, const MemoryChannel& channel) {
             shutFiveByteRadio(station, kUplink);
             return station.sat.uplinkRadioType != station.sat.downlinkRadioType;
         case kCivOwnAddress:
-            sendBytesThenWait(station, kUplink, civMessage(address, {0x07, kMainBand}), 50);
-            sendBytesThenWait(station, kUplink, civMessage(address, {0x0F, 0x10}), 50);
-            sendBytesThenWait(station, kUplink, civMessage(address, {0x08, channel.number}), 50);
+            sendBytesThenWait(station, kUplink,
+                              civ::message(address, civ::kSelect, {civ::kMainBand}), 50);
+            sendBytesThenWait(station, kUplink,
+                              civ::message(address, civ::kSplit, {kCivSplitDuplexOff}), 50);
+            sendBytesThenWait(station, kUplink,
+                              civ::message(address, civ::kMemoryChannel, {channel.number}), 50);
             return true;
         case kText:
             sendTextThenWait(station, kUplink, channel.uplinkText);
@@ -95,19 +91,22 @@ void shutDownlink(Station& station, const MemoryChannel& channel) {
             return;
         case kCivOwnAddress: {
             const std::int16_t band =
-                station.sat.downlinkRadioType == kIc910 ? kMainBand : kSubBand;
-            sendBytesThenWait(station, kDownlink, civMessage(address, {0x07, band}), 50);
-            sendBytesThenWait(station, kDownlink, civMessage(address, {0x08, channel.number}), 50);
+                station.sat.downlinkRadioType == kIc910 ? civ::kMainBand : civ::kSubBand;
+            sendBytesThenWait(station, kDownlink, civ::message(address, civ::kSelect, {band}), 50);
+            sendBytesThenWait(station, kDownlink,
+                              civ::message(address, civ::kMemoryChannel, {channel.number}), 50);
             return;
         }
         case kText:
             sendTextThenWait(station, kDownlink, channel.downlinkText);
             return;
         case kCivAddress74:
-            sendBytesThenWait(station, kDownlink,
-                              civMessage(kCivAddress74Value, {0x08, 0xA0, 0x00}), 50);
-            sendBytesThenWait(station, kDownlink,
-                              civMessage(kCivAddress74Value, {0x08, channel.number}), 50);
+            sendBytesThenWait(
+                station, kDownlink,
+                civ::message(kCivAddress74Value, civ::kMemoryChannel, {kCivMemoryMode, 0x00}), 50);
+            sendBytesThenWait(
+                station, kDownlink,
+                civ::message(kCivAddress74Value, civ::kMemoryChannel, {channel.number}), 50);
             return;
         default:
             return;
@@ -128,7 +127,8 @@ void resetRadios(Station& station) {
     const MemoryChannel channel = memoryChannelOf(station.cfg.memoryChannel);
     const SatelliteRecord& sat = station.sat;
     if (sat.uplinkRadioType == kIc910 && sat.downlinkRadioType == kIc910) {
-        sendCatBytes(station, kDownlink, civMessage(kCivIc910Address, {0x1A, 0x07, 0x00}), 2);
+        sendCatBytes(station, kDownlink,
+                     civ::message(kCivIc910Address, civ::kExtended, kCivSatelliteModeOff), 2);
         timerx(station, 50);
         return;
     }

@@ -42,7 +42,7 @@ constexpr std::array kRadioTypes{
               both("TS-711", 40, 3, true)},
     RadioType{8, D::Kenwood, 0, false, false, both("TS-811", 40, 4, true),
               both("TS-811", 40, 3, true)},
-    RadioType{9, D::Icom, 0x2E, true, false, both("IC-970", 20, 21, true),
+    RadioType{9, D::Icom, 0x2E, true, false, both("IC-970", 20, 2, true),
               both("IC-970", 20, 2, true)},
     RadioType{10, D::Icom, 0x20, false, false, both("IC-271", 20, 2, true),
               both("IC-271", 20, 2, true)},
@@ -78,7 +78,7 @@ constexpr std::array kRadioTypes{
     RadioType{26, D::Ts2000, 0, false, false, both("TS-2000", 40, 3, true),
               both("TS-2000", 40, 3, true)},
     RadioType{27, D::Icom, 0x60, true, true, both("IC-910", 20, 2, true),
-              both("IC-910", 20, 2, true)},
+              both("IC-910", 20, 2, true), true},
     RadioType{28, D::Icom, 0x56, false, false, both("IC-746", 20, 2, true),
               both("IC-746", 20, 2, true)},
     RadioType{29, D::Icom, 0x4E, false, false, both("IC-706II", 20, 2, true),
@@ -86,8 +86,8 @@ constexpr std::array kRadioTypes{
     RadioType{30, D::None, 0, false, false, both(" ", 0, 0, false), both(" ", 0, 0, false)},
     RadioType{31, D::Icom, 0x04, false, false, both("IC-735", 20, 2, true),
               both("IC-735", 20, 2, true)},
-    RadioType{32, D::Icom, 0x08, false, false, none(), both("IC-R7000", 20, 2, false)},
-    RadioType{33, D::Icom, 0x2A, false, false, none(), both("IC-R9000", 20, 2, false)},
+    RadioType{32, D::IcomR7000, 0x08, false, false, none(), both("IC-R7000", 20, 2, false)},
+    RadioType{33, D::IcomR9000, 0x2A, false, false, none(), both("IC-R9000", 20, 2, false)},
     RadioType{35, D::Ar5000, 0, false, false, none(), both("AR5000", 20, 7, true)},
 };
 

@@ -9,11 +9,13 @@ struct SatelliteRecord;
 // The driver family behind a radio type: which initialisation, per-send driver and read-back
 // serve it.
 enum class RadioDriver : std::uint8_t {
-    None,     // no radio, or a model the program only names
-    Kenwood,  // TS-790, TS-440S, TS-680S, TS-711, TS-811: text commands on VFO A
-    Ts2000,   // TS-2000: two VFOs and satellite mode
-    Icom,     // CI-V transceivers, and the IC-R7000 and IC-R9000 receivers
-    IcomR8500,
+    None,       // no radio, or a model the program only names
+    Kenwood,    // TS-790, TS-440S, TS-680S, TS-711, TS-811: text commands on VFO A
+    Ts2000,     // TS-2000: two VFOs and satellite mode
+    Icom,       // CI-V transceivers
+    IcomR8500,  // CI-V receiver with a frequency send of its own
+    IcomR7000,  // CI-V receivers with set-ups of their own, tuned as the transceivers are
+    IcomR9000,
     Ft736,
     Ft847,
     Ft757,
@@ -27,7 +29,7 @@ struct RadioPosition {
     const char* name = nullptr;  // nullptr: the model cannot fill this position
     std::int16_t slot60 = 0;     // per-model value placed in frame slot 60 at set-up
     // Shutdown class: 1 five-byte commands, 2 CI-V to the radio's own address, 3 text commands,
-    // 4 CI-V to address 74, 7 AOR lines, 10 FT-980, 21 IC-970 uplink.
+    // 4 CI-V to address 74, 7 AOR lines, 10 FT-980.
     std::int16_t shutdownClass = 0;
     // Band prefix of a dual-band Kenwood, sent before each frequency of this position.
     const char* bandPrefix = "";
@@ -43,6 +45,10 @@ struct RadioType {
     bool skipVfoSelect = false;   // no VFO select before an Icom frequency (IC-910)
     RadioPosition up;
     RadioPosition down;
+    // One radio serving both positions runs in satellite mode (IC-910): its uplink on the sub
+    // band and its downlink on the main band. A dual-band radio without it, serving both,
+    // works the uplink on the main band and the downlink on the sub band.
+    bool satelliteMode = false;
 
     const RadioPosition& position(int side) const { return side == 0 ? up : down; }
 };

@@ -6,54 +6,17 @@
 
 #include "radio/catcontrol.h"
 #include "radio/radio_init.h"
-#include "radio/sim/satellite_radios.h"
 #include "station/handoff.h"
 #include "station/program_end.h"
-#include "support/sim_station.h"
+#include "support/radio_station.h"
 
 namespace orvant {
 namespace {
 
-using testing::RecordingRadio;
-using testing::SimStation;
+using testing::RadioStation;
 
 constexpr const char* kUpHz = "435123456";
 constexpr const char* kDownHz = "145900000";
-
-// A station with the simulated card and the simulated radios of its satellite record.
-struct RadioStation : SimStation {
-    RadioStation(std::int16_t up, std::int16_t down, std::int16_t upPort = 1,
-                 std::int16_t downPort = 1) {
-        SatelliteRecord& sat = station.sat;
-        sat.uplinkRadioType = up;
-        sat.downlinkRadioType = down;
-        sat.uplinkCatPort = upPort;
-        sat.downlinkCatPort = downPort;
-        sat.uplinkMode = "USB";
-        sat.downlinkMode = "LSB";
-        card.attachRadio(1, &radios.channel(1));
-        card.attachRadio(2, &radios.channel(2));
-    }
-
-    void send(const std::string& up, const std::string& down) {
-        station.radio.uplinkFreqText = up;
-        station.radio.downlinkFreqText = down;
-        catcontrol(station);
-    }
-
-    // The messages the card relayed from the `from`th on, each as "channel:text".
-    std::vector<std::string> relayedSince(std::size_t from) const {
-        std::vector<std::string> texts;
-        for (std::size_t i = from; i < card.relayed().size(); ++i) {
-            const sim::CatRelay& r = card.relayed()[i];
-            texts.push_back(std::to_string(r.channel) + ":" +
-                            std::string(r.bytes.begin(), r.bytes.end()));
-        }
-        return texts;
-    }
-
-    sim::SatelliteRadios radios{station.sat};
-};
 
 struct PositionCase {
     std::string name;
@@ -144,9 +107,7 @@ INSTANTIATE_TEST_SUITE_P(KenwoodCodes, InhibitedLink, ::testing::Values(
 
 TEST(SimulatedTs2000, ItsDialHoldsTheLastFrequenciesSentInSatelliteMode) {
     RadioStation s(26, 26);
-    radioinit(s.station);
-    s.send("435100000", "145800000");
-    s.send(kUpHz, kDownHz);
+    s.setUpAndTune(kUpHz, kDownHz);
     const sim::RadioDial& dial = s.radios.radioOf(26)->dial();
     EXPECT_TRUE(dial.satelliteMode);
     EXPECT_EQ(dial.txVfo, sim::RadioDial::kVfoB);
@@ -178,15 +139,8 @@ TEST_P(ReadBack, TakesOnlyAWellFormedDial) {
     RadioStation s(c.up, c.down);
     radioinit(s.station);
     s.send(kUpHz, kDownHz);
-    // The bases the dials were tuned to, so that a dial read back lies on the link shown.
-    s.station.sat.uplinkMHz = 435.123457;
-    s.station.sat.downlinkMHz = 145.900001;
     if (c.silent) s.radios.radioOf(c.up)->setSilent(true);
-    RecordingRadio fixed;
-    if (c.answer) {
-        fixed.answer.assign(c.answer->begin(), c.answer->end());
-        s.card.attachRadio(1, &fixed);
-    }
+    if (c.answer) s.answerOnChannel1({c.answer->begin(), c.answer->end()});
     make_regist(s.station);
     s.station.track.freqChanged = 0;
     const std::size_t before = s.card.relayed().size();

@@ -295,9 +295,11 @@ TEST(LoopHandoff, ALostHandoffEndsTheProgramWithoutShutdownFrames) {
     EXPECT_EQ(p.settings.get("ORVANT", "Startup", "Left", ""), "");
 }
 
-// Frames that carry both drive inhibits: start-up sends one for every satellite it loads.
+// Runs of frames that carry both drive inhibits: start-up holds the rotators while it sets up the
+// radios of every satellite it loads.
 int satelliteLoads(const std::string& trace) {
     int loads = 0;
+    bool held = false;
     std::istringstream lines(trace);
     for (std::string line; std::getline(lines, line);) {
         const std::size_t at = line.find("\"slots\":[");
@@ -310,9 +312,11 @@ int satelliteLoads(const std::string& trace) {
             values.push_back(value);
             slots >> comma;
         }
-        if (values.size() >= frame::kElInhibit && values[frame::kAzInhibit - 1] == 1 &&
-            values[frame::kElInhibit - 1] == 1)
-            ++loads;
+        const bool bothHeld = values.size() >= frame::kElInhibit &&
+                              values[frame::kAzInhibit - 1] == 1 &&
+                              values[frame::kElInhibit - 1] == 1;
+        if (bothHeld && !held) ++loads;
+        held = bothHeld;
     }
     return loads;
 }

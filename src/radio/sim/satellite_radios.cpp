@@ -5,6 +5,7 @@
 #include "config/satellite_record.h"
 #include "controller/port_choice.h"
 #include "radio/radio_types.h"
+#include "radio/sim/civ_commands.h"
 #include "radio/sim/kenwood_commands.h"
 
 namespace orvant {
@@ -13,11 +14,16 @@ namespace sim {
 
 namespace {
 
-std::unique_ptr<CommandSet> commandSetOf(RadioDriver driver) {
-    switch (driver) {
+std::unique_ptr<CommandSet> commandSetOf(const RadioType& type) {
+    switch (type.driver) {
         case RadioDriver::Kenwood:
         case RadioDriver::Ts2000:
             return std::make_unique<KenwoodCommands>();
+        case RadioDriver::Icom:
+        case RadioDriver::IcomR8500:
+        case RadioDriver::IcomR7000:
+        case RadioDriver::IcomR9000:
+            return std::make_unique<CivCommands>(type.civAddress);
         default:
             return nullptr;
     }
@@ -40,7 +46,7 @@ SatelliteRadios::SatelliteRadios(const SatelliteRecord& sat) : sat_(sat) {}
 SimulatedRadio* SatelliteRadios::radioOf(std::int16_t code) {
     if (const auto it = radios_.find(code); it != radios_.end()) return it->second.get();
     const RadioType* type = typeOfCode(code);
-    std::unique_ptr<CommandSet> commands = type ? commandSetOf(type->driver) : nullptr;
+    std::unique_ptr<CommandSet> commands = type ? commandSetOf(*type) : nullptr;
     if (!commands) return nullptr;
     return (radios_[code] = std::make_unique<SimulatedRadio>(std::move(commands))).get();
 }

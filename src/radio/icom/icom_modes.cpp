@@ -1,0 +1,75 @@
+#include "radio/icom/icom_modes.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+
+#include "config/text_rules.h"
+
+namespace orvant::icom {
+
+namespace {
+
+struct ModeRow {
+    std::string_view text;
+    ModeBytes bytes;
+};
+
+constexpr ModeRow kTransceiver[] = {{"LSB", {0, 0}},  {"USB", {1, 0}}, {"AM", {2, 0}},
+                                    {"AMN", {2, 0}},  {"AMW", {2, 0}}, {"CW", {3, 0}},
+                                    {"CW-R", {3, 0}}, {"CWN", {3, 0}}, {"FM", {5, 0}},
+                                    {"FMN", {5, 0}},  {"FMW", {5, 0}}};
+constexpr ModeRow kR8500[] = {{"LSB", {0, 1}}, {"USB", {1, 1}}, {"AM", {2, 2}},  {"AMN", {2, 1}},
+                              {"AMW", {2, 3}}, {"CW", {3, 1}},  {"CWN", {3, 2}}, {"FM", {5, 1}},
+                              {"FMN", {5, 2}}, {"FMW", {6, 1}}};
+constexpr ModeRow kR7000[] = {{"FMW", {5, 1}}};
+constexpr ModeRow kR9000[] = {
+    {"LSB", {0, 0}}, {"USB", {1, 0}}, {"FM", {5, 0}}, {"FMN", {5, 0}}, {"FMW", {6, 0}}};
+
+constexpr std::string_view kNarrowMark = "(N)";
+
+const ModeRow* exactRow(std::span<const ModeRow> table, std::string_view text) {
+    const auto row = std::find_if(table.begin(), table.end(),
+                                  [text](const ModeRow& r) { return r.text == text; });
+    return row == table.end() ? nullptr : &*row;
+}
+
+// The row of the longest table text that `text` begins with.
+const ModeRow* leadingRow(std::span<const ModeRow> table, std::string_view text) {
+    const ModeRow* best = nullptr;
+    for (const ModeRow& row : table)
+        if (text.starts_with(row.text) && (!best || row.text.size() > best->text.size()))
+            best = &row;
+    return best;
+}
+
+ModeBytes nearestMode(std::span<const ModeRow> table, std::string_view text, ModeBytes fm) {
+    const std::string trimmed = trim(std::string(text));
+    if (const ModeRow* row = exactRow(table, trimmed)) return row->bytes;
+    if (trimmed.ends_with(kNarrowMark)) {
+        const std::string narrow = trimmed.substr(0, trimmed.size() - kNarrowMark.size()) + "N";
+        if (const ModeRow* row = exactRow(table, narrow)) return row->bytes;
+    }
+    if (const ModeRow* row = leadingRow(table, trimmed)) return row->bytes;
+    return fm;
+}
+
+}  // namespace
+
+ModeBytes transceiverMode(std::string_view text) {
+    return nearestMode(kTransceiver, text, {5, 0});
+}
+
+ModeBytes r8500Mode(std::string_view text) {
+    return nearestMode(kR8500, text, {5, 1});
+}
+
+ModeBytes r7000Mode(std::string_view text) {
+    return nearestMode(kR7000, text, {5, 0});
+}
+
+ModeBytes r9000Mode(std::string_view text) {
+    return nearestMode(kR9000, text, {5, 0});
+}
+
+}  // namespace orvant::icom

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace orvant::icom {
+
+// The CI-V mode (and, for the receivers, filter) bytes of a satellite file's mode text. A text is
+// read without its surrounding blanks; one the model's table does not hold takes the nearest
+// mode: its narrow form "X(N)" reads as "XN", then the longest table text it begins with
+// ("CW-R(N)" is CW-R, "USB-D" is USB), and FM when it begins with none.
+
+struct ModeBytes {
+    std::int16_t mode = 0;
+    std::int16_t filter = 0;
+};
+
+// The transceivers: LSB 0, USB 1, AM 2, CW 3, FM 5 (no filter byte).
+ModeBytes transceiverMode(std::string_view text);
+// The IC-R8500: mode and filter, narrow and wide forms included; WFM for "FMW".
+ModeBytes r8500Mode(std::string_view text);
+// The IC-R7000: FM for every text, with the wide filter for "FMW".
+ModeBytes r7000Mode(std::string_view text);
+// The IC-R9000: LSB, USB, FM, and its wide FM for "FMW" (no filter byte).
+ModeBytes r9000Mode(std::string_view text);
+
+}  // namespace orvant::icom

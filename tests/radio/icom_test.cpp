@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "radio/icom/civ.h"
+#include "radio/icom/icom_modes.h"
+#include "radio/radio_reset.h"
+#include "support/radio_station.h"
+
+namespace orvant {
+namespace {
+
+using testing::RadioStation;
+
+constexpr const char* kUpHz = "435123456";
+constexpr const char* kDownHz = "145900000";
+const std::string kUpBcd = "05 56 34 12 35 04";
+const std::string kDownBcd = "05 00 00 90 45 01";
+
+using Messages = std::vector<std::string>;
+
+// CI-V messages relayed on a channel to an address, as `RadioStation::relayedHexSince` shows them.
+Messages civ(int channel, const std::string& address, const std::vector<std::string>& bodies) {
+    Messages messages;
+    for (const std::string& body : bodies)
+        messages.push_back(std::to_string(channel) + ":FE FE " + address + " E0 " + body + " FD");
+    return messages;
+}
+
+Messages operator+(Messages first, const Messages& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+// Bytes written in hexadecimal, "FE FE E0 60".
+std::vector<std::uint8_t> bytesOf(const std::string& hex) {
+    std::vector<std::uint8_t> bytes;
+    std::istringstream in(hex);
+    for (unsigned value = 0; in >> std::hex >> value;)
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    return bytes;
+}
+
+struct BcdCase {
+    std::string name, text;
+    std::optional<std::string> bytes;  // nothing: refused
+};
+
+class PackedBcd : public ::testing::TestWithParam<BcdCase> {};
+
+TEST_P(PackedBcd, EncodesTenDigitsLeastSignificantPairFirst) {
+    const BcdCase& c = GetParam();
+    const auto data = civ::frequencyData(c.text);
+    ASSERT_EQ(data.has_value(), c.bytes.has_value());
+    if (!data) return;
+    EXPECT_EQ(testing::hexBytes(*data), *c.bytes);
+    std::vector<std::uint8_t> wire(data->begin(), data->end());
+    EXPECT_EQ(civ::decodeFrequencyData(wire), std::stoll(c.text));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, PackedBcd, ::testing::Values(
+    BcdCase{"TwoMetres", "145900000", "00 00 90 45 01"},
+    BcdCase{"TwentyThreeCentimetres", "1269500000", "00 00 50 69 12"},
+    BcdCase{"SeventyCentimetres", "435123456", "56 34 12 35 04"},
+    BcdCase{"SevenDigitsPadded", "1450000", "00 00 45 01 00"},
+    BcdCase{"ElevenDigits", "14590000000", std::nullopt},
+    BcdCase{"NotDigits", "1459x0000", std::nullopt}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
+
+struct AnswerCase {
+    std::string name, reply;
+    std::optional<std::int64_t> hz;
+};
+
+class FrequencyAnswer : public ::testing::TestWithParam<AnswerCase> {};
+
+TEST_P(FrequencyAnswer, DecodesOnlyAWholeAnswerFromTheRadiosAddress) {
+    const AnswerCase& c = GetParam();
+    EXPECT_EQ(civ::decodeFrequencyAnswer(bytesOf(c.reply), 0x60), c.hz);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Replies, FrequencyAnswer, ::testing::Values(
+    AnswerCase{"FromTheRadio", "FE FE E0 60 03 00 00 50 69 12 FD 00 00", 1269500000},
+    AnswerCase{"FromAnotherAddress", "FE FE E0 4C 03 00 00 90 45 01 FD", std::nullopt},
+    AnswerCase{"WrongHeader", "FE FD E0 60 03 00 00 90 45 01 FD", std::nullopt},
+    AnswerCase{"OtherCommand", "FE FE E0 60 05 00 00 90 45 01 FD", std::nullopt},
+    AnswerCase{"NibbleAboveNine", "FE FE E0 60 03 00 00 9A 45 01 FD", std::nullopt},
+    AnswerCase{"NoEndByte", "FE FE E0 60 03 00 00 90 45 01 00", std::nullopt}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
+
+struct ModeCase {
+    std::string name;
+    icom::ModeBytes (*table)(std::string_view);
+    std::string text;
+    std::int16_t mode, filter;
+};
+
+class ModeTexts : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(ModeTexts, PickTheNearestModeOfTheModel) {
+    const ModeCase& c = GetParam();
+    const icom::ModeBytes bytes = c.table(c.text);
+    EXPECT_EQ(bytes.mode, c.mode);
+    EXPECT_EQ(bytes.filter, c.filter);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Models, ModeTexts, ::testing::Values(
+    ModeCase{"TransceiverTrimmedNarrowCwReverse", icom::transceiverMode, " CW-R(N) ", 3, 0},
+    ModeCase{"TransceiverNarrowAm", icom::transceiverMode, "AM(N)", 2, 0},
+    ModeCase{"TransceiverUnknownIsFm", icom::transceiverMode, "DIG", 5, 0},
+    ModeCase{"R8500NarrowCw", icom::r8500Mode, "CW(N)", 3, 2},
+    ModeCase{"R8500EmptyIsFm", icom::r8500Mode, "", 5, 1},
+    ModeCase{"R7000SidebandIsFm", icom::r7000Mode, "LSB", 5, 0},
+    ModeCase{"R7000WideFm", icom::r7000Mode, "FMW", 5, 1},
+    ModeCase{"R9000WideFm", icom::r9000Mode, "FMW", 6, 0}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
+
+struct SceneCase {
+    std::string name;
+    std::int16_t up, down, upPort, downPort;
+    Messages setUp, sends;
+    bool txInhibit = false, rxInhibit = false;
+    std::string upHz = kUpHz, downHz = kDownHz;
+};
+
+class IcomScenes : public ::testing::TestWithParam<SceneCase> {};
+
+TEST_P(IcomScenes, SetUpAndOneSendReachTheCard) {
+    const SceneCase& c = GetParam();
+    RadioStation s(c.up, c.down, c.upPort, c.downPort);
+    s.station.radio.txInhibit = c.txInhibit;
+    s.station.radio.rxInhibit = c.rxInhibit;
+    radioinit(s.station);
+    EXPECT_EQ(s.relayedHexSince(0), c.setUp);
+    const std::size_t before = s.card.relayed().size();
+    s.send(c.upHz, c.downHz);
+    EXPECT_EQ(s.relayedHexSince(before), c.sends);
+}
+
+// The IC-910 pair: uplink on the sub band, downlink on the main band, no VFO select, satellite
+// mode.
+const Messages kIc910PairSetUp =
+    civ(1, "60", {"07 D1", "0F 00", "06 01", "1A 07 01", "07 D0", "06 00", "1A 07 01"});
+const Messages kR8500SetUp = civ(1, "4A", {"06 01 01"});
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Codes, IcomScenes, ::testing::Values(
+    SceneCase{"Ic910PairInSatelliteMode", 27, 27, 1, 1, kIc910PairSetUp,
+        civ(1, "60", {"07 D1", kUpBcd, "07 D0", kDownBcd})},
+    SceneCase{"Ic910UplinkAloneOnItsMainBand", 27, 0, 1, 1,
+        civ(1, "60", {"07 D0", "0F 00", "06 01"}), civ(1, "60", {"07 D0", kUpBcd})},
+    SceneCase{"Ic970SharedUplinkMainDownlinkSub", 9, 9, 1, 1,
+        civ(1, "2E", {"07 D0", "0F 00", "07 00", "06 01", "07 D1", "07 00", "06 00"}),
+        civ(1, "2E", {"07 D0", "07 00", kUpBcd, "07 D1", "07 00", kDownBcd})},
+    SceneCase{"Ic821DownlinkAloneOnItsMainBand", 0, 15, 1, 2,
+        civ(2, "4C", {"07 D0", "07 00", "06 00"}), civ(2, "4C", {"07 D0", "07 00", kDownBcd})},
+    SceneCase{"Ic271UpIc471DownOnTwoChannels", 10, 11, 1, 2,
+        civ(1, "20", {"0F 00", "07 00", "06 01"}) + civ(2, "22", {"07 00", "06 00"}),
+        civ(1, "20", {"07 00", kUpBcd}) + civ(2, "22", {"07 00", kDownBcd})},
+    SceneCase{"ShortTextPaddedLongTextRefused", 31, 31, 1, 1,
+        civ(1, "04", {"0F 00", "07 00", "06 01", "07 00", "06 00"}),
+        civ(1, "04", {"07 00", "05 00 00 45 01 00"}), false, false, "1450000", "14590000000"},
+    SceneCase{"R8500PairSetUpOnce", 3, 3, 1, 1, kR8500SetUp, civ(1, "4A", {kUpBcd, kDownBcd})},
+    SceneCase{"R7000Downlink", 0, 32, 1, 2,
+        civ(2, "08", {"06 05 00"}), civ(2, "08", {"07 00", kDownBcd})},
+    SceneCase{"R9000Downlink", 0, 33, 1, 2,
+        civ(2, "2A", {"06 00"}), civ(2, "2A", {"07 00", kDownBcd})},
+    SceneCase{"Ic910UplinkInhibited", 27, 27, 1, 1, kIc910PairSetUp,
+        civ(1, "60", {"07 D0", kDownBcd}), true, false},
+    SceneCase{"R8500DownlinkInhibited", 3, 3, 1, 1, kR8500SetUp, civ(1, "4A", {kUpBcd}), false,
+        true}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
+
+TEST(IcomReceivers, R8500ShowsSimplexOnlyForANarrowTransponder) {
+    for (const auto& [downMHz, shown] : {std::pair{435.9, true}, std::pair{145.9, false}}) {
+        RadioStation s(3, 3);
+        s.station.sat.uplinkMHz = 435.1;
+        s.station.sat.downlinkMHz = downMHz;
+        radioinit(s.station);
+        EXPECT_EQ(s.display["lbl_simplex"].visible, shown) << downMHz;
+        EXPECT_EQ(s.display["lbl_simplex"].caption, shown ? "Split Mode (Simplex)" : "");
+    }
+}
+
+TEST(IcomShutdown, Ic970UplinkLeavesItsMainBandForTheMemoryChannel) {
+    RadioStation s(9, 0);
+    s.station.cfg.memoryChannel = "123";
+    radioinit(s.station);
+    const std::size_t before = s.card.relayed().size();
+    resetRadios(s.station);
+    EXPECT_EQ(s.relayedHexSince(before), civ(1, "2E", {"07 D0", "0F 10", "08 7B"}));
+}
+
+enum class Outcome { Accepted, Refused };
+
+struct ReadCase {
+    std::string name;
+    std::int16_t up, down;
+    int side;
+    Messages queries;
+    Outcome outcome;
+    std::optional<std::string> answer = {};  // nothing: the simulated radio answers
+};
+
+class IcomReadBack : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(IcomReadBack, ReadsThePositionsBandAndTakesOnlyAWellFormedAnswer) {
+    const ReadCase& c = GetParam();
+    RadioStation s(c.up, c.down);
+    radioinit(s.station);
+    s.send(kUpHz, kDownHz);
+    if (c.answer) s.answerOnChannel1(bytesOf(*c.answer));
+    s.station.track.freqChanged = 0;
+    const std::size_t before = s.card.relayed().size();
+    s.display.fire(c.side == 0 ? "lbl_Up_read" : "lbl_down_read", ControlEvent::DblClick);
+    EXPECT_EQ(s.relayedHexSince(before), c.queries);
+    EXPECT_EQ(s.alerts.beeps, c.outcome == Outcome::Refused ? 1 : 0);
+    EXPECT_EQ(s.station.track.freqChanged, c.outcome == Outcome::Accepted ? 1 : 0);
+}
+
+const Messages kIc271UplinkQuery = civ(1, "20", {"07 00", "03"});
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Codes, IcomReadBack, ::testing::Values(
+    ReadCase{"Ic910DownlinkOnItsMainBand", 27, 27, 1, civ(1, "60", {"07 D0", "03"}),
+             Outcome::Accepted},
+    ReadCase{"Ic910UplinkOnItsSubBandThenBackToMain", 27, 27, 0,
+             civ(1, "60", {"07 D1", "03", "07 D0"}), Outcome::Accepted},
+    ReadCase{"Ic970DownlinkOnItsSubBandThenBackToMain", 9, 9, 1,
+             civ(1, "2E", {"07 D1", "07 00", "03", "07 D0"}), Outcome::Accepted},
+    ReadCase{"R8500", 3, 3, 1, civ(1, "4A", {"07 00", "03"}), Outcome::Accepted},
+    ReadCase{"Ic271Uplink", 10, 11, 0, kIc271UplinkQuery, Outcome::Accepted},
+    ReadCase{"AnswerFromAnotherAddress", 10, 10, 0, kIc271UplinkQuery, Outcome::Refused,
+             "FE FE E0 22 03 00 00 90 45 01 FD"},
+    ReadCase{"SilentRadio", 10, 10, 0, kIc271UplinkQuery, Outcome::Refused, ""}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
+
+TEST(SimulatedCiv, EachRadioHoldsOnlyTheFrequenciesSentToItsAddress) {
+    RadioStation pair(27, 27);
+    pair.setUpAndTune(kUpHz, kDownHz);
+    const sim::RadioDial& ic910 = pair.radios.radioOf(27)->dial();
+    EXPECT_TRUE(ic910.satelliteMode);
+    const auto& uplink = ic910.vfo(sim::RadioDial::kSub, sim::RadioDial::kVfoA);
+    const auto& downlink = ic910.vfo(sim::RadioDial::kMain, sim::RadioDial::kVfoA);
+    EXPECT_EQ(uplink.hz, 435123456);
+    EXPECT_EQ(uplink.mode, "USB");
+    EXPECT_EQ(downlink.hz, 145900000);
+    EXPECT_EQ(downlink.mode, "LSB");
+
+    // Two radios on one channel: each hears every message but takes only its own.
+    RadioStation shared(10, 11);
+    radioinit(shared.station);
+    shared.send(kUpHz, kDownHz);
+    EXPECT_EQ(shared.radios.radioOf(10)->dial().vfo(0, 0).hz, 435123456);
+    EXPECT_EQ(shared.radios.radioOf(11)->dial().vfo(0, 0).hz, 145900000);
+}
+
+}  // namespace
+}  // namespace orvant
