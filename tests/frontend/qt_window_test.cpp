@@ -18,6 +18,7 @@
 #include "frontend/qt/qt_host.h"
 #include "station/program_end.h"
 #include "station/waits.h"
+#include "support/pass_station.h"
 #include "support/station_harness.h"
 
 namespace orvant {
@@ -209,6 +210,25 @@ TEST(QtWindow, AWaitingHandlerKeepsTheWindowResponsive) {
     EXPECT_TRUE(released);
     EXPECT_EQ(depthAtRelease, 2) << "released from inside the waiting handler";
     EXPECT_LT(took.elapsed(), 1000) << "the waits woke for the operator's input";
+}
+
+// The main window during the sample pass of AO-7, saved as the run's picture of it.
+TEST(QtWindow, ScreenshotDuringASimulatedPass) {
+    application();
+    testing::PassStation pass({2018, 1, 21, 4, 20, 0, 0});
+    QtWindow window(pass.display, pass.pump, "ORVANT");
+    QImage shot;
+    pass.observeEvery(60'000, [&] {
+        window.render();
+        QCoreApplication::processEvents();  // what the window's host does on every pump pass
+        if (pass.host.elapsedMs() >= 14 * 60'000 && shot.isNull())
+            shot = window.mainWindow().grab().toImage();
+    });
+    pass.exitAt(15 * 60'000);
+    pass.run("AO-7");
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(window.mainWindow().isVisible());
+    EXPECT_TRUE(shot.save("qt-main-window.png"));
 }
 
 }  // namespace

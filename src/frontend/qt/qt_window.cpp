@@ -192,7 +192,7 @@ void QtWindow::build() {
     for (const std::string& name : display_.names()) {
         QWidget* w = makeWidget(name);
         shown_[name].widget = w;
-        if (w == main_.get() || w->isWindow()) continue;
+        if (widgetKindOf(name) == WidgetKind::Window) continue;
         grid->addWidget(w, cell / kGridColumns, cell % kGridColumns);
         ++cell;
     }
