@@ -12,7 +12,7 @@ layers=(
   shutdown    # the shutdown routine and the Exit button
   links       # tracking-program links
   tracking    # polling loop, orbit model, rotator, parking
-  frontend    # the front-ends that render the display model (headless)
+  frontend    # the front-ends that render the display model (headless; the Qt window in qt/)
   app         # start-up, options, command line, file list, the program
 )
 set -euo pipefail

@@ -11,7 +11,7 @@ cmake --preset default
 cmake --build --preset default
 
 args=(--sim --clock=2018-01-21T04:20:00 --until=2100 --settings="$PWD/build/sample-settings")
-# The window is not built yet, so the program always runs headless with status lines.
-args+=(--headless)
+# The program opens its window when a desktop is present, and otherwise runs headless with
+# status lines.
 cd examples/station
 exec ../../build/orvant "${args[@]}" "${@:-AO-7}"

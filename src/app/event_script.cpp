@@ -76,6 +76,7 @@ EventScript parseEventScript(const std::string& text) {
             return script;
         }
         script.events.push_back(event);
+        script.lines.push_back(number);
     }
     return script;
 }

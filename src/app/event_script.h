@@ -15,7 +15,8 @@ namespace orvant {
 // Blank lines and lines starting with "#" are skipped.
 struct EventScript {
     std::vector<InputEvent> events;
-    std::string error;  // "line N: ..." when the script could not be read
+    std::vector<int> lines;  // the line number of each event
+    std::string error;       // "line N: ..." when the script could not be read
 };
 
 EventScript parseEventScript(const std::string& text);

@@ -1,4 +1,5 @@
 #include <chrono>
+#include <cstdlib>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -14,6 +15,7 @@
 #include "controller/port_choice.h"
 #include "display/display.h"
 #include "frontend/headless_frontend.h"
+#include "frontend/qt/window_frontend.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/message_pump.h"
@@ -29,6 +31,8 @@ namespace {
 
 using namespace orvant;
 
+constexpr char kApplicationTitle[] = "ORVANT";
+
 std::unique_ptr<Host> makeHost(const Options& o) {
     if (o.clock) return std::make_unique<VirtualHost>(*o.clock);
     return std::make_unique<RealHost>();
@@ -43,8 +47,9 @@ bool readFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-// Queues the scripted operator input, and the Exit press of --until.
-bool queueOperatorInput(const Options& o, MessagePump& pump) {
+// Queues the scripted operator input, and the Exit press of --until. A script that names a
+// control the window does not have is refused: its input would silently do nothing.
+bool queueOperatorInput(const Options& o, MessagePump& pump, const Display& display) {
     if (!o.eventsFile.empty()) {
         std::string text;
         if (!readFile(o.eventsFile, text)) {
@@ -54,6 +59,12 @@ bool queueOperatorInput(const Options& o, MessagePump& pump) {
         const EventScript script = parseEventScript(text);
         if (!script.error.empty()) {
             std::cerr << "orvant: " << o.eventsFile << ": " << script.error << "\n";
+            return false;
+        }
+        for (std::size_t i = 0; i < script.events.size(); ++i) {
+            if (display.has(script.events[i].control)) continue;
+            std::cerr << "orvant: " << o.eventsFile << ": line " << script.lines[i]
+                      << ": no control named " << script.events[i].control << "\n";
             return false;
         }
         for (const InputEvent& e : script.events) pump.post(e);
@@ -68,8 +79,8 @@ int exitCode(EndReason reason) {
     return reason == EndReason::Fatal || reason == EndReason::NoFiles ? 1 : 0;
 }
 
-int runHeadless(const Options& o) {
-    std::unique_ptr<Host> host = makeHost(o);
+int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
+    Host& pumpHost = frontend ? frontend->host() : host;
     std::ofstream traceFile;
     if (!o.traceFile.empty()) {
         traceFile.open(o.traceFile, std::ios::trunc);
@@ -79,26 +90,27 @@ int runHeadless(const Options& o) {
         }
     }
     Trace trace =
-        o.traceFile.empty() ? Trace() : Trace(traceFile, [&] { return host->elapsedMs(); });
+        o.traceFile.empty() ? Trace() : Trace(traceFile, [&] { return host.elapsedMs(); });
     // The hand-off entry is asked for on every loop pass; looking at the file every 2 ms is
     // enough to see a newer instance at once.
     FileSettingsStore settings(
         o.settingsFile.empty() ? FileSettingsStore::defaultPath() : o.settingsFile,
         std::chrono::milliseconds(2));
     StreamAlerts streamAlerts(std::cerr);
-    TracingAlerts alerts(streamAlerts, trace);
+    TracingAlerts alerts(frontend ? frontend->alerts() : streamAlerts, trace);
     ProcessLauncher launcher;
     DiskFileSystem files;
-    PortChoice ports(*host, o.sim, o.portDevice);
-    Platform platform{*host, settings, alerts, launcher, files, trace, [&](std::uint16_t base) {
+    PortChoice ports(host, o.sim, o.portDevice);
+    Platform platform{pumpHost, settings, alerts, launcher, files, trace, [&](std::uint16_t base) {
                           return ports.open(base);
                       }};
-    MessagePump pump(*host);
+    MessagePump pump(pumpHost);
     Display display;
     Station station(platform, pump, display);
     const auto simulatedRadios = simulateSatelliteRadios(ports, station.sat);
     buildMainWindow(station);
-    if (!queueOperatorInput(o, pump)) return 2;
+    if (!queueOperatorInput(o, pump, display)) return 2;
+    if (frontend) frontend->open(display, pump);
     StatusLines status;
     pump.setTicker(1000, [&] { std::cout << status.next(station) << std::endl; });
 
@@ -117,6 +129,15 @@ int runHeadless(const Options& o) {
     return exitCode(reason);
 }
 
+// A window needs a desktop to show it on (or a toolkit platform named outright).
+bool desktopPresent() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -125,9 +146,17 @@ int main(int argc, char** argv) {
         std::cerr << "orvant: " << parsed.error << "\n";
         return 2;
     }
-    if (!parsed.options.headless) {
-        std::cerr << "orvant: the window is not available yet; run with --headless\n";
-        return 2;
+    const Options& o = parsed.options;
+    if (o.help) {
+        std::cout << usageText();
+        return 0;
     }
-    return runHeadless(parsed.options);
+    if (o.version) {
+        std::cout << "orvant " << ORVANT_VERSION << "\n";
+        return 0;
+    }
+    std::unique_ptr<Host> host = makeHost(o);
+    if (o.headless || !desktopPresent()) return runStationProgram(o, nullptr, *host);
+    WindowFrontend frontend(kApplicationTitle, *host, !o.clock);
+    return runStationProgram(o, &frontend, *host);
 }

@@ -49,6 +49,10 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
         std::string value;
         if (arg.rfind("--", 0) != 0) {
             words += (words.empty() ? "" : " ") + arg;
+        } else if (arg == "--help") {
+            o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
         } else if (arg == "--headless") {
             o.headless = true;
         } else if (arg == "--sim") {
@@ -73,6 +77,35 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
     }
     o.commandLine = words;
     return result;
+}
+
+std::string usageText() {
+    return "usage: orvant [OPTION]... [SATELLITE | MODE] [DEMO]\n"
+           "\n"
+           "Tracks a satellite with the station's rotator and radios, from the station files of\n"
+           "the current folder. The words name the satellite file (without .SAT) or the tracking\n"
+           "program to follow; a closing DEMO runs the demonstration.\n"
+           "\n"
+           "Options:\n"
+           "  --headless          no window: status lines on the output, message boxes on the\n"
+           "                      error stream (also the run when no desktop is present)\n"
+           "  --sim               the simulated controller card and radios instead of the port\n"
+           "  --clock=YYYY-MM-DDTHH:MM:SS\n"
+           "                      run on a virtual clock from this local time\n"
+           "  --until=SECONDS     press Exit after this much program time\n"
+           "  --events=FILE       operator input from FILE, one event a line:\n"
+           "                        SECONDS click|dblclick CONTROL\n"
+           "                        SECONDS keys CONTROL TEXT   (\\r Enter, \\b Backspace)\n"
+           "                        SECONDS set CONTROL VALUE\n"
+           "                        SECONDS select CONTROL ENTRY\n"
+           "  --settings=FILE     the settings store (the hand-off entry) in FILE\n"
+           "  --trace=FILE        write the trace of the run to FILE\n"
+           "  --port=DEVICE       the parallel-port device, e.g. /dev/parport0\n"
+           "  --help              this text\n"
+           "  --version           the program's version\n"
+           "\n"
+           "Exit status: 0 ended by the operator or by parking, 1 ended by a fatal error or for\n"
+           "want of station files, 2 wrong options or events file, 3 internal error.\n";
 }
 
 }  // namespace orvant

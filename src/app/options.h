@@ -11,6 +11,8 @@ namespace orvant {
 // The program's own options (words starting with "--"); the remaining words form the station's
 // command line.
 struct Options {
+    bool help = false;
+    bool version = false;
     bool headless = false;
     bool sim = false;
     std::optional<LocalDateTime> clock;  // run on a virtual clock from this local time
@@ -28,6 +30,9 @@ struct OptionsResult {
 };
 
 OptionsResult parseOptions(const std::vector<std::string>& args);
+
+// What `--help` prints: the words, the options, the events file and the exit statuses.
+std::string usageText();
 
 // Reads "YYYY-MM-DDTHH:MM:SS".
 std::optional<LocalDateTime> parseClock(const std::string& text);

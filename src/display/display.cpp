@@ -1,5 +1,6 @@
 #include "display/display.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "config/text_rules.h"
@@ -8,6 +9,14 @@ namespace orvant {
 
 Control& Display::declare(const std::string& name, Control initial) {
     return controls_.insert_or_assign(name, std::move(initial)).first->second;
+}
+
+std::vector<std::string> Display::names() const {
+    std::vector<std::string> all;
+    all.reserve(controls_.size());
+    for (const auto& entry : controls_) all.push_back(entry.first);
+    std::sort(all.begin(), all.end());
+    return all;
 }
 
 Control& Display::operator[](std::string_view name) {

@@ -38,6 +38,8 @@ struct Control {
     int max = 0;
     std::vector<std::string> items;  // entries of a list
     int selected = -1;               // index of the selected entry, -1 for none
+
+    bool operator==(const Control&) const = default;
 };
 
 enum class ControlEvent { Click, DblClick, KeyPress, Change };
@@ -52,6 +54,8 @@ class Display {
     // Declares a control; using an undeclared name is a programming error and throws.
     Control& declare(const std::string& name, Control initial = {});
     bool has(std::string_view name) const { return controls_.find(name) != controls_.end(); }
+    // The names of every declared control, sorted.
+    std::vector<std::string> names() const;
     Control& operator[](std::string_view name);
     const Control& operator[](std::string_view name) const;
 

@@ -642,6 +642,7 @@ TEST(ProgramRunSamplePass, EndAfterParkingEndsTheProgramOnceParked) {
 TEST(ProgramRunOptions, WrongOptionsExitWith2AndLeaveARunningInstanceAlone) {
     const StationCopy station("options");
     station.write("settings", kHandoffLine + "\n");  // as if an instance were running
+    station.write("events", "1 click cmd_Bye\n2 click cmd_Nowhere\n");
     const std::string trace = "--trace=" + station.path("trace.jsonl").string();
     const std::string settings = "--settings=" + station.path("settings").string();
     struct Wrong {
@@ -653,7 +654,8 @@ TEST(ProgramRunOptions, WrongOptionsExitWith2AndLeaveARunningInstanceAlone) {
         {{"--headless", "--sim", "--clock=2018-13-01T00:00:00", "AO-7"}, "--clock"},
         {{"--headless", "--sim", "--events=" + station.path("none").string(), "AO-7"},
          station.path("none").string()},
-        {{"--sim", "AO-7"}, "--headless"},
+        {{"--headless", "--sim", "--events=" + station.path("events").string(), "AO-7"},
+         "line 2: no control named cmd_Nowhere"},
     };
     for (const Wrong& w : cases) {
         std::vector<std::string> args = w.args;
@@ -664,6 +666,20 @@ TEST(ProgramRunOptions, WrongOptionsExitWith2AndLeaveARunningInstanceAlone) {
         EXPECT_TRUE(run.out.empty()) << run.out;
         EXPECT_TRUE(eventsOf(run.trace).empty()) << w.message;
         EXPECT_EQ(station.settings(), kHandoffLine + "\n") << w.message;
+    }
+}
+
+TEST(ProgramRunOptions, HelpAndVersionAnswerWithoutStartingTheStation) {
+    const StationCopy station("help");
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"--help", {"usage: orvant", "--headless", "SECONDS keys CONTROL TEXT", "Exit status"}},
+        {"--version", {"orvant 2.2.14"}},
+    };
+    for (const auto& [option, expected] : cases) {
+        const ProgramRun run = testing::runProgram(station.path(""), {option});
+        EXPECT_EQ(run.exitCode, 0) << option;
+        for (const std::string& text : expected)
+            EXPECT_NE(run.out.find(text), std::string::npos) << option << ": " << text;
     }
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <functional>
+
+#include "platform/host.h"
+
+namespace orvant {
+
+// The host with a window: every pump pass lets the toolkit deliver what the operator did (which
+// only queues input on the pump) and shows the model's changes. On the PC clock the host waits on
+// the toolkit's event dispatcher, so the window stays live while the program is idle; on a
+// virtual clock it waits the way the inner host does.
+class QtHost : public Host {
+  public:
+    QtHost(Host& inner, bool realClock, std::function<void()> render);
+    std::int64_t elapsedMs() override { return inner_.elapsedMs(); }
+    LocalDateTime localTime() override { return inner_.localTime(); }
+    void poll() override;
+    void waitUntil(std::int64_t elapsedMs) override;
+
+  private:
+    void renderIfDue();
+
+    Host& inner_;
+    bool realClock_;
+    std::function<void()> render_;
+    QElapsedTimer sinceRender_;
+};
+
+}  // namespace orvant

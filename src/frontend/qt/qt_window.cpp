@@ -1,0 +1,279 @@
+#include "frontend/qt/qt_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "frontend/qt/widget_kinds.h"
+
+namespace orvant {
+
+namespace {
+
+constexpr int kGridColumns = 6;
+constexpr char kMainForm[] = "Form1";
+constexpr char kExitButton[] = "cmd_Bye";
+
+QColor colourOf(std::uint32_t bgr) {
+    return QColor::fromRgb(rgbFromBgr(bgr));
+}
+
+// Keys as the model's entry boxes take them: Enter is a carriage return, Backspace a backspace.
+std::string keyText(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return "\r";
+    if (key.key() == Qt::Key_Backspace) return "\b";
+    return key.text().toStdString();
+}
+
+bool takesClicks(WidgetKind kind) {
+    return kind == WidgetKind::Button || kind == WidgetKind::Label || kind == WidgetKind::Lamp ||
+           kind == WidgetKind::Entry;
+}
+
+// The model's own colours are shown where they differ from the defaults; elsewhere the desktop's
+// palette (dark or light) shows through.
+void applyColours(QWidget& w, const Control& c, WidgetKind kind) {
+    QPalette palette = w.palette();
+    const bool lamp = kind == WidgetKind::Lamp;
+    if (c.backColor != bgr::kGrey || lamp) {
+        const QPalette::ColorRole role = kind == WidgetKind::Button  ? QPalette::Button
+                                         : kind == WidgetKind::Entry ? QPalette::Base
+                                                                     : QPalette::Window;
+        palette.setColor(role, colourOf(c.backColor));
+        w.setAutoFillBackground(true);
+    }
+    if (c.foreColor != bgr::kBlack) {
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(role, colourOf(c.foreColor));
+    }
+    w.setPalette(palette);
+}
+
+QString shownText(const std::string& name, const Control& c, WidgetKind kind) {
+    const bool named = kind == WidgetKind::Button || kind == WidgetKind::CheckBox;
+    return QString::fromStdString(c.caption.empty() && named ? name : c.caption);
+}
+
+void applyContent(QWidget& w, const std::string& name, const Control& c, WidgetKind kind) {
+    switch (kind) {
+        case WidgetKind::Window:
+            w.setWindowTitle(QString::fromStdString(c.caption.empty() ? name : c.caption));
+            break;
+        case WidgetKind::Button:
+            static_cast<QPushButton&>(w).setText(shownText(name, c, kind));
+            break;
+        case WidgetKind::CheckBox: {
+            auto& box = static_cast<QCheckBox&>(w);
+            box.setText(shownText(name, c, kind));
+            box.setChecked(c.value != 0);
+            break;
+        }
+        case WidgetKind::Entry:
+            static_cast<QLineEdit&>(w).setText(QString::fromStdString(c.caption));
+            break;
+        case WidgetKind::HSlider:
+        case WidgetKind::VSlider: {
+            auto& slider = static_cast<QSlider&>(w);
+            slider.setRange(c.min, c.max);
+            slider.setValue(c.value);
+            break;
+        }
+        case WidgetKind::List: {
+            auto& list = static_cast<QListWidget&>(w);
+            list.clear();
+            for (const std::string& item : c.items) list.addItem(QString::fromStdString(item));
+            list.setCurrentRow(c.selected);
+            break;
+        }
+        case WidgetKind::Lamp:
+        case WidgetKind::Label:
+            static_cast<QLabel&>(w).setText(QString::fromStdString(c.caption));
+            break;
+    }
+}
+
+}  // namespace
+
+// Turns the operator's actions on the widgets into input on the message pump. A double-click
+// arrives from the toolkit as press, release, (press,) double-click, release: the first release
+// is the one click the handlers expect before a double-click, and the release that ends the
+// double-click is no click of its own.
+class QtWindow::InputFilter : public QObject {
+  public:
+    explicit InputFilter(MessagePump& pump) : pump_(pump) {}
+
+    void post(InputKind kind, const QObject& from, std::string text = {}) {
+        pump_.post({pump_.now(), kind, from.objectName().toStdString(), std::move(text)});
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const WidgetKind kind = widgetKindOf(watched->objectName().toStdString());
+        switch (event->type()) {
+            case QEvent::Close:
+                return closeWindow(*watched, *static_cast<QCloseEvent*>(event));
+            case QEvent::KeyPress:
+                if (kind != WidgetKind::Entry) return false;
+                post(InputKind::Keys, *watched, keyText(*static_cast<QKeyEvent*>(event)));
+                return true;
+            case QEvent::MouseButtonPress:
+                return kind != WidgetKind::Entry && kind != WidgetKind::Window &&
+                       (takesClicks(kind) || kind == WidgetKind::CheckBox);
+            case QEvent::MouseButtonDblClick:
+                // A quick second click on a check box ticks it again, like any click.
+                if (kind == WidgetKind::CheckBox) return true;
+                if (!takesClicks(kind)) return false;
+                endingDouble_ = watched;
+                post(InputKind::DblClick, *watched);
+                return kind != WidgetKind::Entry;
+            case QEvent::MouseButtonRelease:
+                return release(*watched, kind);
+            default:
+                return false;
+        }
+    }
+
+  private:
+    bool release(QObject& watched, WidgetKind kind) {
+        if (endingDouble_ == &watched) {
+            endingDouble_ = nullptr;
+            return kind != WidgetKind::Entry;
+        }
+        if (kind == WidgetKind::CheckBox) {
+            post(InputKind::Set, watched,
+                 static_cast<QCheckBox&>(static_cast<QWidget&>(watched)).isChecked() ? "0" : "1");
+            return true;
+        }
+        if (!takesClicks(kind)) return false;
+        post(InputKind::Click, watched);
+        return kind != WidgetKind::Entry;
+    }
+
+    // Closing the main window is the operator pressing Exit: the shutdown runs from the pump.
+    bool closeWindow(QObject& watched, QCloseEvent& close) {
+        if (watched.objectName() != kMainForm) return false;
+        close.ignore();
+        pump_.post({pump_.now(), InputKind::Click, kExitButton, {}});
+        return true;
+    }
+
+    MessagePump& pump_;
+    QObject* endingDouble_ = nullptr;
+};
+
+QtWindow::QtWindow(Display& display, MessagePump& pump, const std::string& title)
+    : display_(display),
+      pump_(pump),
+      main_(std::make_unique<QWidget>()),
+      filter_(std::make_unique<InputFilter>(pump)) {
+    main_->setObjectName(kMainForm);
+    main_->setWindowTitle(QString::fromStdString(title));
+    main_->installEventFilter(filter_.get());
+    build();
+    render();
+}
+
+QtWindow::~QtWindow() = default;
+
+void QtWindow::build() {
+    auto* scroll = new QScrollArea(main_.get());
+    auto* panel = new QWidget;
+    auto* grid = new QGridLayout(panel);
+    int cell = 0;
+    for (const std::string& name : display_.names()) {
+        QWidget* w = makeWidget(name);
+        shown_[name].widget = w;
+        if (widgetKindOf(name) == WidgetKind::Window) continue;
+        grid->addWidget(w, cell / kGridColumns, cell % kGridColumns);
+        ++cell;
+    }
+    scroll->setWidget(panel);
+    scroll->setWidgetResizable(true);
+    auto* layout = new QVBoxLayout(main_.get());
+    layout->addWidget(scroll);
+    main_->resize(1280, 720);
+}
+
+QWidget* QtWindow::makeWidget(const std::string& name) {
+    const WidgetKind kind = widgetKindOf(name);
+    if (name == kMainForm) return main_.get();
+    QWidget* w = nullptr;
+    switch (kind) {
+        case WidgetKind::Window:
+            w = new QWidget(main_.get(), Qt::Window);
+            break;
+        case WidgetKind::Button:
+            w = new QPushButton;
+            break;
+        case WidgetKind::CheckBox:
+            w = new QCheckBox;
+            break;
+        case WidgetKind::Entry:
+            w = new QLineEdit;
+            break;
+        case WidgetKind::HSlider:
+        case WidgetKind::VSlider: {
+            auto* slider = new QSlider(kind == WidgetKind::HSlider ? Qt::Horizontal : Qt::Vertical);
+            QObject::connect(slider, &QSlider::actionTriggered, filter_.get(), [this, slider] {
+                filter_->post(InputKind::Set, *slider, std::to_string(slider->sliderPosition()));
+            });
+            w = slider;
+            break;
+        }
+        case WidgetKind::List: {
+            auto* list = new QListWidget;
+            QObject::connect(list, &QListWidget::itemClicked, filter_.get(),
+                             [this, list](QListWidgetItem* item) {
+                                 filter_->post(InputKind::Select, *list,
+                                               item->text().toStdString());
+                             });
+            w = list;
+            break;
+        }
+        case WidgetKind::Lamp:
+            w = new QLabel;
+            w->setMinimumSize(16, 16);
+            break;
+        case WidgetKind::Label:
+            w = new QLabel;
+            break;
+    }
+    w->setObjectName(QString::fromStdString(name));
+    w->installEventFilter(filter_.get());
+    return w;
+}
+
+QWidget* QtWindow::widget(std::string_view name) const {
+    const auto it = shown_.find(std::string(name));
+    return it == shown_.end() ? nullptr : it->second.widget;
+}
+
+void QtWindow::render() {
+    for (auto& [name, shown] : shown_) renderOne(name, shown);
+}
+
+void QtWindow::renderOne(const std::string& name, Shown& shown) {
+    const Control& c = display_[name];
+    if (shown.rendered && shown.last == c) return;
+    QWidget& w = *shown.widget;
+    const WidgetKind kind = widgetKindOf(name);
+    const QSignalBlocker quiet(w);  // showing the model is no operator input
+    applyContent(w, name, c, kind);
+    applyColours(w, c, kind);
+    w.setToolTip(QString::fromStdString(c.tooltip));
+    w.setEnabled(c.enabled);
+    w.setVisible(c.visible);
+    shown.last = c;
+    shown.rendered = true;
+}
+
+}  // namespace orvant

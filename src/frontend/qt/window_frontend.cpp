@@ -1,0 +1,53 @@
+#include "frontend/qt/window_frontend.h"
+
+#include <QApplication>
+
+#include "frontend/qt/qt_alerts.h"
+#include "frontend/qt/qt_host.h"
+#include "frontend/qt/qt_window.h"
+
+namespace orvant {
+
+namespace {
+
+// The toolkit keeps a reference to the argument count for the application's lifetime.
+int gArgc = 1;
+char gProgramName[] = "orvant";
+char* gArgv[] = {gProgramName, nullptr};
+
+}  // namespace
+
+struct WindowFrontend::Parts {
+    Parts(const std::string& title, Host& inner, bool realClock)
+        : app(gArgc, gArgv),
+          host(inner, realClock,
+               [this] {
+                   if (window) window->render();
+               }),
+          alerts(title),
+          title(title) {}
+    QApplication app;
+    QtHost host;
+    QtAlerts alerts;
+    std::string title;
+    std::unique_ptr<QtWindow> window;
+};
+
+WindowFrontend::WindowFrontend(const std::string& title, Host& inner, bool realClock)
+    : parts_(std::make_unique<Parts>(title, inner, realClock)) {}
+
+WindowFrontend::~WindowFrontend() = default;
+
+Host& WindowFrontend::host() {
+    return parts_->host;
+}
+
+Alerts& WindowFrontend::alerts() {
+    return parts_->alerts;
+}
+
+void WindowFrontend::open(Display& display, MessagePump& pump) {
+    parts_->window = std::make_unique<QtWindow>(display, pump, parts_->title);
+}
+
+}  // namespace orvant

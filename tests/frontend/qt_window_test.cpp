@@ -1,0 +1,235 @@
+#include "frontend/qt/qt_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "frontend/qt/qt_host.h"
+#include "station/program_end.h"
+#include "station/waits.h"
+#include "support/pass_station.h"
+#include "support/station_harness.h"
+
+namespace orvant {
+namespace {
+
+using testing::StationHarness;
+
+QApplication& application() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "orvant_tests";
+    static char* argv[] = {name, nullptr};
+    // Left to the end of the process: the toolkit tears its own globals down first.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// The main window on a whole station, with the window shown as start-up shows it.
+struct WindowStation : StationHarness {
+    WindowStation() : window((application(), display), pump, "ORVANT") {
+        display.show("Form1");
+        window.render();
+    }
+    template <typename W = QWidget>
+    W& widget(const std::string& name) {
+        W* w = qobject_cast<W*>(window.widget(name));
+        if (!w) throw std::logic_error("no widget of that kind for " + name);
+        return *w;
+    }
+    QtWindow window;
+};
+
+TEST(QtWindow, EveryControlOfTheModelHasItsWidgetShownAsTheModelSays) {
+    WindowStation s;
+    const std::vector<std::string> names = s.display.names();
+    ASSERT_GT(names.size(), 100u);
+    for (const std::string& name : names) {
+        QWidget* w = s.window.widget(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->objectName().toStdString(), name);
+        const Control& c = s.display[name];
+        EXPECT_EQ(w->isVisible(), c.visible) << name;
+        EXPECT_EQ(w->isEnabled(), c.enabled) << name;
+        EXPECT_EQ(w->toolTip().toStdString(), c.tooltip) << name;
+    }
+}
+
+TEST(QtWindow, WidgetsFollowTheModelLive) {
+    WindowStation s;
+    Control& label = s.display["lbl_sat_name"];
+    label.caption = "AO-7";
+    label.backColor = bgr::kRed;
+    label.foreColor = bgr::kBlue;
+    s.display["hs_Azimuth"].value = 21;
+    s.display["ch_RotAz"].value = 1;
+    s.display.hide("cmd_Bye");
+    s.display.enable("txt_aztxt", false);
+    s.window.render();
+
+    const auto& shown = s.widget<QLabel>("lbl_sat_name");
+    EXPECT_EQ(shown.text(), "AO-7");
+    EXPECT_EQ(shown.palette().color(QPalette::Window), QColor(Qt::red));
+    EXPECT_EQ(shown.palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(s.widget<QSlider>("hs_Azimuth").value(), 21);
+    EXPECT_TRUE(s.widget<QCheckBox>("ch_RotAz").isChecked());
+    EXPECT_FALSE(s.widget("cmd_Bye").isVisible());
+    EXPECT_FALSE(s.widget("txt_aztxt").isEnabled());
+}
+
+struct InputCase {
+    std::string name;
+    std::string control;
+    std::function<void(QWidget&)> act;
+    std::vector<std::pair<InputKind, std::string>> expected;
+};
+
+class QtWindowInput : public ::testing::TestWithParam<InputCase> {};
+
+TEST_P(QtWindowInput, OperatorActionsReachThePumpAsInputByControlName) {
+    WindowStation s;
+    s.display["File1"].items = {"AO 7.SAT", "FO-29.SAT"};
+    s.window.render();
+    std::vector<std::pair<InputKind, std::string>> got;
+    s.pump.setDispatcher([&](const InputEvent& e) {
+        EXPECT_EQ(e.control, GetParam().control);
+        got.emplace_back(e.kind, e.text);
+        return true;
+    });
+    GetParam().act(*s.window.widget(GetParam().control));
+    EXPECT_TRUE(got.empty()) << "no handler runs inside the toolkit";
+    s.pump.pumpOnce();
+    EXPECT_EQ(got, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, QtWindowInput,
+    ::testing::Values(InputCase{"ButtonClick",
+                                "cmd_Bye",
+                                [](QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton); },
+                                {{InputKind::Click, ""}}},
+                      InputCase{"DoubleClickIsOneClickThenTheDoubleClick",
+                                "lbl_hf",
+                                [](QWidget& w) {
+                                    QTest::mouseClick(&w, Qt::LeftButton);
+                                    QTest::mouseDClick(&w, Qt::LeftButton);
+                                },
+                                {{InputKind::Click, ""}, {InputKind::DblClick, ""}}},
+                      InputCase{"KeysIntoAnEntryBox",
+                                "txt_aztxt",
+                                [](QWidget& w) {
+                                    QTest::keyClicks(&w, "12");
+                                    QTest::keyClick(&w, Qt::Key_Backspace);
+                                    QTest::keyClick(&w, Qt::Key_Return);
+                                },
+                                {{InputKind::Keys, "1"},
+                                 {InputKind::Keys, "2"},
+                                 {InputKind::Keys, "\b"},
+                                 {InputKind::Keys, "\r"}}},
+                      InputCase{"SliderStep",
+                                "hs_Azimuth",
+                                [](QWidget& w) {
+                                    static_cast<QSlider&>(w).triggerAction(
+                                        QSlider::SliderSingleStepAdd);
+                                },
+                                {{InputKind::Set, "1"}}},
+                      InputCase{"TickedCheckBoxClickedOff",
+                                "ch_RotAz",
+                                [](QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton); },
+                                {{InputKind::Set, "0"}}},
+                      InputCase{"ListEntryPicked",
+                                "File1",
+                                [](QWidget& w) {
+                                    auto& list = static_cast<QListWidget&>(w);
+                                    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                                                      list.visualItemRect(list.item(1)).center());
+                                },
+                                {{InputKind::Select, "FO-29.SAT"}}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(QtWindow, ClosingTheWindowIsExitAndRunsTheShutdown) {
+    WindowStation s;
+    s.window.mainWindow().close();
+    EXPECT_TRUE(s.window.mainWindow().isVisible()) << "the program, not the toolkit, ends";
+    try {
+        waitUntil(s.station, [] { return false; });
+        FAIL() << "the program did not end";
+    } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.reason, EndReason::Exit);
+    }
+}
+
+// A handler that waits for the operator (a freeze, a manual entry, the file list) pumps again
+// from inside; on the PC clock the window must still take the operator's input meanwhile.
+TEST(QtWindow, AWaitingHandlerKeepsTheWindowResponsive) {
+    application();
+    RealHost clock;
+    Display display;
+    display.declare("Form1");
+    display.declare("cmd_Wait");
+    display.declare("cmd_Go");
+    std::unique_ptr<QtWindow> window;
+    QtHost host(clock, true, [&] { window->render(); });
+    MessagePump pump(host);
+    pump.setDispatcher([&](const InputEvent& e) { return display.deliver(e); });
+    window = std::make_unique<QtWindow>(display, pump, "ORVANT");
+    bool waiting = false, released = false;
+    int depthAtRelease = 0;
+    display.on("cmd_Wait", ControlEvent::Click, [&] {
+        waiting = true;
+        while (!released) {
+            pump.waitForEvent(5000);
+            pump.pumpOnce();
+        }
+    });
+    display.on("cmd_Go", ControlEvent::Click, [&] {
+        released = true;
+        depthAtRelease = pump.depth();
+    });
+    QTimer::singleShot(10, [&] { QTest::mouseClick(window->widget("cmd_Wait"), Qt::LeftButton); });
+    QTimer::singleShot(60, [&] { QTest::mouseClick(window->widget("cmd_Go"), Qt::LeftButton); });
+
+    QElapsedTimer took;
+    took.start();
+    while (!released && took.elapsed() < 5000) {
+        pump.waitForEvent(5000);
+        pump.pumpOnce();
+    }
+    EXPECT_TRUE(waiting);
+    EXPECT_TRUE(released);
+    EXPECT_EQ(depthAtRelease, 2) << "released from inside the waiting handler";
+    EXPECT_LT(took.elapsed(), 1000) << "the waits woke for the operator's input";
+}
+
+// The main window during the sample pass of AO-7, saved as the run's picture of it.
+TEST(QtWindow, ScreenshotDuringASimulatedPass) {
+    application();
+    testing::PassStation pass({2018, 1, 21, 4, 20, 0, 0});
+    QtWindow window(pass.display, pass.pump, "ORVANT");
+    QImage shot;
+    pass.observeEvery(60'000, [&] {
+        window.render();
+        QCoreApplication::processEvents();  // what the window's host does on every pump pass
+        if (pass.host.elapsedMs() >= 14 * 60'000 && shot.isNull())
+            shot = window.mainWindow().grab().toImage();
+    });
+    pass.exitAt(15 * 60'000);
+    pass.run("AO-7");
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(window.mainWindow().isVisible());
+    EXPECT_TRUE(shot.save("qt-main-window.png"));
+}
+
+}  // namespace
+}  // namespace orvant
