@@ -488,9 +488,9 @@ TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
     ASSERT_TRUE(waitForHandoffEntry(station, std::chrono::seconds(20)));  // A is in its loop
 
     auto newer = startRun(
-        station, station.arguments({"FO-29"}, RunOptions{.clock = "", .until = "4"}, "b.jsonl"));
+        station, station.arguments({"FO-29"}, RunOptions{.clock = "", .until = "10"}, "b.jsonl"));
     // A ends at its next look at the entry: while B still runs, long before its own Exit (B
-    // runs for seconds so that a slow machine cannot blur the two).
+    // runs for seconds, beyond its radio set-up, so that a slow machine cannot blur the two).
     ASSERT_EQ(older.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     EXPECT_EQ(newer.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     const ProgramRun a = older.get();
