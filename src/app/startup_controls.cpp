@@ -8,9 +8,7 @@ namespace orvant {
 namespace {
 
 Control hidden() {
-    Control c;
-    c.visible = false;
-    return c;
+    return labelControl({}, {}, false);
 }
 
 }  // namespace

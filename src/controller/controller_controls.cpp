@@ -8,32 +8,23 @@ namespace orvant {
 namespace {
 
 Control hidden(std::string tooltip = {}) {
-    Control control;
-    control.visible = false;
-    control.tooltip = std::move(tooltip);
-    return control;
-}
-
-Control labelled(std::string caption, std::string tooltip = {}) {
-    Control control;
-    control.caption = std::move(caption);
-    control.tooltip = std::move(tooltip);
-    return control;
+    return labelControl({}, std::move(tooltip), false);
 }
 
 }  // namespace
 
 void declareControllerControls(Display& display) {
     display.declare("lbl_reset",
-                    labelled("Reset System", "Click to reset the external microcontroller."));
+                    labelControl("Reset System", "Click to reset the external microcontroller."));
     display.declare("img_Ecp0Red", hidden());
     display.declare("img_Ecp0Black");
     display.declare("img_Ecp1Red", hidden());
     display.declare("img_Ecp1Black");
-    display.declare("lbl_extcontrolport",
-                    labelled("Ext Control Port",
-                             "Double click the LED indicators above to change thier operational "
-                             "state."));
+    display.declare(
+        "lbl_extcontrolport",
+        labelControl("Ext Control Port",
+                     "Double click the LED indicators above to change thier operational "
+                     "state."));
     display.declare("Text1", hidden());
     display.declare("Text2", hidden());
     display.declare("Text4", hidden());
@@ -41,8 +32,8 @@ void declareControllerControls(Display& display) {
     display.declare("red_check", hidden());
     display.declare("img_blk_crc", hidden("Temporary Demonstartion Mode"));
     display.declare("lbl_satpos");
-    display.declare("lbl_Elfed", labelled("", "The Elevation angle of the rotator"));
-    display.declare("cmd_Bye", labelled("Exit"));
+    display.declare("lbl_Elfed", labelControl("", "The Elevation angle of the rotator"));
+    display.declare("cmd_Bye", labelControl("Exit"));
 }
 
 void bindControllerHandlers(Station& station) {

@@ -7,6 +7,14 @@
 
 namespace orvant {
 
+Control labelControl(std::string caption, std::string tooltip, bool visible) {
+    Control c;
+    c.caption = std::move(caption);
+    c.tooltip = std::move(tooltip);
+    c.visible = visible;
+    return c;
+}
+
 Control& Display::declare(const std::string& name, Control initial) {
     return controls_.insert_or_assign(name, std::move(initial)).first->second;
 }

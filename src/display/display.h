@@ -42,6 +42,9 @@ struct Control {
     bool operator==(const Control&) const = default;
 };
 
+// A label as the window declares it: its caption, tooltip and whether it shows.
+Control labelControl(std::string caption, std::string tooltip = {}, bool visible = true);
+
 enum class ControlEvent { Click, DblClick, KeyPress, Change };
 
 // The display model: the window's controls by name, and the handlers of their events. The Qt

@@ -12,11 +12,9 @@ namespace orvant {
 
 namespace {
 
+// The frequency area's labels are written in dark blue.
 Control label(std::string caption, std::string tooltip = {}, bool visible = true) {
-    Control c;
-    c.caption = std::move(caption);
-    c.tooltip = std::move(tooltip);
-    c.visible = visible;
+    Control c = labelControl(std::move(caption), std::move(tooltip), visible);
     c.foreColor = bgr::kDarkBlue;
     return c;
 }

@@ -10,12 +10,6 @@ namespace {
 
 constexpr std::uint32_t kReadingColour = 0xFFFF00;
 
-Control withTooltip(std::string tooltip) {
-    Control control;
-    control.tooltip = std::move(tooltip);
-    return control;
-}
-
 void readBack(Station& station, int side, const char* label) {
     station.display[label].backColor = kReadingColour;
     const RadioType* type = radioTypeAt(station.sat, side);
@@ -30,11 +24,12 @@ void readBack(Station& station, int side, const char* label) {
 void declareRadioControls(Display& display) {
     display.declare("lbl_radio_up");
     display.declare("lbl_radio_dn");
-    display.declare("lbl_Up_read",
-                    withTooltip("Double click this to read the Uplink frequency into ORVANT."));
+    display.declare(
+        "lbl_Up_read",
+        labelControl({}, "Double click this to read the Uplink frequency into ORVANT."));
     display.declare(
         "lbl_down_read",
-        withTooltip("Double click this button to read the Downlink frequency into ORVANT."));
+        labelControl({}, "Double click this button to read the Downlink frequency into ORVANT."));
 }
 
 void bindRadioHandlers(Station& station, void (*readbackBroken)(Station&)) {

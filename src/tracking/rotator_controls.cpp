@@ -15,16 +15,12 @@ namespace orvant {
 
 namespace {
 
-Control label(std::string caption, std::string tooltip = {}, bool visible = true) {
-    Control c;
-    c.caption = std::move(caption);
-    c.tooltip = std::move(tooltip);
-    c.visible = visible;
-    return c;
+Control label(std::string caption, std::string tooltip = {}) {
+    return labelControl(std::move(caption), std::move(tooltip));
 }
 
 Control hidden(std::string caption = {}) {
-    return label(std::move(caption), {}, false);
+    return labelControl(std::move(caption), {}, false);
 }
 
 Control slider(int min, int max, bool visible = true) {
