@@ -86,8 +86,8 @@ TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
     EXPECT_FALSE(p.station.rot.commandsPrimed) << "the drive stage ran";
     EXPECT_EQ(t.ddeMode, 1);
 
-    ASSERT_EQ(loopPass(p.station),
-              PassOutcome::Continue);  // the first poll, and the rest of its pass
+    // The first poll, and the rest of its pass.
+    ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
     EXPECT_EQ(t.ddeMode, 0);
     EXPECT_EQ(t.satInView, 1) << "WISP reported nothing below the horizon";
     EXPECT_TRUE(p.station.rot.commandsPrimed);
@@ -306,16 +306,11 @@ int satelliteLoads(const std::string& trace) {
         if (at == std::string::npos) continue;
         std::istringstream slots(line.substr(at + 9));
         std::vector<int> values;
-        int value = 0;
-        char comma = 0;
-        while (slots >> value) {
-            values.push_back(value);
-            slots >> comma;
-        }
+        for (int value = 0; slots >> value; slots.ignore()) values.push_back(value);
         const bool bothHeld = values.size() >= frame::kElInhibit &&
                               values[frame::kAzInhibit - 1] == 1 &&
                               values[frame::kElInhibit - 1] == 1;
-        if (bothHeld && !held) ++loads;
+        loads += bothHeld && !held;
         held = bothHeld;
     }
     return loads;

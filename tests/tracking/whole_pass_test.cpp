@@ -138,10 +138,16 @@ bool excused(const LongMoves& moves, std::int64_t ms) {
 constexpr double kAzimuthAllowance = 1 + 2 + 1;
 constexpr double kElevationAllowance = 1 + 5 * 180.0 / kTopCount + 1;
 
+// A pass of AO-7: the program starts a few minutes before it and the operator exits at `exitMs`
+// of program time, well after it.
+struct PassTimes {
+    LocalDateTime start;
+    std::int64_t exitMs;
+};
+
 struct PassCase {
     const char* name;
-    LocalDateTime start;
-    std::int64_t exitMs;  // program time of the scripted Exit
+    PassTimes times;
     int rotatorType;
     bool flip;
     int parkAzimuth;         // ORV.CFG value 19
@@ -153,16 +159,13 @@ struct PassCase {
 // The pass of 00:42 to 00:53 stays below about 3 degrees; the pass of 02:33 to 02:54 peaks at
 // about 30 degrees; the pass of 04:26 to 04:49 at about 77 degrees, and it crosses north on its
 // way from the north-east to the south-west.
-constexpr LocalDateTime kBeforeGrazingPass{2018, 1, 21, 0, 40, 0, 0};
-constexpr LocalDateTime kBeforeLowPass{2018, 1, 21, 2, 30, 0, 0};
-constexpr LocalDateTime kBeforeOverheadPass{2018, 1, 21, 4, 23, 0, 0};
-constexpr std::int64_t kGrazingPassExitMs = 16 * 60 * 1000;
-constexpr std::int64_t kLowPassExitMs = (27 * 60 + 30) * 1000;
-constexpr std::int64_t kOverheadPassExitMs = (28 * 60 + 30) * 1000;
+constexpr PassTimes kGrazingPass{{2018, 1, 21, 0, 40, 0, 0}, 16 * 60 * 1000};
+constexpr PassTimes kLowPass{{2018, 1, 21, 2, 30, 0, 0}, (27 * 60 + 30) * 1000};
+constexpr PassTimes kOverheadPass{{2018, 1, 21, 4, 23, 0, 0}, (28 * 60 + 30) * 1000};
 
 class WholePass : public ::testing::TestWithParam<PassCase> {
   protected:
-    WholePass() : p(GetParam().start) {
+    WholePass() : p(GetParam().times.start) {
         const PassCase& c = GetParam();
         p.setConfig(19, std::to_string(c.parkAzimuth));
         p.setConfig(22, std::to_string(c.rotatorType));
@@ -172,7 +175,7 @@ class WholePass : public ::testing::TestWithParam<PassCase> {
             // The operator answers the flip question before the satellite rises.
             p.inputAt(1000, InputKind::DblClick, "lbl_SatBearings");
         }
-        p.exitAt(c.exitMs);
+        p.exitAt(c.times.exitMs);
         recordSamples(p, samples);
     }
 
@@ -244,20 +247,16 @@ INSTANTIATE_TEST_SUITE_P(
     Ao7, WholePass,
     ::testing::Values(
         // Type 1 turns 360 degrees with its stop at north: the overhead pass makes it turn round.
-        PassCase{"LowPassStopAtNorth", kBeforeLowPass, kLowPassExitMs, 1, false, 90, 0, 0, 0},
-        PassCase{"OverheadPassStopAtNorth", kBeforeOverheadPass, kOverheadPassExitMs, 1, false, 300,
-                 1, 1, 90},
+        PassCase{"LowPassStopAtNorth", kLowPass, 1, false, 90, 0, 0, 0},
+        PassCase{"OverheadPassStopAtNorth", kOverheadPass, 1, false, 300, 1, 1, 90},
         // Type 3 turns 450 degrees centred on north: both passes without a turn-round.
-        PassCase{"LowPassCentredOnNorth", kBeforeLowPass, kLowPassExitMs, 3, false, 270, 1, 0, 90},
-        PassCase{"OverheadPassCentredOnNorth", kBeforeOverheadPass, kOverheadPassExitMs, 3, false,
-                 45, 0, 0, 0},
+        PassCase{"LowPassCentredOnNorth", kLowPass, 3, false, 270, 1, 0, 90},
+        PassCase{"OverheadPassCentredOnNorth", kOverheadPass, 3, false, 45, 0, 0, 0},
         // Type 5 turns 450 degrees centred on south; the satellite barely clears the horizon.
-        PassCase{"GrazingPassCentredOnSouth", kBeforeGrazingPass, kGrazingPassExitMs, 5, false, 200,
-                 0, 0, 0},
+        PassCase{"GrazingPassCentredOnSouth", kGrazingPass, 5, false, 200, 0, 0, 0},
         // Flip mode follows the overhead pass over the zenith on the reciprocal bearing, so the
         // stop at north is never reached; the elevation parks over the top.
-        PassCase{"OverheadPassFlippedStopAtNorth", kBeforeOverheadPass, kOverheadPassExitMs, 1,
-                 true, 120, 0, 0, 178}),
+        PassCase{"OverheadPassFlippedStopAtNorth", kOverheadPass, 1, true, 120, 0, 0, 178}),
     [](const ::testing::TestParamInfo<PassCase>& info) { return std::string(info.param.name); });
 
 // A satellite file with a forced park azimuth parks the antennas on the loop's first pass; with
@@ -269,7 +268,7 @@ constexpr std::int64_t kRadioSetUpMs = 2000;
 
 TEST_P(ForcedParkingRun, ParksAtTheSatellitesAzimuthAndEndsTheProgram) {
     const int rotatorType = GetParam();
-    PassStation p(kBeforeOverheadPass);
+    PassStation p(kOverheadPass.start);
     p.setConfig(20, "1");
     p.setConfig(22, std::to_string(rotatorType));
     p.exitAt(10 * 60 * 1000);  // not reached
@@ -294,10 +293,10 @@ INSTANTIATE_TEST_SUITE_P(EveryRotatorType, ForcedParkingRun, ::testing::Range(0,
 // With end-after-parking set and the program's own orbit model, the end of the pass parks the
 // antennas and ends the program, as a tracking program's report of loss of signal would.
 TEST(OwnPassEnd, ParksAfterTheOwnOrbitModelsPassAndEndsTheProgram) {
-    PassStation p(kBeforeLowPass);
+    PassStation p(kLowPass.start);
     p.setConfig(20, "1");
     p.setConfig(30, "1");
-    p.exitAt(kLowPassExitMs + 10 * 60 * 1000);  // not reached
+    p.exitAt(kLowPass.exitMs + 10 * 60 * 1000);  // not reached
     std::vector<Sample> samples;
     recordSamples(p, samples);
     ASSERT_EQ(p.run("AO-7"), EndReason::Parked);
