@@ -57,20 +57,19 @@ TEST_P(ReadBackRecentring, RecentresTheBasesOnTheDial) {
 
 constexpr double kFo29 = -581.8, kAo40 = 1965.7;
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryRow, ReadBackRecentring,
-    ::testing::Values(ReadCase{"Down", 2, 0, 0, 0, 3}, ReadCase{"DownConverter", 2, 0, 0, 407, 0},
-                      ReadCase{"DownInverting", 2, 0, 0, 463, -2},
-                      ReadCase{"Ao40Down", 2, kAo40, 0, 0, 0},
-                      ReadCase{"Ao40DownConverter", 2, kAo40, 0, 2256, 4},
-                      ReadCase{"Ao40DownInverting", 2, kAo40, 0, 2546, 0},
-                      ReadCase{"TransponderDown", 2, kFo29, 0, 0, -4},
-                      ReadCase{"TransponderDownConverter", 2, kFo29, 0, 407, 0},
-                      ReadCase{"TransponderDownInverting", 2, kFo29, 0, 463, 3},
-                      ReadCase{"Up", 1, 0, 0, 0, 5},
-                      ReadCase{"TransponderUpConverter", 1, kFo29, 116, 0, 5},
-                      ReadCase{"TransponderUpInverting", 1, kFo29, 174, 0, -5}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryRow, ReadBackRecentring, ::testing::Values(
+    ReadCase{"Down", 2, 0, 0, 0, 3}, ReadCase{"DownConverter", 2, 0, 0, 407, 0},
+    ReadCase{"DownInverting", 2, 0, 0, 463, -2}, ReadCase{"Ao40Down", 2, kAo40, 0, 0, 0},
+    ReadCase{"Ao40DownConverter", 2, kAo40, 0, 2256, 4},
+    ReadCase{"Ao40DownInverting", 2, kAo40, 0, 2546, 0},
+    ReadCase{"TransponderDown", 2, kFo29, 0, 0, -4},
+    ReadCase{"TransponderDownConverter", 2, kFo29, 0, 407, 0},
+    ReadCase{"TransponderDownInverting", 2, kFo29, 0, 463, 3}, ReadCase{"Up", 1, 0, 0, 0, 5},
+    ReadCase{"TransponderUpConverter", 1, kFo29, 116, 0, 5},
+    ReadCase{"TransponderUpInverting", 1, kFo29, 174, 0, -5}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(ReadBackRefused, NothingReadAnotherBandOrNoSideChangesNothing) {
     for (const auto& [readFreq, side] :

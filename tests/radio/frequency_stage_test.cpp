@@ -11,11 +11,13 @@ namespace {
 
 using testing::FrequencyStation;
 
+// The link as the sample satellite has it unless a case says otherwise.
 struct DopplerCase {
     std::string name;
-    double upMHz, downMHz, rangeRate, upConverter, downConverter, offset, uplinkKHz;
-    std::int16_t tracker;
-    double wintrakFactor;
+    double upMHz = 145.900001, downMHz = 435.000001, rangeRate = 0, upConverter = 0,
+           downConverter = 0, offset = 0, uplinkKHz = 0;
+    std::int16_t tracker = 0;
+    double wintrakFactor = 0;
     std::string up, down;
 };
 
@@ -40,26 +42,26 @@ TEST_P(DopplerAndTexts, SendsTheCorrectedFrequencies) {
 const double kReceding = 1234.2 / 435.000001 * 299792.458e-6;
 
 // The uplink shift has the downlink's sign and is subtracted: 2433 Hz at 145.9 MHz.
-INSTANTIATE_TEST_SUITE_P(
-    Stage, DopplerAndTexts,
-    ::testing::Values(DopplerCase{"Approaching", 145.900001, 435.000001, -5, 0, 0, 0, 0, 0, 0,
-                                  "145897567", "435007255"},
-                      DopplerCase{"RecedingIsFloored", 145.900001, 435.000001, kReceding, 0, 0, 0,
-                                  0, 0, 0, "145900414", "434998765"},
-                      DopplerCase{"HzPartTruncated", 435.000001, 435.123456, 0, 0, 0, 0, 0, 0, 0,
-                                  "435000000", "435123455"},
-                      // The converter mirrors once: 28 MHz less the shift.
-                      DopplerCase{"InvertingConverter", 145.900001, 435.000001, -5, 0, 463, 0, 0, 0,
-                                  0, "145897567", "27992745"},
-                      DopplerCase{"ConvertersAndPadding", 145.900001, 145.500001, 0, 116, 135, 0, 0,
-                                  0, 0, "29900000", "10500000"},
-                      DopplerCase{"UplinkOffset", 145.900001, 435.850001, 0, 0, 0, -581.8, 1.5, 0,
-                                  0, "145901500", "435850000"},
-                      DopplerCase{"WinTrakFactor", 145.900001, 435.000001, -5, 0, 0, 0, 0,
-                                  tracker::kWinTrak, 1e-5, "145898541", "435004350"},
-                      DopplerCase{"WispCorrectsTheBases", 145.900001, 435.000001, -5, 0, 0, 0, 0,
-                                  tracker::kWisp, 0, "145900000", "435000000"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Stage, DopplerAndTexts, ::testing::Values(
+    DopplerCase{.name = "Approaching", .rangeRate = -5, .up = "145897567", .down = "435007255"},
+    DopplerCase{.name = "RecedingIsFloored", .rangeRate = kReceding, .up = "145900414",
+                .down = "434998765"},
+    DopplerCase{.name = "HzPartTruncated", .upMHz = 435.000001, .downMHz = 435.123456,
+                .up = "435000000", .down = "435123455"},
+    // The converter mirrors once: 28 MHz less the shift.
+    DopplerCase{.name = "InvertingConverter", .rangeRate = -5, .downConverter = 463,
+                .up = "145897567", .down = "27992745"},
+    DopplerCase{.name = "ConvertersAndPadding", .downMHz = 145.500001, .upConverter = 116,
+                .downConverter = 135, .up = "29900000", .down = "10500000"},
+    DopplerCase{.name = "UplinkOffset", .downMHz = 435.850001, .offset = -581.8, .uplinkKHz = 1.5,
+                .up = "145901500", .down = "435850000"},
+    DopplerCase{.name = "WinTrakFactor", .rangeRate = -5, .tracker = tracker::kWinTrak,
+                .wintrakFactor = 1e-5, .up = "145898541", .down = "435004350"},
+    DopplerCase{.name = "WispCorrectsTheBases", .rangeRate = -5, .tracker = tracker::kWisp,
+                .up = "145900000", .down = "435000000"}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(FrequencyReadouts, ShowTheBasesAndTheCorrectedFrequencies) {
     FrequencyStation h;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,36 +12,16 @@
 namespace orvant {
 namespace {
 
+using testing::bytesOf;
+using testing::civ;
+using testing::Messages;
+using testing::operator+;
 using testing::RadioStation;
 
 constexpr const char* kUpHz = "435123456";
 constexpr const char* kDownHz = "145900000";
 const std::string kUpBcd = "05 56 34 12 35 04";
 const std::string kDownBcd = "05 00 00 90 45 01";
-
-using Messages = std::vector<std::string>;
-
-// CI-V messages relayed on a channel to an address, as `RadioStation::relayedHexSince` shows them.
-Messages civ(int channel, const std::string& address, const std::vector<std::string>& bodies) {
-    Messages messages;
-    for (const std::string& body : bodies)
-        messages.push_back(std::to_string(channel) + ":FE FE " + address + " E0 " + body + " FD");
-    return messages;
-}
-
-Messages operator+(Messages first, const Messages& then) {
-    first.insert(first.end(), then.begin(), then.end());
-    return first;
-}
-
-// Bytes written in hexadecimal, "FE FE E0 60".
-std::vector<std::uint8_t> bytesOf(const std::string& hex) {
-    std::vector<std::uint8_t> bytes;
-    std::istringstream in(hex);
-    for (unsigned value = 0; in >> std::hex >> value;)
-        bytes.push_back(static_cast<std::uint8_t>(value));
-    return bytes;
-}
 
 struct BcdCase {
     std::string name, text;
@@ -140,10 +119,10 @@ TEST_P(IcomScenes, SetUpAndOneSendReachTheCard) {
     s.station.radio.txInhibit = c.txInhibit;
     s.station.radio.rxInhibit = c.rxInhibit;
     radioinit(s.station);
-    EXPECT_EQ(s.relayedHexSince(0), c.setUp);
+    EXPECT_EQ(s.relayedSince(0, true), c.setUp);
     const std::size_t before = s.card.relayed().size();
     s.send(c.upHz, c.downHz);
-    EXPECT_EQ(s.relayedHexSince(before), c.sends);
+    EXPECT_EQ(s.relayedSince(before, true), c.sends);
 }
 
 // The IC-910 pair: uplink on the sub band, downlink on the main band, no VFO select, satellite
@@ -198,53 +177,8 @@ TEST(IcomShutdown, Ic970UplinkLeavesItsMainBandForTheMemoryChannel) {
     radioinit(s.station);
     const std::size_t before = s.card.relayed().size();
     resetRadios(s.station);
-    EXPECT_EQ(s.relayedHexSince(before), civ(1, "2E", {"07 D0", "0F 10", "08 7B"}));
+    EXPECT_EQ(s.relayedSince(before, true), civ(1, "2E", {"07 D0", "0F 10", "08 7B"}));
 }
-
-enum class Outcome { Accepted, Refused };
-
-struct ReadCase {
-    std::string name;
-    std::int16_t up, down;
-    int side;
-    Messages queries;
-    Outcome outcome;
-    std::optional<std::string> answer = {};  // nothing: the simulated radio answers
-};
-
-class IcomReadBack : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(IcomReadBack, ReadsThePositionsBandAndTakesOnlyAWellFormedAnswer) {
-    const ReadCase& c = GetParam();
-    RadioStation s(c.up, c.down);
-    radioinit(s.station);
-    s.send(kUpHz, kDownHz);
-    if (c.answer) s.answerOnChannel1(bytesOf(*c.answer));
-    s.station.track.freqChanged = 0;
-    const std::size_t before = s.card.relayed().size();
-    s.display.fire(c.side == 0 ? "lbl_Up_read" : "lbl_down_read", ControlEvent::DblClick);
-    EXPECT_EQ(s.relayedHexSince(before), c.queries);
-    EXPECT_EQ(s.alerts.beeps, c.outcome == Outcome::Refused ? 1 : 0);
-    EXPECT_EQ(s.station.track.freqChanged, c.outcome == Outcome::Accepted ? 1 : 0);
-}
-
-const Messages kIc271UplinkQuery = civ(1, "20", {"07 00", "03"});
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Codes, IcomReadBack, ::testing::Values(
-    ReadCase{"Ic910DownlinkOnItsMainBand", 27, 27, 1, civ(1, "60", {"07 D0", "03"}),
-             Outcome::Accepted},
-    ReadCase{"Ic910UplinkOnItsSubBandThenBackToMain", 27, 27, 0,
-             civ(1, "60", {"07 D1", "03", "07 D0"}), Outcome::Accepted},
-    ReadCase{"Ic970DownlinkOnItsSubBandThenBackToMain", 9, 9, 1,
-             civ(1, "2E", {"07 D1", "07 00", "03", "07 D0"}), Outcome::Accepted},
-    ReadCase{"R8500", 3, 3, 1, civ(1, "4A", {"07 00", "03"}), Outcome::Accepted},
-    ReadCase{"Ic271Uplink", 10, 11, 0, kIc271UplinkQuery, Outcome::Accepted},
-    ReadCase{"AnswerFromAnotherAddress", 10, 10, 0, kIc271UplinkQuery, Outcome::Refused,
-             "FE FE E0 22 03 00 00 90 45 01 FD"},
-    ReadCase{"SilentRadio", 10, 10, 0, kIc271UplinkQuery, Outcome::Refused, ""}),
-    [](const auto& info) { return info.param.name; });
-// clang-format on
 
 TEST(SimulatedCiv, EachRadioHoldsOnlyTheFrequenciesSentToItsAddress) {
     RadioStation pair(27, 27);

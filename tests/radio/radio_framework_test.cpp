@@ -13,6 +13,9 @@
 namespace orvant {
 namespace {
 
+using testing::bytesOf;
+using testing::civ;
+using testing::Messages;
 using testing::RadioStation;
 
 constexpr const char* kUpHz = "435123456";
@@ -126,11 +129,16 @@ struct ReadCase {
     std::string name;
     std::int16_t up, down;
     int side;
-    std::optional<std::string> answer;  // nothing: the simulated radio answers
+    std::optional<std::vector<std::uint8_t>> answer;  // nothing: the simulated radio answers
     bool silent;
-    std::vector<std::string> queries;
+    Messages queries;
     Outcome outcome;
+    bool hex = false;  // CI-V: the queries in hexadecimal
 };
+
+std::vector<std::uint8_t> text(const std::string& answer) {
+    return {answer.begin(), answer.end()};
+}
 
 class ReadBack : public ::testing::TestWithParam<ReadCase> {};
 
@@ -140,7 +148,7 @@ TEST_P(ReadBack, TakesOnlyAWellFormedDial) {
     radioinit(s.station);
     s.send(kUpHz, kDownHz);
     if (c.silent) s.radios.radioOf(c.up)->setSilent(true);
-    if (c.answer) s.answerOnChannel1({c.answer->begin(), c.answer->end()});
+    if (c.answer) s.answerOnChannel1(*c.answer);
     make_regist(s.station);
     s.station.track.freqChanged = 0;
     const std::size_t before = s.card.relayed().size();
@@ -164,28 +172,41 @@ TEST_P(ReadBack, TakesOnlyAWellFormedDial) {
         return;
     }
     s.display.fire(label, ControlEvent::DblClick);
-    EXPECT_EQ(s.relayedSince(before), c.queries);
+    EXPECT_EQ(s.relayedSince(before, c.hex), c.queries);
     EXPECT_EQ(s.alerts.beeps, c.outcome == Outcome::Refused ? 1 : 0);
     EXPECT_EQ(s.station.track.freqChanged, c.outcome == Outcome::Accepted ? 1 : 0);
     EXPECT_EQ(s.display[label].backColor, bgr::kGrey);
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(KenwoodCodes, ReadBack, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(RadioCodes, ReadBack, ::testing::Values(
     ReadCase{"Ts790UplinkOnItsMainBand", 4, 4, 0, {}, false, {"1:DC0;FA;"}, Outcome::Accepted},
     ReadCase{"Ts790DownlinkOnItsSubBandThenBackToMain", 4, 4, 1, {}, false,
              {"1:DC1;FA;", "1:DC0;"}, Outcome::Accepted},
     ReadCase{"Ts2000SatelliteUplink", 26, 26, 0, {}, false, {"1:FT1;FB;"}, Outcome::Accepted},
     ReadCase{"Ts2000Downlink", 26, 26, 1, {}, false, {"1:FR0;FA;"}, Outcome::Accepted},
     ReadCase{"SilentRadio", 5, 5, 0, {}, true, {"1:FA;"}, Outcome::Refused},
-    ReadCase{"ByteF0AmongTheDigits", 5, 5, 1, "FA0014512\xF0" "456;", false, {"1:FA;"},
+    ReadCase{"ByteF0AmongTheDigits", 5, 5, 1, text("FA0014512\xF0" "456;"), false, {"1:FA;"},
              Outcome::Refused},
-    ReadCase{"Ts2000DownlinkWrongVfo", 26, 26, 1, "FB00145123456;", false, {"1:FR0;FA;"},
+    ReadCase{"Ts2000DownlinkWrongVfo", 26, 26, 1, text("FB00145123456;"), false, {"1:FR0;FA;"},
              Outcome::Refused},
     ReadCase{"Ts2000UplinkSilent", 26, 26, 0, {}, true, {"1:FT1;FB;"}, Outcome::Refused},
-    ReadCase{"Ts2000UplinkGarbledIsBadRadio", 26, 26, 0, "FB0043512:456;", false, {},
+    ReadCase{"Ts2000UplinkGarbledIsBadRadio", 26, 26, 0, text("FB0043512:456;"), false, {},
              Outcome::BadRadio},
-    ReadCase{"ModelWithoutReadBack", 24, 24, 0, {}, false, {}, Outcome::NotAsked}),
+    ReadCase{"ModelWithoutReadBack", 24, 24, 0, {}, false, {}, Outcome::NotAsked},
+    ReadCase{"Ic910DownlinkOnItsMainBand", 27, 27, 1, {}, false, civ(1, "60", {"07 D0", "03"}),
+             Outcome::Accepted, true},
+    ReadCase{"Ic910UplinkOnItsSubBandThenBackToMain", 27, 27, 0, {}, false,
+             civ(1, "60", {"07 D1", "03", "07 D0"}), Outcome::Accepted, true},
+    ReadCase{"Ic970DownlinkOnItsSubBandThenBackToMain", 9, 9, 1, {}, false,
+             civ(1, "2E", {"07 D1", "07 00", "03", "07 D0"}), Outcome::Accepted, true},
+    ReadCase{"R8500", 3, 3, 1, {}, false, civ(1, "4A", {"07 00", "03"}), Outcome::Accepted, true},
+    ReadCase{"Ic271Uplink", 10, 11, 0, {}, false, civ(1, "20", {"07 00", "03"}), Outcome::Accepted,
+             true},
+    ReadCase{"CivAnswerFromAnotherAddress", 10, 10, 0, bytesOf("FE FE E0 22 03 00 00 90 45 01 FD"),
+             false, civ(1, "20", {"07 00", "03"}), Outcome::Refused, true},
+    ReadCase{"SilentCivRadio", 10, 10, 0, std::vector<std::uint8_t>{}, false,
+             civ(1, "20", {"07 00", "03"}), Outcome::Refused, true}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 

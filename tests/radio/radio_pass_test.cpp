@@ -35,17 +35,16 @@ TEST(RadioPass, Ts2000FollowsAo27FromAosToLos) {
     p.card.attachRadio(2, &radios.channel(2));
 
     std::vector<Relayed> relayed;
-    double baseBeforeReadBack = 0;
-    double baseAfterReadBack = 0;
+    double baseBeforeReadBack = 0, baseAfterReadBack = 0;
     std::int64_t dialBeforeReset = 0;
+    bool resetSent = false;
     p.observeEvery(100, [&] {
+        const std::int64_t t = p.host.elapsedMs();
         for (std::size_t i = relayed.size(); i < p.card.relayed().size(); ++i) {
             const auto& bytes = p.card.relayed()[i].bytes;
-            relayed.push_back({p.host.elapsedMs(), std::string(bytes.begin(), bytes.end())});
+            relayed.push_back({t, std::string(bytes.begin(), bytes.end())});
+            resetSent = resetSent || relayed.back().text == "SA0000000;";
         }
-        const std::int64_t t = p.host.elapsedMs();
-        const bool resetSent = std::any_of(relayed.begin(), relayed.end(),
-                                           [](const Relayed& r) { return r.text == "SA0000000;"; });
         if (!resetSent)
             dialBeforeReset =
                 radios.radioOf(26)->dial().vfo(sim::RadioDial::kSub, sim::RadioDial::kVfoA).hz;
@@ -55,8 +54,11 @@ TEST(RadioPass, Ts2000FollowsAo27FromAosToLos) {
     p.inputAt(kReadBackMs, InputKind::DblClick, "lbl_down_read");
     p.exitAt(kExitMs);
     ASSERT_EQ(p.run("AO-27"), EndReason::Exit);
-    EXPECT_TRUE(p.alerts.beeps == 0) << "the read-back was refused";
+    EXPECT_EQ(p.alerts.beeps, 0) << "the read-back was refused";
 
+    const auto isDownlinkSend = [](const Relayed& r) {
+        return r.text.size() == 18 && r.text.rfind("FR0;FA", 0) == 0;
+    };
     const auto first = [&](const std::string& prefix, std::int64_t after) {
         return std::find_if(relayed.begin(), relayed.end(), [&](const Relayed& r) {
             return r.t >= after && r.text.rfind(prefix, 0) == 0;
@@ -70,8 +72,7 @@ TEST(RadioPass, Ts2000FollowsAo27FromAosToLos) {
     // Downlink sends while in view: many of them, each a different corrected frequency.
     std::set<std::string> downlinkSends;
     for (const Relayed& r : relayed)
-        if (r.t >= kAosMs && r.t <= kLosMs && r.text.size() == 18 && r.text.rfind("FR0;FA", 0) == 0)
-            downlinkSends.insert(r.text);
+        if (r.t >= kAosMs && r.t <= kLosMs && isDownlinkSend(r)) downlinkSends.insert(r.text);
     EXPECT_GT(downlinkSends.size(), 20u);
 
     const auto reset = first("SA0000000;", kLosMs - 5000);
@@ -86,7 +87,7 @@ TEST(RadioPass, Ts2000FollowsAo27FromAosToLos) {
     // frequency sent.
     std::string lastSent;
     for (auto r = relayed.begin(); r != reset; ++r)
-        if (r->text.rfind("FR0;FA", 0) == 0 && r->text.size() == 18) lastSent = r->text;
+        if (isDownlinkSend(*r)) lastSent = r->text;
     ASSERT_FALSE(lastSent.empty());
     EXPECT_EQ(dialBeforeReset, std::stoll(lastSent.substr(6, 11)));
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,31 @@ std::string hexBytes(const Bytes& bytes) {
         text += hex;
     }
     return text;
+}
+
+using Messages = std::vector<std::string>;
+
+// CI-V messages relayed on a channel to an address, as `RadioStation::relayedSince` shows them
+// in hexadecimal.
+inline Messages civ(int channel, const std::string& address,
+                    const std::vector<std::string>& bodies) {
+    Messages messages;
+    for (const std::string& body : bodies)
+        messages.push_back(std::to_string(channel) + ":FE FE " + address + " E0 " + body + " FD");
+    return messages;
+}
+
+inline Messages operator+(Messages first, const Messages& then) {
+    return first.insert(first.end(), then.begin(), then.end()), first;
+}
+
+// Bytes written in hexadecimal, "FE FE E0 60".
+inline std::vector<std::uint8_t> bytesOf(const std::string& hex) {
+    std::vector<std::uint8_t> bytes;
+    std::istringstream in(hex);
+    for (unsigned value = 0; in >> std::hex >> value;)
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    return bytes;
 }
 
 // A station with the simulated card and the simulated radios of its satellite record: the uplink
@@ -46,14 +72,12 @@ struct RadioStation : SimStation {
     void send(const std::string& up, const std::string& down) {
         station.radio.uplinkFreqText = up;
         station.radio.downlinkFreqText = down;
-        station.sat.uplinkMHz = baseOf(up, station.sat.uplinkMHz);
-        station.sat.downlinkMHz = baseOf(down, station.sat.downlinkMHz);
+        onBase(up, station.sat.uplinkMHz);
+        onBase(down, station.sat.downlinkMHz);
         catcontrol(station);
     }
-
-    static double baseOf(const std::string& text, double otherwise) {
-        const double hz = std::atof(text.c_str());
-        return hz > 0 ? hz * 1e-6 + kGuardMHz : otherwise;
+    static void onBase(const std::string& text, double& baseMHz) {
+        if (const double hz = std::atof(text.c_str()); hz > 0) baseMHz = hz * 1e-6 + kGuardMHz;
     }
 
     // Sets the radios up and tunes them twice, the second time to `up` and `down`.
@@ -70,30 +94,21 @@ struct RadioStation : SimStation {
         card.attachRadio(1, &fixedAnswer);
     }
 
-    // The messages the card relayed from the `from`th on, each as "channel:text".
-    std::vector<std::string> relayedSince(std::size_t from) const {
-        return relayedAs(from, [](const std::vector<std::uint8_t>& bytes) {
-            return std::string(bytes.begin(), bytes.end());
-        });
-    }
-    // The same with the bytes in hexadecimal, "1:FE FE 60 E0 07 D1 FD".
-    std::vector<std::string> relayedHexSince(std::size_t from) const {
-        return relayedAs(from, hexBytes<std::vector<std::uint8_t>>);
+    // The messages the card relayed from the `from`th on, each as "channel:text", or with the
+    // bytes in hexadecimal, "1:FE FE 60 E0 07 D1 FD".
+    std::vector<std::string> relayedSince(std::size_t from, bool hex = false) const {
+        std::vector<std::string> texts;
+        for (std::size_t i = from; i < card.relayed().size(); ++i) {
+            const sim::CatRelay& r = card.relayed()[i];
+            texts.push_back(
+                std::to_string(r.channel) + ":" +
+                (hex ? hexBytes(r.bytes) : std::string(r.bytes.begin(), r.bytes.end())));
+        }
+        return texts;
     }
 
     sim::SatelliteRadios radios{station.sat};
     RecordingRadio fixedAnswer;
-
-  private:
-    template <typename Render>
-    std::vector<std::string> relayedAs(std::size_t from, Render render) const {
-        std::vector<std::string> texts;
-        for (std::size_t i = from; i < card.relayed().size(); ++i) {
-            const sim::CatRelay& r = card.relayed()[i];
-            texts.push_back(std::to_string(r.channel) + ":" + render(r.bytes));
-        }
-        return texts;
-    }
 };
 
 }  // namespace orvant::testing
