@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "config/config_error.h"
 #include "config/value_files.h"
 #include "support/station_harness.h"
@@ -11,6 +13,24 @@ namespace {
 
 using testing::typicalSatelliteValues;
 using testing::valueFile;
+
+// The link values of a loaded record: frequencies, modes, fine step, gate and beacon.
+struct Links {
+    double upMHz, downMHz;
+    const char *upMode, *downMode;
+    double fineStepHz;
+    int gateThresholdHz;
+    double beaconMHz;
+};
+void expectLinks(const SatelliteRecord& sat, const Links& want) {
+    EXPECT_DOUBLE_EQ(sat.uplinkMHz, want.upMHz);
+    EXPECT_DOUBLE_EQ(sat.downlinkMHz, want.downMHz);
+    EXPECT_EQ(sat.uplinkMode, want.upMode);
+    EXPECT_EQ(sat.downlinkMode, want.downMode);
+    EXPECT_DOUBLE_EQ(sat.fineStepHz, want.fineStepHz);
+    EXPECT_EQ(sat.gateThresholdHz, want.gateThresholdHz);
+    EXPECT_DOUBLE_EQ(sat.beaconMHz, want.beaconMHz);
+}
 
 // The typical satellite values with the given values (numbered from 1) replaced.
 std::vector<std::string> typicalWith(const std::vector<std::pair<int, std::string>>& changes) {
@@ -49,6 +69,15 @@ class SatelliteFile : public ::testing::Test {
         return FileErrorKind::NotFound;
     }
     const Control& control(const std::string& name) { return h.display[name]; }
+    void expectVisible(std::initializer_list<const char*> names, bool visible) {
+        for (const char* name : names) EXPECT_EQ(control(name).visible, visible) << name;
+    }
+    void expectModeLabels(const char* up, const char* down, std::uint32_t backColor) {
+        EXPECT_EQ(control("lbl_UpMode").caption, up);
+        EXPECT_EQ(control("lbl_DnMode").caption, down);
+        EXPECT_EQ(control("lbl_UpMode").backColor, backColor);
+        EXPECT_EQ(control("lbl_DnMode").backColor, backColor);
+    }
 
     testing::StationHarness h;
 };
@@ -60,37 +89,24 @@ TEST_F(SatelliteFile, ConvertsEveryValueOfATypicalFile) {
     EXPECT_EQ(h.station.app.stage, Stage::SatelliteFile);
     EXPECT_EQ(sat.path, "/STATION/AO-7.SAT");
     EXPECT_EQ(sat.catalogNumber, "07530");
-    EXPECT_DOUBLE_EQ(sat.uplinkMHz, 432.150001);
-    EXPECT_DOUBLE_EQ(sat.downlinkMHz, 145.950001);
-    EXPECT_EQ(sat.uplinkMode, "LSB");
-    EXPECT_EQ(sat.downlinkMode, "USB");
+    expectLinks(sat, {432.150001, 145.950001, "LSB", "USB", 10, 50, 145.977501});
     EXPECT_DOUBLE_EQ(sat.offsetMHz, 578.1);
     EXPECT_DOUBLE_EQ(sat.uplinkOffsetKHz, 0);
-    EXPECT_DOUBLE_EQ(sat.fineStepHz, 10);
     EXPECT_FALSE(sat.phaseAutomation);
-    EXPECT_EQ(sat.gateThresholdHz, 50);
-    EXPECT_EQ(sat.parkAzimuth, 0);
-    EXPECT_EQ(sat.extPortWord, 1);
-    EXPECT_EQ(sat.extPortWord2, 0);
-    EXPECT_DOUBLE_EQ(sat.beaconMHz, 145.977501);
-    EXPECT_EQ(sat.uplinkRadioType, 2);
-    EXPECT_EQ(sat.downlinkRadioType, 2);
-    EXPECT_EQ(sat.uplinkCatPort, 1);
-    EXPECT_EQ(sat.downlinkCatPort, 1);
-    EXPECT_EQ(sat.uplinkInversion, 1);
-    EXPECT_EQ(sat.downlinkInversion, 1);
+    // Park azimuth, port words, radio types, CAT ports, inversions and the raw catalog number.
+    EXPECT_EQ(std::tuple(sat.parkAzimuth, sat.extPortWord, sat.extPortWord2), std::tuple(0, 1, 0));
+    EXPECT_EQ(std::tuple(sat.uplinkRadioType, sat.downlinkRadioType, sat.uplinkCatPort,
+                         sat.downlinkCatPort, sat.uplinkInversion, sat.downlinkInversion),
+              std::tuple(2, 2, 1, 1, 1, 1));
     EXPECT_EQ(sat.raw[1], "07530");
     // What the rest of the program takes over.
     EXPECT_EQ(h.station.link.extPortValue, 1);
     EXPECT_EQ(h.station.track.satParkAzimuth, 0);
     // The display.
     EXPECT_EQ(control("lbl_sat_name").caption, "AO-7.SAT");
-    EXPECT_EQ(control("lbl_UpMode").caption, "LSB");
-    EXPECT_EQ(control("lbl_DnMode").caption, "USB");
-    EXPECT_TRUE(control("lbl_beacon").visible);
-    EXPECT_TRUE(control("lbl_fdt").visible);
-    EXPECT_FALSE(control("lbl_upconvertor").visible);
-    EXPECT_FALSE(control("lbl_dnconvel1").visible);
+    expectModeLabels("LSB", "USB", bgr::kGrey);
+    expectVisible({"lbl_beacon", "lbl_fdt"}, true);
+    expectVisible({"lbl_upconvertor", "lbl_dnconvel1"}, false);
 }
 
 TEST_F(SatelliteFile, NamesAreUpperCasedBlanksAndSlashesBecomeDashesAndThePathIsTrimmed) {
@@ -124,15 +140,8 @@ TEST_F(SatelliteFile, DefaultInAnyCaseOpensNoFileLoadsTheBuiltInValuesAndGreysTh
     for (const char* label : labels) h.display[label].backColor = bgr::kYellow;
     EXPECT_EQ(load("Default"), "DEFAULT");  // no file exists at all
     EXPECT_EQ(h.station.app.stage, Stage::None);
-    EXPECT_DOUBLE_EQ(sat.uplinkMHz, 145.000001);
-    EXPECT_DOUBLE_EQ(sat.downlinkMHz, 435.000001);
-    EXPECT_EQ(sat.uplinkMode, "FM");
-    EXPECT_EQ(sat.downlinkMode, "FM");
-    EXPECT_DOUBLE_EQ(sat.fineStepHz, 10);
-    EXPECT_EQ(sat.gateThresholdHz, 50);
-    EXPECT_DOUBLE_EQ(sat.beaconMHz, 0);
-    EXPECT_EQ(sat.uplinkCh2.high, 2);
-    EXPECT_EQ(sat.uplinkCh2.low, 125);
+    expectLinks(sat, {145.000001, 435.000001, "FM", "FM", 10, 50, 0});
+    EXPECT_EQ(std::tuple(sat.uplinkCh2.high, sat.uplinkCh2.low), std::tuple(2, 125));
     EXPECT_EQ(sat.uplinkInversion, 1);
     EXPECT_EQ(h.station.link.extPortValue, 0);
     const ElementSet& e = sat.elements;
@@ -148,9 +157,8 @@ TEST_F(SatelliteFile, DefaultInAnyCaseOpensNoFileLoadsTheBuiltInValuesAndGreysTh
     // Kept from before.
     EXPECT_EQ(sat.catalogNumber, "25544");
     EXPECT_TRUE(sat.phaseAutomation);
-    EXPECT_EQ(sat.parkAzimuth, 90);
-    EXPECT_EQ(sat.uplinkRadioType, 26);
-    EXPECT_EQ(sat.downlinkRadioType, 27);
+    EXPECT_EQ(std::tuple(sat.parkAzimuth, sat.uplinkRadioType, sat.downlinkRadioType),
+              std::tuple(90, 26, 27));
     EXPECT_DOUBLE_EQ(e.raan, 32.9776);
     for (const char* label : labels) EXPECT_EQ(control(label).backColor, bgr::kGrey) << label;
 }
@@ -163,16 +171,11 @@ TEST_F(SatelliteFile, ConvertersBelowOrEqualToTheSatelliteFrequencyDoNotInvert) 
             {{2, "145.9"}, {3, "2401"}, {4, "LSB"}, {5, "USB"}, {12, "2256"}, {13, "116"}}));
     load("AO-40");
     const SatelliteRecord& sat = h.station.sat;
-    EXPECT_EQ(sat.uplinkInversion, 1);
-    EXPECT_EQ(sat.downlinkInversion, 1);
-    EXPECT_EQ(sat.uplinkMode, "LSB");
-    EXPECT_EQ(sat.downlinkMode, "USB");
-    EXPECT_TRUE(control("lbl_upconvertor").visible);
+    EXPECT_EQ(std::tuple(sat.uplinkInversion, sat.downlinkInversion), std::tuple(1, 1));
+    expectModeLabels("LSB", "USB", bgr::kGrey);
+    expectVisible({"lbl_upconvertor", "lbl_dnconvel1"}, true);
     EXPECT_EQ(control("lbl_upconvertor").caption, "Up Conversion.");
-    EXPECT_TRUE(control("lbl_dnconvel1").visible);
     EXPECT_EQ(control("lbl_dnconvel1").caption, "Dn Conversion.");
-    EXPECT_EQ(control("lbl_UpMode").backColor, bgr::kGrey);
-    EXPECT_EQ(control("lbl_DnMode").backColor, bgr::kGrey);
     // Equal frequencies do not invert, even though the loaded base gains a millionth of a MHz.
     EXPECT_EQ(loadWith(13, "432.15").uplinkInversion, 1);
     EXPECT_DOUBLE_EQ(sat.uplinkMHz, 432.150001);
@@ -185,14 +188,10 @@ TEST_F(SatelliteFile, AConverterAboveTheSatelliteFrequencyInvertsTheSideband) {
     addSatellite("INV.SAT", values);
     load("INV");
     const SatelliteRecord& sat = h.station.sat;
-    EXPECT_EQ(sat.uplinkInversion, -1);
-    EXPECT_EQ(sat.downlinkInversion, -1);
+    EXPECT_EQ(std::tuple(sat.uplinkInversion, sat.downlinkInversion), std::tuple(-1, -1));
     EXPECT_EQ(sat.uplinkMode, "USB");
     EXPECT_EQ(sat.downlinkMode, "LSB");
-    EXPECT_EQ(control("lbl_UpMode").caption, "USB");
-    EXPECT_EQ(control("lbl_DnMode").caption, "LSB");
-    EXPECT_EQ(control("lbl_UpMode").backColor, bgr::kLightRed);
-    EXPECT_EQ(control("lbl_DnMode").backColor, bgr::kLightRed);
+    expectModeLabels("USB", "LSB", bgr::kLightRed);
     EXPECT_EQ(control("lbl_upconvertor").caption, "Up Conversion USB");
     EXPECT_EQ(control("lbl_dnconvel1").caption, "Dn Conversion LSB");
 
@@ -213,8 +212,7 @@ TEST_F(SatelliteFile, AConverterAboveTheSatelliteFrequencyInvertsTheSideband) {
 TEST_F(SatelliteFile, SerialSpeedsSetTheTimingPairOfTheirOwnLinkOrLeaveItAlone) {
     h.station.sat.uplinkCh1 = {7, 77};
     const SatelliteRecord& sat = loadWith(21, "2400");
-    EXPECT_EQ(sat.uplinkCh1.high, 7);
-    EXPECT_EQ(sat.uplinkCh1.low, 77);
+    EXPECT_EQ(std::tuple(sat.uplinkCh1.high, sat.uplinkCh1.low), std::tuple(7, 77));
     EXPECT_EQ(loadWith(21, "1200").uplinkCh1.high, 6);
     EXPECT_EQ(sat.uplinkCh1.low, 250);
     EXPECT_EQ(loadWith(22, "38400 baud").downlinkCh1.low, 43);
@@ -257,8 +255,7 @@ TEST_F(SatelliteFile, MissingFilesFoldersAndOversizedIntegersAreReportedAndChang
 
 TEST_F(SatelliteFile, TheTransponderOffsetShowsItsControlsAndFixesTheUplinkOfAo40) {
     loadWith(6, "0");
-    EXPECT_FALSE(control("lbl_beacon").visible);
-    EXPECT_FALSE(control("lbl_fdt").visible);
+    expectVisible({"lbl_beacon", "lbl_fdt"}, false);
 
     // Uplink (replaced), downlink, offset.
     addSatellite("AO-40-U.SAT", typicalWith({{2, "435.5"}, {3, "2401.2"}, {6, "1965.7"}}));

@@ -35,15 +35,17 @@ class ElementFile : public ::testing::Test {
         h.station.sat.elements = findElementSet(readStationFile(h.files, h.station.cfg.kepsPath),
                                                 h.station.sat.catalogNumber);
     }
-    const ElementSet& find(const std::string& catalogNumber, const std::string& file) {
+    void lookFor(const std::string& catalogNumber, const std::string& file) {
         h.files.addFile("/station/keps.tle", file);
         h.station.sat.catalogNumber = catalogNumber;
+    }
+    const ElementSet& find(const std::string& catalogNumber, const std::string& file) {
+        lookFor(catalogNumber, file);
         readElementSet();
         return h.station.sat.elements;
     }
     FileErrorKind failureFinding(const std::string& catalogNumber, const std::string& file) {
-        h.files.addFile("/station/keps.tle", file);
-        h.station.sat.catalogNumber = catalogNumber;
+        lookFor(catalogNumber, file);
         return failure();
     }
     FileErrorKind failure() {
@@ -122,11 +124,9 @@ TEST_F(ElementFile, TheFileIsFoundRelativeToTheCurrentDirectoryAndMissingOnesAre
     h.station.cfg.kepsPath = "/STATION/.";
     EXPECT_EQ(failure(), FileErrorKind::NotFound);
 
-    h.files.addFile("/station/keps.tle", ao7());
     ASSERT_TRUE(h.files.changeDirectory("/station"));
     h.station.cfg.kepsPath = "KEPS.TLE";
-    readElementSet();
-    EXPECT_DOUBLE_EQ(h.station.sat.elements.meanAnomaly, 115.8236);
+    EXPECT_DOUBLE_EQ(find("07530", ao7()).meanAnomaly, 115.8236);
 }
 
 TEST_F(ElementFile, AMissingSetIsPastTheEndAndOneTheOrbitModelCannotServeIsCorrupt) {

@@ -19,30 +19,35 @@ constexpr double kAz360 = 360.0 / 1023.0;
 
 class StationConfigReader : public ::testing::Test {
   protected:
-    // Loads ORV.CFG built from the typical values with value `number` replaced by `text`.
-    const StationConfig& loadWith(int number, const std::string& text) {
+    // ORV.CFG built from the typical values with value `number` replaced by `text`.
+    static std::string typicalWith(int number, const std::string& text) {
         std::vector<std::string> values = typicalConfigValues();
         values[static_cast<std::size_t>(number - 1)] = text;
-        return load(valueFile(values));
+        return valueFile(values);
+    }
+    const StationConfig& loadWith(int number, const std::string& text) {
+        return load(typicalWith(number, text));
     }
     const StationConfig& load(const std::string& bytes) {
         h.files.addFile("/ORV.CFG", bytes);
+        return read();
+    }
+    const StationConfig& read() {
         h.station.cfg = parseStationConfig(readStationFile(h.files, "ORV.CFG"), h.station.app.demo);
         return h.station.cfg;
     }
-    FileErrorKind failureLoading(const std::string& bytes) {
+    FileErrorKind failureReading() {
         try {
-            load(bytes);
+            read();
         } catch (const FileError& e) {
             return e.kind;
         }
         ADD_FAILURE() << "no FileError";
         return FileErrorKind::NotFound;
     }
-    FileErrorKind failureWith(int number, const std::string& text) {
-        std::vector<std::string> values = typicalConfigValues();
-        values[static_cast<std::size_t>(number - 1)] = text;
-        return failureLoading(valueFile(values));
+    FileErrorKind failureLoading(const std::string& bytes) {
+        h.files.addFile("/ORV.CFG", bytes);
+        return failureReading();
     }
 
     testing::StationHarness h;
@@ -138,7 +143,8 @@ TEST_F(StationConfigReader, CorruptValuesAreReportedAndLeaveTheConfigurationAlon
         {8, "FFFE"},   {8, "12345"},   {22, "6"},     {22, "-1"},  {22, "99"},
         {12, "40000"}, {19, "-32769"}, {23, "99999"}, {30, "1E6"}, {12, "20000"}};
     for (const auto& [number, text] : corrupt)
-        EXPECT_EQ(failureWith(number, text), FileErrorKind::Corrupt) << number << " = " << text;
+        EXPECT_EQ(failureLoading(typicalWith(number, text)), FileErrorKind::Corrupt)
+            << number << " = " << text;
     EXPECT_EQ(h.station.cfg.memoryChannel, "before");
 }
 
@@ -155,17 +161,11 @@ TEST_F(StationConfigReader, ThirtyFiveValuesAreReadFromCrLfOrBareLineFeedFiles) 
 
 TEST_F(StationConfigReader, TheFileIsFoundInTheCurrentDirectoryWhateverItsCase) {
     h.station.cfg.memoryChannel = "before";
-    try {
-        h.station.cfg = parseStationConfig(readStationFile(h.files, "ORV.CFG"), h.station.app.demo);
-        FAIL() << "no FileError";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.kind, FileErrorKind::NotFound);
-    }
+    EXPECT_EQ(failureReading(), FileErrorKind::NotFound);
     EXPECT_EQ(h.station.cfg.memoryChannel, "before");
     h.files.addFile("/start/orv.cfg", valueFile(typicalConfigValues()));
     ASSERT_TRUE(h.files.changeDirectory("/start"));
-    h.station.cfg = parseStationConfig(readStationFile(h.files, "ORV.CFG"), h.station.app.demo);
-    EXPECT_EQ(h.station.cfg.rotatorType, 2);
+    EXPECT_EQ(read().rotatorType, 2);
     EXPECT_EQ(h.files.currentDirectory(), "/start");
 }
 

@@ -113,50 +113,40 @@ TEST_P(QtWindowInput, OperatorActionsReachThePumpAsInputByControlName) {
     EXPECT_EQ(got, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Actions, QtWindowInput,
-    ::testing::Values(InputCase{"ButtonClick",
-                                "cmd_Bye",
-                                [](QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton); },
-                                {{InputKind::Click, ""}}},
-                      InputCase{"DoubleClickIsOneClickThenTheDoubleClick",
-                                "lbl_hf",
-                                [](QWidget& w) {
-                                    QTest::mouseClick(&w, Qt::LeftButton);
-                                    QTest::mouseDClick(&w, Qt::LeftButton);
-                                },
-                                {{InputKind::Click, ""}, {InputKind::DblClick, ""}}},
-                      InputCase{"KeysIntoAnEntryBox",
-                                "txt_aztxt",
-                                [](QWidget& w) {
-                                    QTest::keyClicks(&w, "12");
-                                    QTest::keyClick(&w, Qt::Key_Backspace);
-                                    QTest::keyClick(&w, Qt::Key_Return);
-                                },
-                                {{InputKind::Keys, "1"},
-                                 {InputKind::Keys, "2"},
-                                 {InputKind::Keys, "\b"},
-                                 {InputKind::Keys, "\r"}}},
-                      InputCase{"SliderStep",
-                                "hs_Azimuth",
-                                [](QWidget& w) {
-                                    static_cast<QSlider&>(w).triggerAction(
-                                        QSlider::SliderSingleStepAdd);
-                                },
-                                {{InputKind::Set, "1"}}},
-                      InputCase{"TickedCheckBoxClickedOff",
-                                "ch_RotAz",
-                                [](QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton); },
-                                {{InputKind::Set, "0"}}},
-                      InputCase{"ListEntryPicked",
-                                "File1",
-                                [](QWidget& w) {
-                                    auto& list = static_cast<QListWidget&>(w);
-                                    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                                                      list.visualItemRect(list.item(1)).center());
-                                },
-                                {{InputKind::Select, "FO-29.SAT"}}}),
-    [](const auto& info) { return info.param.name; });
+void click(QWidget& w) {
+    QTest::mouseClick(&w, Qt::LeftButton);
+}
+
+// clang-format off
+const InputCase kInputs[] = {
+    {"ButtonClick", "cmd_Bye", click, {{InputKind::Click, ""}}},
+    {"DoubleClickIsOneClickThenTheDoubleClick", "lbl_hf",
+     [](QWidget& w) { click(w); QTest::mouseDClick(&w, Qt::LeftButton); },
+     {{InputKind::Click, ""}, {InputKind::DblClick, ""}}},
+    {"KeysIntoAnEntryBox", "txt_aztxt",
+     [](QWidget& w) {
+         QTest::keyClicks(&w, "12");
+         QTest::keyClick(&w, Qt::Key_Backspace);
+         QTest::keyClick(&w, Qt::Key_Return);
+     },
+     {{InputKind::Keys, "1"}, {InputKind::Keys, "2"}, {InputKind::Keys, "\b"},
+      {InputKind::Keys, "\r"}}},
+    {"SliderStep", "hs_Azimuth",
+     [](QWidget& w) { static_cast<QSlider&>(w).triggerAction(QSlider::SliderSingleStepAdd); },
+     {{InputKind::Set, "1"}}},
+    {"TickedCheckBoxClickedOff", "ch_RotAz", click, {{InputKind::Set, "0"}}},
+    {"ListEntryPicked", "File1",
+     [](QWidget& w) {
+         auto& list = static_cast<QListWidget&>(w);
+         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                           list.visualItemRect(list.item(1)).center());
+     },
+     {{InputKind::Select, "FO-29.SAT"}}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Actions, QtWindowInput, ::testing::ValuesIn(kInputs),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(QtWindow, ClosingTheWindowIsExitAndRunsTheShutdown) {
     WindowStation s;
