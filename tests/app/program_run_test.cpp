@@ -13,8 +13,6 @@
 #include <future>
 #include <regex>
 #include <set>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,109 +25,13 @@ namespace orvant {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ProgramRun;
-using testing::readText;
-using testing::TempDir;
+using namespace testing;  // the program-run harness
 
 const std::string kVersion = "Ver 2.2.14";
 const std::string kDate = "April. 2002";
 const std::string kHandoffLine = "ORVANT\tStartup\tLeft\tORVANT";
-// AO-7 is in view over the sample station from about 04:26 to 04:49 local time.
-const std::string kDuringPass = "2018-01-21T04:30:00";
 // FO-29's shutdown message (one IC-910 serves both links), as it stands in frame slots 2..9.
 const std::vector<int> kIc910Shutdown = {254, 254, 96, 224, 26, 7, 0, 253};
-
-// What a run leaves behind: its trace and its status lines.
-
-struct TraceEvent {
-    std::int64_t t = 0;
-    std::string ev;
-    std::string line;
-};
-
-std::string fieldText(const std::string& line, const std::string& key) {
-    const std::string tag = "\"" + key + "\":";
-    const std::size_t at = line.find(tag);
-    if (at == std::string::npos) return {};
-    const std::size_t from = at + tag.size();
-    const std::size_t end =
-        line[from] == '"' ? line.find('"', from + 1) + 1 : line.find_first_of(",}", from);
-    return line.substr(from, end - from);
-}
-
-// The trace's events, or only those of kind `only`.
-std::vector<TraceEvent> eventsOf(const std::string& trace, const std::string& only = "") {
-    std::vector<TraceEvent> events;
-    std::istringstream lines(trace);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::string ev = fieldText(line, "ev");
-        ev = ev.substr(1, ev.size() - 2);
-        if (only.empty() || ev == only)
-            events.push_back({std::stoll(fieldText(line, "t")), ev, line});
-    }
-    return events;
-}
-
-// The reason of the run's one "end" event; what the program said instead when there is none.
-std::string endReason(const ProgramRun& run) {
-    const std::vector<TraceEvent> ends = eventsOf(run.trace, "end");
-    if (ends.size() != 1) return "no end: " + run.err;
-    const std::string reason = fieldText(ends[0].line, "reason");
-    return reason.substr(1, reason.size() - 2);
-}
-
-// A frame as it was sent; slot(n) is frame slot n (1..66).
-struct Frame {
-    std::int64_t t = 0;
-    std::vector<int> slots;
-    int slot(int n) const { return slots.at(static_cast<std::size_t>(n - 1)); }
-    int azTarget() const { return 256 * slot(45) + slot(46); }
-    int elTarget() const { return 256 * slot(47) + slot(48); }
-    bool carries(const std::vector<int>& message) const {
-        return std::equal(message.begin(), message.end(), slots.begin() + 1);
-    }
-};
-
-std::vector<Frame> framesOf(const ProgramRun& run) {
-    std::vector<Frame> frames;
-    for (const TraceEvent& e : eventsOf(run.trace, "frame")) {
-        const std::size_t open = e.line.find("\"slots\":[");
-        if (open == std::string::npos) continue;  // the card was busy: nothing sent
-        Frame frame{e.t, {}};
-        std::istringstream values(e.line.substr(open + 9));
-        int value = 0;
-        char separator = 0;
-        while (values >> value) {
-            frame.slots.push_back(value);
-            if (!(values >> separator) || separator != ',') break;
-        }
-        frames.push_back(frame);
-    }
-    return frames;
-}
-
-struct StatusLine {
-    std::string time;
-    std::string sat;
-    double satAz = 0, satEl = 0, rotAz = 0, rotEl = 0;
-    std::string up, dn, state;
-};
-
-std::vector<StatusLine> statusLinesOf(const ProgramRun& run) {
-    static const std::regex kLine(
-        R"((\S+) sat (\S*) az (-?\d+) el (-?\d+) rot az ([\d.]+) el ([\d.]+) up (\S+) dn (\S+) (\w+))");
-    std::vector<StatusLine> lines;
-    std::istringstream out(run.out);
-    std::string line;
-    std::smatch m;
-    while (std::getline(out, line)) {
-        if (!std::regex_match(line, m, kLine)) throw std::runtime_error("status line: " + line);
-        lines.push_back({m[1], m[2], std::stod(m[3]), std::stod(m[4]), std::stod(m[5]),
-                         std::stod(m[6]), m[7], m[8], m[9]});
-    }
-    return lines;
-}
 
 std::set<std::string> satellitesShown(const ProgramRun& run) {
     std::set<std::string> names;
@@ -137,87 +39,33 @@ std::set<std::string> satellitesShown(const ProgramRun& run) {
     return names;
 }
 
-// A copy of the sample station in a folder of its own, and runs of the program there.
+bool anyTargetSent(const std::vector<Frame>& frames) {
+    return std::any_of(frames.begin(), frames.end(),
+                       [](const Frame& f) { return f.azTarget() > 0 && f.elTarget() > 0; });
+}
 
-enum class Card { Simulated, MissingDevice };
+bool anyFrameCarries(const ProgramRun& run, const std::vector<int>& message) {
+    const std::vector<Frame> frames = framesOf(run);
+    return std::any_of(frames.begin(), frames.end(),
+                       [&](const Frame& f) { return f.carries(message); });
+}
 
-struct RunOptions {
-    std::string clock = kDuringPass;  // empty: the real clock
-    std::string until = "2";
-    std::vector<std::string> extra = {};  // more options, e.g. --events
-    Card card = Card::Simulated;
-};
-
-class StationCopy {
-  public:
-    explicit StationCopy(const std::string& name) : dir_(name) {
-        fs::copy(fs::path(ORVANT_EXAMPLES_DIR) / "station", dir_.path(),
-                 fs::copy_options::recursive);
-    }
-
-    fs::path path(const std::string& name) const { return dir_.path() / name; }
-    std::string settings() const { return readText(path("settings")); }
-    void write(const std::string& name, const std::string& bytes) const { dir_.write(name, bytes); }
-    void remove(const std::string& name) const { fs::remove(path(name)); }
-
-    // Gives the line of `file` that starts with `label` a new value (its text after the first
-    // "=" up to the line end).
-    void setValue(const std::string& file, const std::string& label,
-                  const std::string& value) const {
-        std::string text = readText(path(file));
-        const std::size_t line = text.find("\n" + label);
-        if (line == std::string::npos) throw std::logic_error(file + " has no line " + label);
-        const std::size_t from = text.find('=', line) + 1;
-        text.replace(from, text.find_first_of("\r\n", from) - from, value);
-        write(file, text);
-    }
-
-    // Every station file with bare line feeds instead of carriage return + line feed.
-    void useBareLineFeeds() const {
-        for (const fs::directory_entry& e : fs::directory_iterator(dir_.path())) {
-            std::string text = readText(e.path());
-            std::erase(text, '\r');
-            write(e.path().filename().string(), text);
-        }
-    }
-
-    ProgramRun run(const std::vector<std::string>& words, const RunOptions& o = {}) const {
-        return testing::runProgram(dir_.path(), arguments(words, o, "trace.jsonl"));
-    }
-
-    std::vector<std::string> arguments(const std::vector<std::string>& words, const RunOptions& o,
-                                       const std::string& trace) const {
-        std::vector<std::string> args{"--headless", "--settings=" + path("settings").string(),
-                                      "--trace=" + path(trace).string()};
-        if (o.card == Card::Simulated)
-            args.push_back("--sim");
-        else
-            args.push_back("--port=/nonexistent/parport");  // never a real port
-        if (!o.clock.empty()) args.push_back("--clock=" + o.clock);
-        args.push_back("--until=" + o.until);
-        args.insert(args.end(), o.extra.begin(), o.extra.end());
-        args.insert(args.end(), words.begin(), words.end());
-        return args;
-    }
-
-    // Options for a run in which the operator picks `file` from the file list after a second.
-    RunOptions picking(const std::string& file) const {
-        write("events", "1 select File1 " + file + "\n");
-        return {.extra = {"--events=" + path("events").string()}};
-    }
-
-  private:
-    TempDir dir_;
-};
+void expectPlainExit(const ProgramRun& run) {
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(endReason(run), "exit");
+    EXPECT_TRUE(eventsOf(run.trace, "msgbox").empty()) << run.err;
+}
 
 // A satellite file with too few values to read.
 const std::string kBrokenSatelliteFile = "01 Catalog number =07530\r\n02 Uplink =145.9\r\n";
 
 // Fatal dialogs at start-up: the dialog, the end, and nothing sent after it.
 
+using Damage = std::function<void(const StationCopy&)>;
+
 struct FatalCase {
     std::string name;
-    std::function<void(const StationCopy&)> damage;
+    Damage damage;
     std::vector<std::string> words;
     std::function<std::string()> expectedText;
     Card card = Card::Simulated;
@@ -228,19 +76,22 @@ void PrintTo(const FatalCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-std::string badKepsFor(const std::string& satellite) {
+std::string badKeps() {
     testing::StationHarness h;
-    h.station.app.satName = satellite;
+    h.station.app.satName = "AO-7";
     return badKepsText(h.station);
 }
 
-std::string noDriverIn(const std::string& programDirectory) {
+std::string noDriver() {
     testing::StationHarness h;
-    h.station.cfg.programDirectory = programDirectory;
+    h.station.cfg.programDirectory = ".";
     return noDriverText(h.station);
 }
 
-using Damage = std::function<void(const StationCopy&)>;
+std::string badCfg() {
+    return badCfgFileText(kVersion, kDate);
+}
+
 Damage drop(std::vector<std::string> files) {
     return [=](const StationCopy& s) {
         for (const std::string& f : files) s.remove(f);
@@ -282,22 +133,16 @@ TEST_P(FatalDialogRun, ShowsItsDialogAndEndsWithoutShutdown) {
 const FatalCase kFatalCases[] = {
     {"ConfigurationFileMissing", drop({"ORV.CFG"}), {"AO-7"},
      [] { return noCfgFileText(kVersion, kDate, ""); }},
-    {"ConfigurationFileLastValueUnended", cut("ORV.CFG", "\r\n", true), {"AO-7"},
-     [] { return badCfgFileText(kVersion, kDate); }},
-    {"RotatorTypeSeven", set("ORV.CFG", "22 ", "7"), {"AO-7"},
-     [] { return badCfgFileText(kVersion, kDate); }},
-    {"IntegerBeyond16Bits", set("ORV.CFG", "23 ", "40000"), {"AO-7"},
-     [] { return badCfgFileText(kVersion, kDate); }},
+    {"ConfigurationFileLastValueUnended", cut("ORV.CFG", "\r\n", true), {"AO-7"}, badCfg},
+    {"RotatorTypeSeven", set("ORV.CFG", "22 ", "7"), {"AO-7"}, badCfg},
+    {"IntegerBeyond16Bits", set("ORV.CFG", "23 ", "40000"), {"AO-7"}, badCfg},
     {"ProgramDirectoryMissing", set("ORV.CFG", "07 ", "Nowhere"), {"AO-7"},
      [] { return wrongDirText(kVersion, kDate, "NOWHERE"); }},
-    {"SatelliteFileMissing", drop({}), {"AO-8"},
-     [] { return noSatFileText(kVersion, kDate, "."); }},
+    {"SatelliteFileMissing", drop({}), {"AO-8"}, [] { return noSatFileText(kVersion, kDate, "."); }},
     {"SatelliteFileWith25Values", cut("AO-7.SAT", "26 Reserved", false), {"AO-7"},
      [] { return badSatFileText(kVersion, kDate); }},
-    {"CatalogNumberNotInElementFile", set("AO-7.SAT", "01 ", "99999"), {"AO-7"},
-     [] { return badKepsFor("AO-7"); }},
-    {"ElementFileMissing", drop({"KEPS.TLE"}), {"AO-7"},
-     [] { return badKepsFor("AO-7"); }},
+    {"CatalogNumberNotInElementFile", set("AO-7.SAT", "01 ", "99999"), {"AO-7"}, badKeps},
+    {"ElementFileMissing", drop({"KEPS.TLE"}), {"AO-7"}, badKeps},
     {"ElementFileFolderMissing", set("ORV.CFG", "06 ", "NOFOLDER/KEPS.TLE"), {"AO-7"},
      [] { return wrongDirText(kVersion, kDate, "."); }},
     {"EccentricityAboveOne",
@@ -307,9 +152,8 @@ const FatalCase kFatalCases[] = {
          text.replace(line2 + 26, 7, "99E+01 ");  // reads as .99E+01, an eccentricity of 9.9
          s.write("KEPS.TLE", text);
      },
-     {"AO-7"}, [] { return badKepsFor("AO-7"); }},
-    {"NoPrinterPortDriver", drop({}), {"AO-7"}, [] { return noDriverIn("."); },
-     Card::MissingDevice},
+     {"AO-7"}, badKeps},
+    {"NoPrinterPortDriver", drop({}), {"AO-7"}, noDriver, Card::MissingDevice},
     // A folder without satellite files ends at the empty file list.
     {"NoSatelliteFiles",
      drop({"AO-7.SAT", "AO-27.SAT", "FO-29.SAT", "ISS.SAT", "KWIP.SAT", "PARK.SAT"}), {},
@@ -321,17 +165,6 @@ INSTANTIATE_TEST_SUITE_P(StartUp, FatalDialogRun, ::testing::ValuesIn(kFatalCase
                          [](const auto& info) { return info.param.name; });
 
 // Command-line forms.
-
-bool anyTargetSent(const std::vector<Frame>& frames) {
-    return std::any_of(frames.begin(), frames.end(),
-                       [](const Frame& f) { return f.azTarget() > 0 && f.elTarget() > 0; });
-}
-
-void expectPlainExit(const ProgramRun& run) {
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(endReason(run), "exit");
-    EXPECT_TRUE(eventsOf(run.trace, "msgbox").empty()) << run.err;
-}
 
 TEST(ProgramRunCommandLine, TwoWordsOrNoneShowTheFileListAndWaitForThePick) {
     const StationCopy station("two-words");
@@ -409,12 +242,6 @@ TEST(ProgramRunCommandLine, WispWithFullDdeControlReadsNoSatelliteFile) {
     EXPECT_EQ(lines.back().dn, "435.000001");
 }
 
-// The azimuth, in degrees, that a target count stands for on a 360-degree rotator whose count 0
-// is south (rotator type 0).
-double southOriginAzimuth(int counts) {
-    return std::fmod(counts * 360.0 / 1023.0 + 180.0, 360.0);
-}
-
 TEST(ProgramRunCommandLine, ALowerCaseNameIsUpperCasedAndDemoForcesRotatorTypeZero) {
     const StationCopy station("demo");
     const ProgramRun plain = station.run({"ao-7"});
@@ -429,8 +256,9 @@ TEST(ProgramRunCommandLine, ALowerCaseNameIsUpperCasedAndDemoForcesRotatorTypeZe
     const std::vector<Frame> frames = framesOf(demo);
     ASSERT_TRUE(anyTargetSent(frames));
     EXPECT_EQ(frames.back().slot(49), 5);  // 2 degrees on a 360-degree type
-    const double satAz = statusLinesOf(demo).back().satAz;
-    EXPECT_NEAR(southOriginAzimuth(frames.back().azTarget()), satAz, 2);
+    // Count 0 is south on the demonstration's 360-degree rotator.
+    const double azimuth = std::fmod(frames.back().azTarget() * 360.0 / 1023.0 + 180.0, 360.0);
+    EXPECT_NEAR(azimuth, statusLinesOf(demo).back().satAz, 2);
 
     // "DEMO" alone names no satellite: the list is shown, and the demonstration still holds.
     const ProgramRun alone = station.run({"DEMO"}, station.picking("AO-7.SAT"));
@@ -467,15 +295,14 @@ bool waitForHandoffEntry(const StationCopy& station, std::chrono::seconds limit)
     return false;
 }
 
-bool anyFrameCarries(const ProgramRun& run, const std::vector<int>& message) {
-    const std::vector<Frame> frames = framesOf(run);
-    return std::any_of(frames.begin(), frames.end(),
-                       [&](const Frame& f) { return f.carries(message); });
-}
-
-std::future<ProgramRun> startRun(const StationCopy& station, std::vector<std::string> args) {
+// A run of FO-29 on the real clock, in the background, its trace in `trace`.
+std::future<ProgramRun> startFo29(const StationCopy& station, const std::string& until,
+                                  const std::string& trace) {
+    const RunOptions realClock{.clock = "", .until = until};
     return std::async(std::launch::async,
-                      [&station, args] { return testing::runProgram(station.path(""), args, 60); });
+                      [&station, args = station.arguments({"FO-29"}, realClock, trace)] {
+                          return runProgram(station.path(""), args);
+                      });
 }
 
 TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
@@ -483,12 +310,10 @@ TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
     // run on the real clock, so the newer one's start-up keeps the entry away as long as its
     // first exchanges take (on a virtual clock only milliseconds).
     const StationCopy station("handoff");
-    auto older = startRun(
-        station, station.arguments({"FO-29"}, RunOptions{.clock = "", .until = "30"}, "a.jsonl"));
+    auto older = startFo29(station, "30", "a.jsonl");
     ASSERT_TRUE(waitForHandoffEntry(station, std::chrono::seconds(20)));  // A is in its loop
 
-    auto newer = startRun(
-        station, station.arguments({"FO-29"}, RunOptions{.clock = "", .until = "10"}, "b.jsonl"));
+    auto newer = startFo29(station, "10", "b.jsonl");
     // A ends at its next look at the entry: while B still runs, long before its own Exit (B
     // runs for seconds, beyond its radio set-up, so that a slow machine cannot blur the two).
     ASSERT_EQ(older.wait_for(std::chrono::seconds(20)), std::future_status::ready);
@@ -505,71 +330,65 @@ TEST(ProgramRunHandoff, ANewInstanceEndsTheRunningOneWithoutShutdown) {
     EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);
 }
 
-// Exit.
+// Exit: the radios' closing messages, then the frame that releases the drives (slots 63 and 64
+// at 0), and nothing after them; no hand-off entry is left.
 
-TEST(ProgramRunExit, ExitShutsDownAndLeavesNoHandoffEntry) {
-    const StationCopy station("exit");
-    // One IC-910 for both links: its one message, then `starter` releases the drives.
-    const ProgramRun fo29 = station.run({"FO-29"}, {.until = "5"});
-    expectPlainExit(fo29);
+struct ShutdownCase {
+    std::string name;
+    std::string satellite;
+    std::vector<std::vector<int>> messages;
+};
+
+std::vector<int> bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+class ShutdownRun : public ::testing::TestWithParam<ShutdownCase> {};
+
+TEST_P(ShutdownRun, ClosingMessagesThenTheDrivesReleased) {
+    const ShutdownCase& c = GetParam();
+    const StationCopy station("exit-" + c.name);
+    const ProgramRun run = station.run({c.satellite}, {.until = "5"});
+    expectPlainExit(run);
     EXPECT_TRUE(fs::exists(station.path("settings")));  // the file was used; the entry is gone
     EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);
-    const std::vector<Frame> all = framesOf(fo29);
-    const auto shutdown = std::find_if(all.begin(), all.end(),
-                                       [](const Frame& f) { return f.carries(kIc910Shutdown); });
-    ASSERT_EQ(all.end() - shutdown, 2);  // the message after Exit, then the release
-    EXPECT_GE(shutdown->t, 5000);
-    EXPECT_GE(shutdown[1].t - shutdown[0].t, 50);  // the pause after the message
-    EXPECT_EQ(shutdown[1].slot(63), 0);
-    EXPECT_EQ(shutdown[1].slot(64), 0);
-
-    // A TS-2000: out of satellite mode, then back to VFO A, then the frame that releases the
-    // drives, and nothing after them.
-    const ProgramRun ao27 = station.run({"AO-27"}, {.until = "5"});
-    expectPlainExit(ao27);
-    const std::string sa = "SA0000000;";
-    const std::string fr = "FR0;FA00016000000;";
-    const std::vector<Frame> frames = framesOf(ao27);
-    const auto reset = std::find_if(frames.begin(), frames.end(), [&](const Frame& f) {
-        return f.carries(std::vector<int>(sa.begin(), sa.end()));
-    });
-    ASSERT_EQ(frames.end() - reset, 3);
-    EXPECT_TRUE(reset[1].carries(std::vector<int>(fr.begin(), fr.end())));
-    EXPECT_EQ(reset[2].slot(63), 0);
-
-    // AO-7's one FT-847 for both links: the radio set-up gave it the five-byte shutdown family,
-    // so its three closing commands go out once, then the frame that releases the drives.
-    const ProgramRun ao7 = station.run({"AO-7"}, {.until = "5"});
-    expectPlainExit(ao7);
-    const std::vector<Frame> frames7 = framesOf(ao7);
-    const auto last = std::find_if(frames7.begin(), frames7.end(), [](const Frame& f) {
-        return f.carries({0, 0, 0, 0, 0x8E});
-    });
-    ASSERT_EQ(frames7.end() - last, 4);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(last[i].carries({0, 0, 0, 0, std::vector{0x8E, 0x88, 0x80}[i]})) << i;
-    EXPECT_EQ(last[3].slot(63), 0);
-    EXPECT_EQ(last[3].slot(64), 0);
+    const std::vector<Frame> all = framesOf(run);
+    const auto first = std::find_if(all.begin(), all.end(),
+                                    [&](const Frame& f) { return f.carries(c.messages[0]); });
+    const std::size_t n = c.messages.size();
+    ASSERT_EQ(all.end() - first, static_cast<std::ptrdiff_t>(n + 1));
+    EXPECT_GE(first->t, 5000);
+    for (std::size_t i = 0; i < n; ++i) EXPECT_TRUE(first[i].carries(c.messages[i])) << i;
+    EXPECT_GE(first[n].t - first[n - 1].t, 50);  // the pause after the last message
+    EXPECT_EQ(first[n].slot(63), 0);
+    EXPECT_EQ(first[n].slot(64), 0);
 }
+
+const ShutdownCase kShutdownCases[] = {
+    // One IC-910 for both links: its one message.
+    {"Ic910", "FO-29", {kIc910Shutdown}},
+    // A TS-2000: out of satellite mode, then back to VFO A.
+    {"Ts2000", "AO-27", {bytes("SA0000000;"), bytes("FR0;FA00016000000;")}},
+    // One FT-847 for both links: the radio set-up gave it the five-byte shutdown family, so its
+    // three closing commands go out once.
+    {"Ft847", "AO-7", {{0, 0, 0, 0, 0x8E}, {0, 0, 0, 0, 0x88}, {0, 0, 0, 0, 0x80}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Exit, ShutdownRun, ::testing::ValuesIn(kShutdownCases),
+                         [](const auto& info) { return info.param.name; });
 
 // With --sim the satellite's TS-2000 sits on the card's channel 1: it takes the satellite-mode
 // set-up and answers both read-backs with its dials, so neither read-back beeps.
 TEST(ProgramRunSimRadios, TheSatellitesTs2000TakesItsSetUpAndAnswersItsReadBacks) {
     const StationCopy station("sim-radios");
-    station.write("events", "2 dblclick lbl_down_read\n3 dblclick lbl_Up_read\n");
     const ProgramRun run = station.run(
-        {"AO-27"}, {.until = "4", .extra = {"--events=" + station.path("events").string()}});
+        {"AO-27"}, station.withEvents("2 dblclick lbl_down_read\n3 dblclick lbl_Up_read\n", "4"));
     expectPlainExit(run);
     std::vector<std::string> texts;
     for (const TraceEvent& e : eventsOf(run.trace, "cat")) {
         EXPECT_EQ(fieldText(e.line, "channel"), "1");
-        std::string text;
-        std::istringstream bytes(e.line.substr(e.line.find("\"bytes\":[") + 9));
-        for (int b = 0; bytes >> b;) {
-            text += static_cast<char>(b);
-            if (bytes.peek() == ',') bytes.ignore();
-        }
-        texts.push_back(text);
+        const std::vector<int> sent = numbersIn(e.line, "bytes");
+        texts.emplace_back(sent.begin(), sent.end());
     }
     // The satellite-mode set-up, then Doppler-corrected sends, the two read-back queries among
     // them, and the reset at Exit.
@@ -643,29 +462,24 @@ TEST(ProgramRunOptions, WrongOptionsExitWith2AndLeaveARunningInstanceAlone) {
     const StationCopy station("options");
     station.write("settings", kHandoffLine + "\n");  // as if an instance were running
     station.write("events", "1 click cmd_Bye\n2 click cmd_Nowhere\n");
-    const std::string trace = "--trace=" + station.path("trace.jsonl").string();
-    const std::string settings = "--settings=" + station.path("settings").string();
-    struct Wrong {
-        std::vector<std::string> args;
-        std::string message;
+    const std::string none = station.path("none").string();
+    const std::pair<std::string, std::string> cases[] = {
+        // option, what the message names
+        {"--bogus", "unknown option --bogus"},
+        {"--clock=2018-13-01T00:00:00", "--clock"},
+        {"--events=" + none, none},
+        {"--events=" + station.path("events").string(), "line 2: no control named cmd_Nowhere"},
     };
-    const Wrong cases[] = {
-        {{"--headless", "--sim", "--bogus", "AO-7"}, "unknown option --bogus"},
-        {{"--headless", "--sim", "--clock=2018-13-01T00:00:00", "AO-7"}, "--clock"},
-        {{"--headless", "--sim", "--events=" + station.path("none").string(), "AO-7"},
-         station.path("none").string()},
-        {{"--headless", "--sim", "--events=" + station.path("events").string(), "AO-7"},
-         "line 2: no control named cmd_Nowhere"},
-    };
-    for (const Wrong& w : cases) {
-        std::vector<std::string> args = w.args;
-        args.insert(args.begin(), {trace, settings});
-        const ProgramRun run = testing::runProgram(station.path(""), args);
-        EXPECT_EQ(run.exitCode, 2) << w.message;
-        EXPECT_NE(run.err.find(w.message), std::string::npos) << run.err;
+    for (const auto& [option, message] : cases) {
+        const ProgramRun run =
+            runProgram(station.path(""), {"--trace=" + station.path("trace.jsonl").string(),
+                                          "--settings=" + station.path("settings").string(),
+                                          "--headless", "--sim", option, "AO-7"});
+        EXPECT_EQ(run.exitCode, 2) << message;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_TRUE(eventsOf(run.trace).empty()) << w.message;
-        EXPECT_EQ(station.settings(), kHandoffLine + "\n") << w.message;
+        EXPECT_TRUE(eventsOf(run.trace).empty()) << message;
+        EXPECT_EQ(station.settings(), kHandoffLine + "\n") << message;
     }
 }
 
@@ -676,7 +490,7 @@ TEST(ProgramRunOptions, HelpAndVersionAnswerWithoutStartingTheStation) {
         {"--version", {"orvant 2.2.14"}},
     };
     for (const auto& [option, expected] : cases) {
-        const ProgramRun run = testing::runProgram(station.path(""), {option});
+        const ProgramRun run = runProgram(station.path(""), {option});
         EXPECT_EQ(run.exitCode, 0) << option;
         for (const std::string& text : expected)
             EXPECT_NE(run.out.find(text), std::string::npos) << option << ": " << text;
