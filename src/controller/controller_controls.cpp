@@ -1,6 +1,7 @@
 #include "controller/controller_controls.h"
 
 #include "controller/controller_functions.h"
+#include "station/handlers.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -37,25 +38,19 @@ void declareControllerControls(Display& display) {
 }
 
 void bindControllerHandlers(Station& station) {
-    Display& display = station.display;
-    const auto bind = [&](const char* name, ControlEvent event, void (*handler)(Station&),
-                          bool startsExchange = false) {
-        display.on(
-            name, event, [&station, handler] { handler(station); }, startsExchange);
-    };
-    bind("lbl_reset", ControlEvent::Click, lbl_reset_Click);
-    bind("img_Ecp0Black", ControlEvent::Click, img_Ecp0Black_Click);
-    bind("img_Ecp0Red", ControlEvent::Click, img_Ecp0Red_Click);
-    bind("img_Ecp1Black", ControlEvent::Click, img_Ecp1Black_Click);
-    bind("img_Ecp1Red", ControlEvent::Click, img_Ecp1Red_Click);
-    bind("img_Ecp0Black", ControlEvent::DblClick, img_Ecp0Black_DblClick);
-    bind("img_Ecp0Red", ControlEvent::DblClick, img_Ecp0Red_DblClick);
-    bind("img_Ecp1Black", ControlEvent::DblClick, img_Ecp1Black_DblClick);
-    bind("img_Ecp1Red", ControlEvent::DblClick, img_Ecp1Red_DblClick);
-    bind("lbl_extcontrolport", ControlEvent::Click, lbl_extcontrolport_Click);
-    bind("Text1", ControlEvent::Click, Text1_Click);
-    bind("Text2", ControlEvent::Click, Text2_Click);
-    bind("Text4", ControlEvent::Click, Text4_Click);
+    bindHandler(station, "lbl_reset", ControlEvent::Click, lbl_reset_Click);
+    bindHandler(station, "img_Ecp0Black", ControlEvent::Click, img_Ecp0Black_Click);
+    bindHandler(station, "img_Ecp0Red", ControlEvent::Click, img_Ecp0Red_Click);
+    bindHandler(station, "img_Ecp1Black", ControlEvent::Click, img_Ecp1Black_Click);
+    bindHandler(station, "img_Ecp1Red", ControlEvent::Click, img_Ecp1Red_Click);
+    bindHandler(station, "img_Ecp0Black", ControlEvent::DblClick, img_Ecp0Black_DblClick);
+    bindHandler(station, "img_Ecp0Red", ControlEvent::DblClick, img_Ecp0Red_DblClick);
+    bindHandler(station, "img_Ecp1Black", ControlEvent::DblClick, img_Ecp1Black_DblClick);
+    bindHandler(station, "img_Ecp1Red", ControlEvent::DblClick, img_Ecp1Red_DblClick);
+    bindHandler(station, "lbl_extcontrolport", ControlEvent::Click, lbl_extcontrolport_Click);
+    bindHandler(station, "Text1", ControlEvent::Click, Text1_Click);
+    bindHandler(station, "Text2", ControlEvent::Click, Text2_Click);
+    bindHandler(station, "Text4", ControlEvent::Click, Text4_Click);
 }
 
 }  // namespace orvant

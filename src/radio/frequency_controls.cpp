@@ -5,6 +5,7 @@
 #include "radio/fixed_frequency_entry.h"
 #include "radio/frequency_switches.h"
 #include "radio/full_doppler_tuning.h"
+#include "station/handlers.h"
 #include "station/station.h"
 #include "station/waits.h"
 
@@ -45,10 +46,6 @@ void declareInhibitsAndTuning(Display& d) {
     d.declare("txt_uplink", label("", {}, false));
 }
 
-void bind(Station& station, const char* name, ControlEvent event, void (*handler)(Station&)) {
-    station.display.on(name, event, [&station, handler] { handler(station); });
-}
-
 }  // namespace
 
 void declareFrequencyControls(Display& display) {
@@ -58,25 +55,25 @@ void declareFrequencyControls(Display& display) {
 
 void bindFrequencyHandlers(Station& station) {
     using E = ControlEvent;
-    bind(station, "lbl_DopCor", E::DblClick, lbl_DopCor_DblClick);
-    bind(station, "lbl_DopCor", E::Click, lbl_DopCor_Click);
-    bind(station, "lbl_beacon", E::DblClick, lbl_beacon_DblClick);
-    bind(station, "lbl_beacon", E::Click, lbl_beacon_Click);
-    bind(station, "Lbl_inhibit_rx", E::DblClick, Lbl_inhibit_rx_DblClick);
-    bind(station, "Lbl_inhibit_rx", E::Click, Lbl_inhibit_rx_Click);
-    bind(station, "lbl_inhibit_tx", E::DblClick, lbl_inhibit_tx_DblClick);
-    bind(station, "lbl_inhibit_tx", E::Click, lbl_inhibit_tx_Click);
-    bind(station, "lbl_fine_mult", E::Click, lbl_fine_mult_Click);
-    bind(station, "lbl_fine_div", E::Click, lbl_fine_div_Click);
-    bind(station, "ResetUP", E::Click, ResetUP_Click);
-    bind(station, "ResetDown", E::Click, ResetDown_Click);
-    bind(station, "Llb_gate", E::Click, Llb_gate_Click);
-    bind(station, "lbl_fdt", E::DblClick, lbl_fdt_DblClick);
-    bind(station, "lbl_fdt", E::Click, lbl_fdt_Click);
-    bind(station, "lbl_get_dnfreq", E::DblClick, lbl_get_dnfreq_DblClick);
-    bind(station, "lbl_fdt_read", E::DblClick, lbl_fdt_read_DblClick);
-    bind(station, "txt_rad_left", E::Click, radleft);
-    bind(station, "txt_rad_right", E::Click, radright);
+    bindHandler(station, "lbl_DopCor", E::DblClick, lbl_DopCor_DblClick);
+    bindHandler(station, "lbl_DopCor", E::Click, lbl_DopCor_Click);
+    bindHandler(station, "lbl_beacon", E::DblClick, lbl_beacon_DblClick);
+    bindHandler(station, "lbl_beacon", E::Click, lbl_beacon_Click);
+    bindHandler(station, "Lbl_inhibit_rx", E::DblClick, Lbl_inhibit_rx_DblClick);
+    bindHandler(station, "Lbl_inhibit_rx", E::Click, Lbl_inhibit_rx_Click);
+    bindHandler(station, "lbl_inhibit_tx", E::DblClick, lbl_inhibit_tx_DblClick);
+    bindHandler(station, "lbl_inhibit_tx", E::Click, lbl_inhibit_tx_Click);
+    bindHandler(station, "lbl_fine_mult", E::Click, lbl_fine_mult_Click);
+    bindHandler(station, "lbl_fine_div", E::Click, lbl_fine_div_Click);
+    bindHandler(station, "ResetUP", E::Click, ResetUP_Click);
+    bindHandler(station, "ResetDown", E::Click, ResetDown_Click);
+    bindHandler(station, "Llb_gate", E::Click, Llb_gate_Click);
+    bindHandler(station, "lbl_fdt", E::DblClick, lbl_fdt_DblClick);
+    bindHandler(station, "lbl_fdt", E::Click, lbl_fdt_Click);
+    bindHandler(station, "lbl_get_dnfreq", E::DblClick, lbl_get_dnfreq_DblClick);
+    bindHandler(station, "lbl_fdt_read", E::DblClick, lbl_fdt_read_DblClick);
+    bindHandler(station, "txt_rad_left", E::Click, radleft);
+    bindHandler(station, "txt_rad_right", E::Click, radright);
     for (const char* box : {"txt_rad_left", "txt_rad_right", "txt_736_freq", "txt_uplink"})
         watchEnterKey(station, box);
 }

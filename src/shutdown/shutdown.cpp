@@ -3,6 +3,7 @@
 #include "controller/controller_functions.h"
 #include "controller/port_lines.h"
 #include "radio/radio_reset.h"
+#include "station/handlers.h"
 #include "station/handoff.h"
 #include "station/program_end.h"
 #include "station/station.h"
@@ -39,8 +40,7 @@ void cmd_Bye_Click(Station& station) {
 }
 
 void bindExitButton(Station& station) {
-    station.display.on(
-        "cmd_Bye", ControlEvent::Click, [&station] { cmd_Bye_Click(station); }, true);
+    bindHandler(station, "cmd_Bye", ControlEvent::Click, cmd_Bye_Click, true);
 }
 
 }  // namespace orvant

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "station/handlers.h"
 #include "station/station.h"
 #include "station/waits.h"
 #include "tracking/calibration.h"
@@ -124,12 +125,6 @@ void bindCheckBox(Station& station, const std::string& box, void (*apply)(Statio
     d.on(box, ControlEvent::Change, [&station, apply] { apply(station); });
 }
 
-void bind(Station& station, const std::string& name, ControlEvent event, void (*handler)(Station&),
-          bool startsExchange = false) {
-    station.display.on(
-        name, event, [&station, handler] { handler(station); }, startsExchange);
-}
-
 }  // namespace
 
 void declareRotatorControls(Display& display) {
@@ -141,27 +136,27 @@ void declareRotatorControls(Display& display) {
 
 void bindRotatorHandlers(Station& station) {
     using E = ControlEvent;
-    bind(station, "ResetAz", E::Click, ResetAz_Click);
-    bind(station, "ResetEl", E::Click, ResetEl_Click);
+    bindHandler(station, "ResetAz", E::Click, ResetAz_Click);
+    bindHandler(station, "ResetEl", E::Click, ResetEl_Click);
     bindCheckBox(station, "ch_RotAz", ch_RotAz_Click);
     bindCheckBox(station, "ch_RotEl", ch_RotEl_Click);
     bindCheckBox(station, "ch_Test", ch_Test_Click);
-    bind(station, "motor_red", E::DblClick, motor_red_DblClick);
-    bind(station, "lbl_Valaz", E::DblClick, lbl_Valaz_DblClick);
-    bind(station, "lbl_track", E::Click, lbl_track_Click);
-    bind(station, "lbl_SatBearings", E::Click, lbl_SatBearings_Click);
-    bind(station, "lbl_SatBearings", E::DblClick, lbl_SatBearings_DblClick);
-    bind(station, "lbl_hf", E::Click, lbl_hf_Click);
-    bind(station, "lbl_hf", E::DblClick, lbl_hf_DblClick);
-    bind(station, "txt_aztxt", E::Click, txt_aztxt_Click);
-    bind(station, "txt_eltxt", E::Click, txt_eltxt_Click);
+    bindHandler(station, "motor_red", E::DblClick, motor_red_DblClick);
+    bindHandler(station, "lbl_Valaz", E::DblClick, lbl_Valaz_DblClick);
+    bindHandler(station, "lbl_track", E::Click, lbl_track_Click);
+    bindHandler(station, "lbl_SatBearings", E::Click, lbl_SatBearings_Click);
+    bindHandler(station, "lbl_SatBearings", E::DblClick, lbl_SatBearings_DblClick);
+    bindHandler(station, "lbl_hf", E::Click, lbl_hf_Click);
+    bindHandler(station, "lbl_hf", E::DblClick, lbl_hf_DblClick);
+    bindHandler(station, "txt_aztxt", E::Click, txt_aztxt_Click);
+    bindHandler(station, "txt_eltxt", E::Click, txt_eltxt_Click);
     watchEnterKey(station, "txt_aztxt");
     watchEnterKey(station, "txt_eltxt");
-    bind(station, "lbl_calib", E::DblClick, lbl_calib_DblClick, true);
-    bind(station, "calcmd", E::Click, calcmd_Click);
+    bindHandler(station, "lbl_calib", E::DblClick, lbl_calib_DblClick, true);
+    bindHandler(station, "calcmd", E::Click, calcmd_Click);
     for (const char* scaleEnd : {"lbl_hf180", "lbl_hf360"}) {
-        bind(station, scaleEnd, E::Click, lbl_hf180_Click);
-        bind(station, scaleEnd, E::DblClick, lbl_hf180_DblClick);
+        bindHandler(station, scaleEnd, E::Click, lbl_hf180_Click);
+        bindHandler(station, scaleEnd, E::DblClick, lbl_hf180_DblClick);
     }
 }
 
