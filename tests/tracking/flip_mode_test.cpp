@@ -142,6 +142,12 @@ TEST_F(FlipMode, Type4KeepsTheOwnBearingAtTheCounterClockwiseEnd) {
     expect(4, 120, 500, 478, "310");  // nearest(1296 - 818.4)
 }
 
+TEST_F(FlipMode, DueSouthTurnsToNorth) {
+    expect(1, 180, 300, 1022);  // Int(360 / scale): north is the clockwise stop
+    expect(2, 180, 300, 818);   // nearest(818.4): north on the first turn
+    expect(5, 180, 500, 921);   // Int(818.4 + 102.6)
+}
+
 TEST_F(FlipMode, Type5HoldsTheTargetAtBothEnds) {
     rot.azCommandCounts = 77;
     expect(5, 100, 900, 77, nullptr, 358);

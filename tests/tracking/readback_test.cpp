@@ -41,10 +41,11 @@ TEST_F(Readback, Type1StopAtNorth) {
 
 TEST_F(Readback, Type0StopAtSouth) {
     expect(0, 0, 0, 512, "180");
-    EXPECT_EQ(gauge("hs_hf"), 0);    // nearest(180 / scale) - 511
-    expect(0, 181, 600, 2, "31");    // 514.3 becomes 514, less 512; |nearest(211.1) - 180|
-    EXPECT_EQ(gauge("hs_hf"), 600);  // nearest(88.09) + 512
-    expect(0, 90, 512, 768, "360");  // nearest(255.75) + 512; due north, count 512
+    EXPECT_EQ(gauge("hs_hf"), 0);             // nearest(180 / scale) - 511
+    expect(0, 181, 600, 2, "31");             // 514.3 becomes 514, less 512; |nearest(211.1) - 180|
+    EXPECT_EQ(gauge("hs_hf"), 600);           // nearest(88.09) + 512
+    expect(0, 90, 512, 768, "360");           // nearest(255.75) + 512; due north, count 512
+    EXPECT_EQ(countsFor(0, 180, 512), 1023);  // due south is the clockwise end: 511 + 512
 }
 
 TEST_F(Readback, Type2Overlap) {
@@ -52,6 +53,10 @@ TEST_F(Readback, Type2Overlap) {
     EXPECT_EQ(gauge("hs_default"), 850);
     expect(2, 45, 700, 102, "307");          // Int(307.9)
     EXPECT_EQ(countsFor(2, 100, 900), 227);  // beyond 90: no second turn
+    // Near north on the first turn (count 800 is 352 degrees), a bearing just past north is
+    // reached clockwise through the overlap, never by a swing back round.
+    for (std::int16_t azCounts : {800, 816, 817}) EXPECT_EQ(countsFor(2, 1, azCounts), 821);
+    EXPECT_EQ(countsFor(2, 1, 799), 2);
 }
 
 TEST_F(Readback, Type3CentredOnNorth) {
@@ -79,6 +84,7 @@ TEST_F(Readback, Type5CentredOnSouth) {
     expect(5, 330, 50, 32, "337");  // counter-clockwise end: nearest(750.2 - 718); 21.99 - 44 + 360
     EXPECT_EQ(countsFor(5, 315, 50), -2);  // nearest(716.1 - 718): limited when sent
     EXPECT_EQ(gauge("hs_5"), 50);
+    EXPECT_EQ(countsFor(5, 101, 500), 332);  // nearest(229.6 + 102)
 }
 
 TEST_F(Readback, CountsBeyondTheTravelLeaveTypes3And5Untouched) {

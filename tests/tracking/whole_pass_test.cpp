@@ -143,6 +143,7 @@ constexpr double kElevationAllowance = 1 + 5 * 180.0 / kTopCount + 1;
 struct PassTimes {
     LocalDateTime start;
     std::int64_t exitMs;
+    const char* catalogNumber = nullptr;  // another element set for AO-7's file to follow
 };
 
 struct PassCase {
@@ -162,6 +163,9 @@ struct PassCase {
 constexpr PassTimes kGrazingPass{{2018, 1, 21, 0, 40, 0, 0}, 16 * 60 * 1000};
 constexpr PassTimes kLowPass{{2018, 1, 21, 2, 30, 0, 0}, (27 * 60 + 30) * 1000};
 constexpr PassTimes kOverheadPass{{2018, 1, 21, 4, 23, 0, 0}, (28 * 60 + 30) * 1000};
+// SO-50's pass of 2018 January 20, 07:47 to 08:00, rises in the west-south-west, peaks at about 32
+// degrees in the north-west and crosses north clockwise on its way to the north-east.
+constexpr PassTimes kNorthernPass{{2018, 1, 20, 7, 44, 0, 0}, 19 * 60 * 1000, "27607"};
 
 class WholePass : public ::testing::TestWithParam<PassCase> {
   protected:
@@ -170,6 +174,8 @@ class WholePass : public ::testing::TestWithParam<PassCase> {
         p.setConfig(19, std::to_string(c.parkAzimuth));
         p.setConfig(22, std::to_string(c.rotatorType));
         p.setConfig(30, std::to_string(c.parkAt90));
+        if (c.times.catalogNumber != nullptr)
+            p.setSatelliteValue("AO-7.SAT", 1, c.times.catalogNumber);
         if (c.flip) {
             p.setConfig(33, "YES");
             // The operator answers the flip question before the satellite rises.
@@ -244,7 +250,7 @@ TEST_P(WholePass, WaitsTracksTheSatelliteThenParks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Ao7, WholePass,
+    SamplePasses, WholePass,
     ::testing::Values(
         // Type 1 turns 360 degrees with its stop at north: the overhead pass makes it turn round.
         PassCase{"LowPassStopAtNorth", kLowPass, 1, false, 90, 0, 0, 0},
@@ -252,6 +258,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Type 3 turns 450 degrees centred on north: both passes without a turn-round.
         PassCase{"LowPassCentredOnNorth", kLowPass, 3, false, 270, 1, 0, 90},
         PassCase{"OverheadPassCentredOnNorth", kOverheadPass, 3, false, 45, 0, 0, 0},
+        // Type 2 turns 450 degrees from north: crossing north clockwise goes on into the overlap.
+        PassCase{"NorthernPassFromNorth", kNorthernPass, 2, false, 0, 0, 0, 0},
         // Type 5 turns 450 degrees centred on south; the satellite barely clears the horizon.
         PassCase{"GrazingPassCentredOnSouth", kGrazingPass, 5, false, 200, 0, 0, 0},
         // Flip mode follows the overhead pass over the zenith on the reciprocal bearing, so the
