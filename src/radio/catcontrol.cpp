@@ -13,7 +13,8 @@ void sendToPosition(Station& station, int side, const std::string& freqText) {
     station.radio.catFreq = trim(freqText);
     const RadioType* type = radioTypeAt(station.sat, side);
     if (!type) return;
-    if (const RadioDrivers* drivers = driversOf(type->driver)) drivers->send(station, *type);
+    const RadioDrivers* drivers = driversOf(type->driver);
+    if (drivers && drivers->send) drivers->send(station, *type);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "radio/frequency_switches.h"
 
 #include "radio/frequency_text.h"
+#include "radio/yaesu/ft736_dial.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -23,17 +24,27 @@ bool satelliteHasBeacon(const Station& s) {
     return s.sat.beaconMHz - kGuardMHz > kGuardMHz / 2;
 }
 
+bool eitherLinkInhibited(const Station& s) {
+    return s.radio.rxInhibit || s.radio.txInhibit;
+}
+
+// An FT-736R leaves CAT control while either link is inhibited, so that its dial is the
+// operator's, and is set up again once both are released.
 void inhibit(Station& s, const char* label, bool& flag) {
+    const bool underCatControl = !eitherLinkInhibited(s);
     s.display[label].backColor = bgr::kRed;
     s.display[label].foreColor = bgr::kYellow;
     flag = true;
+    if (underCatControl) yaesu_exit(s);
 }
 
 void release(Station& s, const char* label, bool& flag) {
+    const bool wasInhibited = eitherLinkInhibited(s);
     s.display[label].backColor = bgr::kGrey;
     s.display[label].foreColor = bgr::kDarkBlue;
     flag = false;
     s.track.freqChanged = 1;
+    if (wasInhibited && !eitherLinkInhibited(s)) resume736(s);
 }
 
 void resetSlider(Station& s, const char* slider, const char* resetLabel) {

@@ -19,7 +19,8 @@ void lbl_beacon_DblClick(Station& station);
 void lbl_beacon_Click(Station& station);
 
 // Inhibits: the double-click stops sending that link's frequency to its radio; the click sends
-// it again from the next pass on.
+// it again from the next pass on. An FT-736R is out of CAT control while either link is
+// inhibited.
 void Lbl_inhibit_rx_DblClick(Station& station);
 void Lbl_inhibit_rx_Click(Station& station);
 void lbl_inhibit_tx_DblClick(Station& station);

@@ -2,6 +2,7 @@
 
 #include "radio/frequency_switches.h"
 #include "radio/radio_types.h"
+#include "radio/yaesu/ft736_dial.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -39,6 +40,11 @@ void lbl_fdt_DblClick(Station& station) {
     d.hide("ResetDown");
     d.show("lbl_UpText");
     d.show("lbl_UpVal");
+    // The FT-736R's dial is typed in at once.
+    if (holdsFt736(station, 1)) {
+        d.hide("lbl_get_dnfreq");
+        dial_736(station);
+    }
 }
 
 void lbl_get_dnfreq_DblClick(Station& station) {

@@ -30,6 +30,8 @@ void declareRadioControls(Display& display) {
     display.declare(
         "lbl_down_read",
         labelControl({}, "Double click this button to read the Downlink frequency into ORVANT."));
+    // The prompt of the FT-736R's typed read-back.
+    display.declare("lbl_736_freq_left", labelControl({}, {}, false));
 }
 
 void bindRadioHandlers(Station& station, void (*readbackBroken)(Station&)) {

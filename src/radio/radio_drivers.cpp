@@ -1,9 +1,14 @@
 #include "radio/radio_drivers.h"
 
+#include "radio/aor/ar5000.h"
 #include "radio/icom/icom.h"
 #include "radio/icom/icom_receivers.h"
 #include "radio/kenwood/kenwood.h"
 #include "radio/kenwood/ts2000.h"
+#include "radio/yaesu/ft100.h"
+#include "radio/yaesu/ft736_dial.h"
+#include "radio/yaesu/ft980.h"
+#include "radio/yaesu/yaesu.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -16,6 +21,18 @@ constexpr RadioDrivers kIcom{init_icom, Icom, readback_icom_tx, readback_icom_rx
 constexpr RadioDrivers kIcomR8500{init8500, R8500, readback_icom_tx, readback_icom_rx};
 constexpr RadioDrivers kIcomR7000{Init_R7000, Icom, readback_icom_tx, readback_icom_rx};
 constexpr RadioDrivers kIcomR9000{init_R9000, Icom, readback_icom_tx, readback_icom_rx};
+constexpr RadioDrivers kFt736{init736, ft736, readback_736_tx, readback_736_rx};
+constexpr RadioDrivers kFt847{init847, FT847,
+                              [](Station& s, const RadioType& t) { readback_847(s, t, 0); },
+                              [](Station& s, const RadioType& t) { readback_847(s, t, 1); }};
+constexpr RadioDrivers kFt757{init_757, FT757, nullptr, nullptr};
+constexpr RadioDrivers kFt980{init980, nullptr, nullptr, nullptr};
+constexpr RadioDrivers kFt100{init_ft100,
+                              [](Station& s, const RadioType& t) {
+                                  s.radio.catSide == 0 ? ft_100_tx(s, t) : ft_100_rx(s, t);
+                              },
+                              readback_ft100_tx, readback_ft100_rx};
+constexpr RadioDrivers kAr5000{init_ar5000, ar5000, readback_ar5000, readback_ar5000};
 
 }  // namespace
 
@@ -33,9 +50,22 @@ const RadioDrivers* driversOf(RadioDriver driver) {
             return &kIcomR7000;
         case RadioDriver::IcomR9000:
             return &kIcomR9000;
-        default:
+        case RadioDriver::Ft736:
+            return &kFt736;
+        case RadioDriver::Ft847:
+            return &kFt847;
+        case RadioDriver::Ft757:
+            return &kFt757;
+        case RadioDriver::Ft980:
+            return &kFt980;
+        case RadioDriver::Ft100:
+            return &kFt100;
+        case RadioDriver::Ar5000:
+            return &kAr5000;
+        case RadioDriver::None:
             return nullptr;
     }
+    return nullptr;
 }
 
 std::int16_t servedRadio(const Station& station) {

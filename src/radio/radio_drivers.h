@@ -13,7 +13,8 @@ struct Station;
 // and the frequency to send are in `catSide` and `catFreq`.
 using RadioRoutine = void (*)(Station& station, const RadioType& type);
 
-// The routines of one driver family.
+// The routines of one driver family; nullptr where the family has none (a radio set up only,
+// models without a read-back).
 struct RadioDrivers {
     RadioRoutine init;          // set-up at the start of a pass
     RadioRoutine send;          // one frequency, on every send; sends nothing while inhibited

@@ -25,6 +25,10 @@ struct RadioState {
     bool rxInhibit = false;
     bool txInhibit = false;
 
+    // The AR5000 was met by a radio set-up since the program started: its later set-ups (one a
+    // pass) send its set-up lines.
+    bool ar5000Seen = false;
+
     // What the frequency stage hands to the radio drivers: the uplink and downlink frequencies in
     // Hz as decimal digits, without a decimal point.
     std::string uplinkFreqText;

@@ -16,7 +16,9 @@ using testing::bytesOf;
 using testing::civ;
 using testing::Messages;
 using testing::operator+;
+using testing::RadioScenes;
 using testing::RadioStation;
+using testing::SceneCase;
 
 constexpr const char* kUpHz = "435123456";
 constexpr const char* kDownHz = "145900000";
@@ -103,28 +105,6 @@ INSTANTIATE_TEST_SUITE_P(Models, ModeTexts, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-struct SceneCase {
-    std::string name;
-    std::int16_t up, down, upPort, downPort;
-    Messages setUp, sends;
-    bool txInhibit = false, rxInhibit = false;
-    std::string upHz = kUpHz, downHz = kDownHz;
-};
-
-class IcomScenes : public ::testing::TestWithParam<SceneCase> {};
-
-TEST_P(IcomScenes, SetUpAndOneSendReachTheCard) {
-    const SceneCase& c = GetParam();
-    RadioStation s(c.up, c.down, c.upPort, c.downPort);
-    s.station.radio.txInhibit = c.txInhibit;
-    s.station.radio.rxInhibit = c.rxInhibit;
-    radioinit(s.station);
-    EXPECT_EQ(s.relayedSince(0, true), c.setUp);
-    const std::size_t before = s.card.relayed().size();
-    s.send(c.upHz, c.downHz);
-    EXPECT_EQ(s.relayedSince(before, true), c.sends);
-}
-
 // The IC-910 pair: uplink on the sub band, downlink on the main band, no VFO select, satellite
 // mode.
 const Messages kIc910PairSetUp =
@@ -132,14 +112,9 @@ const Messages kIc910PairSetUp =
 const Messages kR8500SetUp = civ(1, "4A", {"06 01 01"});
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Codes, IcomScenes, ::testing::Values(
-    SceneCase{"Ic910PairInSatelliteMode", 27, 27, 1, 1, kIc910PairSetUp,
-        civ(1, "60", {"07 D1", kUpBcd, "07 D0", kDownBcd})},
+INSTANTIATE_TEST_SUITE_P(IcomCodes, RadioScenes, ::testing::Values(
     SceneCase{"Ic910UplinkAloneOnItsMainBand", 27, 0, 1, 1,
         civ(1, "60", {"07 D0", "0F 00", "06 01"}), civ(1, "60", {"07 D0", kUpBcd})},
-    SceneCase{"Ic970SharedUplinkMainDownlinkSub", 9, 9, 1, 1,
-        civ(1, "2E", {"07 D0", "0F 00", "07 00", "06 01", "07 D1", "07 00", "06 00"}),
-        civ(1, "2E", {"07 D0", "07 00", kUpBcd, "07 D1", "07 00", kDownBcd})},
     SceneCase{"Ic821DownlinkAloneOnItsMainBand", 0, 15, 1, 2,
         civ(2, "4C", {"07 D0", "07 00", "06 00"}), civ(2, "4C", {"07 D0", "07 00", kDownBcd})},
     SceneCase{"Ic271UpIc471DownOnTwoChannels", 10, 11, 1, 2,
@@ -148,11 +123,6 @@ INSTANTIATE_TEST_SUITE_P(Codes, IcomScenes, ::testing::Values(
     SceneCase{"ShortTextPaddedLongTextRefused", 31, 31, 1, 1,
         civ(1, "04", {"0F 00", "07 00", "06 01", "07 00", "06 00"}),
         civ(1, "04", {"07 00", "05 00 00 45 01 00"}), false, false, "1450000", "14590000000"},
-    SceneCase{"R8500PairSetUpOnce", 3, 3, 1, 1, kR8500SetUp, civ(1, "4A", {kUpBcd, kDownBcd})},
-    SceneCase{"R7000Downlink", 0, 32, 1, 2,
-        civ(2, "08", {"06 05 00"}), civ(2, "08", {"07 00", kDownBcd})},
-    SceneCase{"R9000Downlink", 0, 33, 1, 2,
-        civ(2, "2A", {"06 00"}), civ(2, "2A", {"07 00", kDownBcd})},
     SceneCase{"Ic910UplinkInhibited", 27, 27, 1, 1, kIc910PairSetUp,
         civ(1, "60", {"07 D0", kDownBcd}), true, false},
     SceneCase{"R8500DownlinkInhibited", 3, 3, 1, 1, kR8500SetUp, civ(1, "4A", {kUpBcd}), false,

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "radio/catcontrol.h"
 #include "radio/radio_init.h"
+#include "radio/radio_reset.h"
 #include "station/handoff.h"
 #include "station/program_end.h"
 #include "support/radio_station.h"
@@ -16,7 +20,11 @@ namespace {
 using testing::bytesOf;
 using testing::civ;
 using testing::Messages;
+using testing::on;
+using testing::operator+;
+using testing::RadioScenes;
 using testing::RadioStation;
+using testing::SceneCase;
 
 constexpr const char* kUpHz = "435123456";
 constexpr const char* kDownHz = "145900000";
@@ -25,56 +33,194 @@ struct PositionCase {
     std::string name;
     std::int16_t up, down, upPort, downPort;
     std::string upHz, downHz;
-    std::vector<std::string> setUp, sends;
+    Messages setUp, sends, shutdown;
     std::string upCaption, downCaption;
     std::int16_t upFamily, downFamily, slot60;
+    bool hex = false;  // the messages in hexadecimal, else as text
 };
 
 class RadioPositions : public ::testing::TestWithParam<PositionCase> {};
 
-TEST_P(RadioPositions, SetUpAndSendFollowTheTypeTable) {
+// Set-up, one send and the shutdown's messages of every type code in each position it takes.
+TEST_P(RadioPositions, SetUpSendAndShutdownFollowTheTypeTable) {
     const PositionCase& c = GetParam();
     RadioStation s(c.up, c.down, c.upPort, c.downPort);
+    s.station.cfg.memoryChannel = "123";
     radioinit(s.station);
-    EXPECT_EQ(s.relayedSince(0), c.setUp);
+    EXPECT_EQ(s.relayedSince(0, c.hex), c.setUp);
     EXPECT_EQ(s.display["lbl_radio_up"].caption, c.upCaption);
     EXPECT_EQ(s.display["lbl_radio_dn"].caption, c.downCaption);
     EXPECT_EQ(s.station.radio.uplinkFamily, c.upFamily);
     EXPECT_EQ(s.station.radio.downlinkFamily, c.downFamily);
     EXPECT_EQ(s.slot(60), c.slot60);
+    EXPECT_EQ(s.slot(61), 10);
 
-    const std::size_t before = s.card.relayed().size();
+    std::size_t before = s.card.relayed().size();
     s.send(c.upHz, c.downHz);
-    EXPECT_EQ(s.relayedSince(before), c.sends);
+    EXPECT_EQ(s.relayedSince(before, c.hex), c.sends);
     EXPECT_TRUE(s.station.link.catcontrolUsed);
+
+    before = s.card.relayed().size();
+    resetRadios(s.station);
+    EXPECT_EQ(s.relayedSince(before, c.hex), c.shutdown);
 }
 
 const std::string kSatModeOn = "1:DC11;RX0;AI0;RC;SA1011000;";
 const std::string kSatModeOff = "DC00;RX0;AI0;RC;SA0000000;";
+const Messages kTs2000Reset{"SA0000000;", "FR0;FA00016000000;"};
+const std::string kUpBcd = "05 56 34 12 35 04";
+const std::string kDownBcd = "05 00 00 90 45 01";
+const Messages kFiveByteReset{"00 00 00 00 8E", "00 00 00 00 88", "00 00 00 00 80"};
+const std::vector<std::string> kCivUplinkReset{"07 D0", "0F 10", "08 7B"};
+
+// An Icom transceiver in both positions: uplink on the main band, downlink on the sub band
+// (dual-band models), each on its VFO.
+PositionCase icomBothPositions(std::int16_t code, const std::string& address, bool dualBand,
+                               const std::string& name, const std::string& downName = "") {
+    const auto band = [dualBand](const char* select) {
+        return dualBand ? std::vector<std::string>{select} : std::vector<std::string>{};
+    };
+    const auto join = [](std::vector<std::string> first, const std::vector<std::string>& then) {
+        return first.insert(first.end(), then.begin(), then.end()), first;
+    };
+    const std::string down = downName.empty() ? name : downName;
+    std::string testName;
+    std::copy_if(name.begin(), name.end(), std::back_inserter(testName),
+                 [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+    return {
+        testName,
+        code,
+        code,
+        1,
+        1,
+        kUpHz,
+        kDownHz,
+        civ(1, address,
+            join(join(band("07 D0"), {"0F 00", "07 00", "06 01"}),
+                 join(band("07 D1"), {"07 00", "06 00"}))),
+        civ(1, address,
+            join(join(band("07 D0"), {"07 00", kUpBcd}), join(band("07 D1"), {"07 00", kDownBcd}))),
+        civ(1, address, join(kCivUplinkReset, {"07 D1", "08 7B"})),
+        name + "(1)",
+        down + "(1)",
+        2,
+        2,
+        20,
+        true};
+}
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(KenwoodCodes, RadioPositions, ::testing::Values(
     PositionCase{"Ts790BothBands", 4, 4, 1, 1, kUpHz, kDownHz,
         {"1:DC0;AI0;FN0;SP0;MD2;", "1:DC1;AI0;FN0;SP0;MD1;"},
-        {"1:DC0;FA00435123456;", "1:DC1;FA00145900000;"}, "TS-790(1)", "TS-790(1)", 4, 3, 40},
+        {"1:DC0;FA00435123456;", "1:DC1;FA00145900000;"}, {"1:DC1;MC 23;"},
+        "TS-790(1)", "TS-790(1)", 4, 3, 40},
     PositionCase{"Ts440UpTs680DownOnTwoChannels", 5, 6, 2, 1, kUpHz, "1296000000",
         {"2:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"},
-        {"2:FA00435123456;", "1:FA01296000000;"}, "TS-440S(2)", "TS-680S(1)", 4, 3, 30},
+        {"2:FA00435123456;", "1:FA01296000000;"}, {"1:DC1;MC 23;"},
+        "TS-440S(2)", "TS-680S(1)", 4, 3, 30},
+    PositionCase{"Ts680UpTs440Down", 6, 5, 1, 1, kUpHz, kDownHz,
+        {"1:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"},
+        {"1:FA00435123456;", "1:FA00145900000;"}, {"1:DC1;MC 23;"},
+        "TS-680S(1)", "TS-440S(1)", 4, 3, 40},
     PositionCase{"Ts2000SatelliteMode", 26, 26, 1, 1, kUpHz, kDownHz,
         {kSatModeOn + "FT1;MD2;", kSatModeOn + "FR0;MD1;", "1:FR0;FA00029200000;"},
-        {"1:FT1;FB00435123456;", "1:FR0;FA00145900000;"}, "TS-2000(1)", "TS-2000(1)", 3, 3, 40},
-    PositionCase{"Ts2000DownlinkOnly", 0, 26, 1, 2, kUpHz, kDownHz,
-        {"2:" + kSatModeOff + "FR0;MD1;"}, {"2:FR0;FA00145900000;"}, "(1)", "TS-2000(2)", 0, 3, 40},
-    PositionCase{"Ts2000UplinkTs711Downlink", 26, 7, 1, 2, kUpHz, kDownHz,
+        {"1:FT1;FB00435123456;", "1:FR0;FA00145900000;"}, on(1, kTs2000Reset),
+        "TS-2000(1)", "TS-2000(1)", 3, 3, 40},
+    PositionCase{"Ts711UpTs2000Down", 7, 26, 1, 2, kUpHz, kDownHz,
+        {"1:AI0;FN0;SP0;MD2;", "2:" + kSatModeOff + "FR0;MD1;"},
+        {"1:FA00435123456;", "2:FR0;FA00145900000;"}, on(2, kTs2000Reset),
+        "TS-711(1)", "TS-2000(2)", 4, 3, 40},
+    PositionCase{"Ts2000UpTs711Down", 26, 7, 1, 2, kUpHz, kDownHz,
         {"1:" + kSatModeOff + "FT0;MD2;", "2:AI0;FN0;SP0;MD1;"},
-        {"1:FT0;FA00435123456;", "2:FA00145900000;"}, "TS-2000(1)", "TS-711(2)", 3, 3, 40},
+        {"1:FT0;FA00435123456;", "2:FA00145900000;"}, on(1, kTs2000Reset),
+        "TS-2000(1)", "TS-711(2)", 3, 3, 40},
     PositionCase{"TextsThatAreNotFrequencies", 8, 8, 1, 1, " ", "1459x0000",
-        {"1:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"}, {}, "TS-811(1)", "TS-811(1)", 4, 3, 40},
-    PositionCase{"ReceiverAsUplinkAndNameOnly", 33, 24, 1, 1, kUpHz, kDownHz,
-        {}, {}, "(1)", "FT-1000(1)", 0, 1, 10},
-    PositionCase{"NoRadioCode", 30, 34, 1, 1, kUpHz, kDownHz, {}, {}, " (1)", "(1)", 0, 0, 0}),
+        {"1:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"}, {}, {"1:DC1;MC 23;"},
+        "TS-811(1)", "TS-811(1)", 4, 3, 40}),
+    [](const auto& info) { return info.param.name; });
+
+// The FT-1000 is only named: its shutdown class still sends.
+INSTANTIATE_TEST_SUITE_P(OtherCodes, RadioPositions, ::testing::Values(
+    PositionCase{"ReceiverAsUplinkNameOnlyAsDownlink", 33, 24, 1, 1, kUpHz, kDownHz, {}, {},
+        on(1, kFiveByteReset), "(1)", "FT-1000(1)", 0, 1, 10, true},
+    PositionCase{"NoRadio", 30, 30, 1, 1, kUpHz, kDownHz, {}, {}, {}, " (1)", " (1)", 0, 0, 0},
+    PositionCase{"UnlistedCode", 34, 34, 1, 1, kUpHz, kDownHz, {}, {}, {}, "(1)", "(1)", 0, 0, 0},
+    PositionCase{"Ar5000DownlinkOnly", 35, 35, 1, 1, kUpHz, kDownHz, {}, {"1:RF0145900000\r"}, {},
+        "(1)", "AR5000(1)", 0, 7, 20}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(YaesuCodes, RadioPositions, ::testing::Values(
+    PositionCase{"Ft736Shared", 1, 1, 1, 1, kUpHz, kDownHz,
+        on(1, {"00 00 00 00 00", "00 00 00 00 0E", "00 00 00 00 88", "01 00 00 00 27",
+               "00 00 00 00 00", "00 00 00 00 0E", "00 00 00 00 88", "00 00 00 00 17"}),
+        on(1, {"43 51 23 45 2E", "14 59 00 00 1E"}), on(1, kFiveByteReset),
+        "FT-736R(1)", "FT-736R(1)", 1, 1, 10, true},
+    PositionCase{"Ft847Shared", 2, 2, 1, 1, "29400000", kDownHz,
+        on(1, {"00 00 00 00 00", "00 00 00 00 4E", "01 00 00 00 27",
+               "00 00 00 00 00", "00 00 00 00 4E", "00 00 00 00 17"}),
+        on(1, {"02 94 00 00 21", "14 59 00 00 11"}), on(1, kFiveByteReset),
+        "FT-847(1)", "FT-847(1)", 1, 1, 10, true},
+    PositionCase{"Ft757UpFt100Down", 16, 23, 1, 2, "14200000", kDownHz,
+        on(1, {"00 00 00 00 00", "01 00 00 00 27"}) +
+            on(2, {"00 00 00 00 01", "00 00 00 00 05", "00 00 00 00 0C"}),
+        on(1, {"01 42 00 00 0A"}) + on(2, {"00 00 00 00 05", "00 00 59 14 0A"}),
+        civ(1, "00", kCivUplinkReset) + on(2, kFiveByteReset),
+        "FT-757(1)", "FT-100(2)", 2, 1, 40, true},
+    PositionCase{"Ft100UpFt757Down", 23, 16, 1, 2, kUpHz, "7100000",
+        on(1, {"00 00 00 00 01", "00 00 00 00 05", "00 00 00 01 0C"}) +
+            on(2, {"00 00 00 00 00", "10 00 00 00 17"}),
+        on(1, {"00 00 00 00 05", "45 23 51 43 0A", "00 00 00 00 05"}) + on(2, {"00 71 00 00 0A"}),
+        civ(1, "00", kCivUplinkReset) + on(2, kFiveByteReset),
+        "FT-100(1)", "FT-757(2)", 2, 1, 10, true},
+    PositionCase{"Ft980DownlinkOnly", 20, 20, 1, 2, kUpHz, kDownHz,
+        on(2, {"00 00 00 00 00", "00 00 00 00 0B"}), {}, {}, "(1)", "FT-980(2)", 0, 10, 20, true}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(IcomCodes, RadioPositions, ::testing::Values(
+    PositionCase{"R8500", 3, 3, 1, 1, kUpHz, kDownHz, civ(1, "4A", {"06 01 01"}),
+        civ(1, "4A", {kUpBcd, kDownBcd}), civ(1, "4A", {"08 A0 00", "08 7B"}),
+        "IC-R8500(1)", "IC-R8500(1)", 4, 4, 20, true},
+    icomBothPositions(9, "2E", true, "IC-970"),
+    icomBothPositions(10, "20", false, "IC-271"),
+    icomBothPositions(11, "22", false, "IC-471"),
+    icomBothPositions(12, "10", false, "IC-275"),
+    icomBothPositions(13, "14", false, "IC-475"),
+    icomBothPositions(14, "42", true, "IC-820"),
+    icomBothPositions(15, "4C", true, "IC-821"),
+    icomBothPositions(17, "38", false, "IC-728"),
+    icomBothPositions(18, "3A", false, "IC-729"),
+    icomBothPositions(19, "1C", false, "IC-751A"),
+    icomBothPositions(21, "58", false, "IC-706/G"),
+    icomBothPositions(22, "48", false, "IC-706"),
+    icomBothPositions(25, "5C", false, "IC-756PRO"),
+    PositionCase{"Ic910SatelliteMode", 27, 27, 1, 1, kUpHz, kDownHz,
+        civ(1, "60", {"07 D1", "0F 00", "06 01", "1A 07 01", "07 D0", "06 00", "1A 07 01"}),
+        civ(1, "60", {"07 D1", kUpBcd, "07 D0", kDownBcd}), civ(1, "60", {"1A 07 00"}),
+        "IC-910(1)", "IC-910(1)", 2, 2, 20, true},
+    icomBothPositions(28, "56", false, "IC-746"),
+    icomBothPositions(29, "4E", false, "IC-706II", "IC-746II"),
+    icomBothPositions(31, "04", false, "IC-735"),
+    PositionCase{"R7000DownlinkOnly", 20, 32, 1, 1, kUpHz, kDownHz, civ(1, "08", {"06 05 00"}),
+        civ(1, "08", {"07 00", kDownBcd}), civ(1, "08", {"07 D1", "08 7B"}),
+        "(1)", "IC-R7000(1)", 0, 2, 20, true},
+    PositionCase{"R9000DownlinkOnly", 32, 33, 1, 1, kUpHz, kDownHz, civ(1, "2A", {"06 00"}),
+        civ(1, "2A", {"07 00", kDownBcd}), civ(1, "2A", {"07 D1", "08 7B"}),
+        "(1)", "IC-R9000(1)", 0, 2, 20, true}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
+
+TEST_P(RadioScenes, SetUpAndOneSendReachTheCard) {
+    const SceneCase& c = GetParam();
+    RadioStation s(c.up, c.down, c.upPort, c.downPort);
+    s.station.radio.txInhibit = c.txInhibit;
+    s.station.radio.rxInhibit = c.rxInhibit;
+    radioinit(s.station);
+    EXPECT_EQ(s.relayedSince(0, c.hex), c.setUp);
+    const std::size_t before = s.card.relayed().size();
+    s.send(c.upHz, c.downHz);
+    EXPECT_EQ(s.relayedSince(before, c.hex), c.sends);
+}
 
 struct InhibitCase {
     std::string name;
@@ -206,7 +352,28 @@ INSTANTIATE_TEST_SUITE_P(RadioCodes, ReadBack, ::testing::Values(
     ReadCase{"CivAnswerFromAnotherAddress", 10, 10, 0, bytesOf("FE FE E0 22 03 00 00 90 45 01 FD"),
              false, civ(1, "20", {"07 00", "03"}), Outcome::Refused, true},
     ReadCase{"SilentCivRadio", 10, 10, 0, std::vector<std::uint8_t>{}, false,
-             civ(1, "20", {"07 00", "03"}), Outcome::Refused, true}),
+             civ(1, "20", {"07 00", "03"}), Outcome::Refused, true},
+    ReadCase{"Ft847SatelliteDownlink", 2, 2, 1, {}, false,
+             on(1, {"00 00 00 00 13", "00 00 00 00 88"}), Outcome::Accepted, true},
+    ReadCase{"Ft847UplinkBesideAnotherModel", 2, 27, 0, {}, false,
+             on(1, {"00 00 00 00 03", "00 00 00 00 88"}), Outcome::Accepted, true},
+    ReadCase{"Ft847NibbleAboveNine", 2, 2, 0, bytesOf("43 5A 23 45 01"), false,
+             on(1, {"00 00 00 00 23", "00 00 00 00 88"}), Outcome::Refused, true},
+    ReadCase{"SilentFt847", 2, 2, 1, {}, true, on(1, {"00 00 00 00 13", "00 00 00 00 88"}),
+             Outcome::Refused, true},
+    ReadCase{"Ft100PairUplinkOnVfoB", 23, 23, 0, {}, false,
+             on(1, {"00 00 00 01 05", "00 00 00 00 10", "00 00 00 00 05"}), Outcome::Accepted,
+             true},
+    ReadCase{"Ft100DownlinkOnVfoA", 23, 23, 1, {}, false, on(1, {"00 00 00 00 05", "00 00 00 00 10"}),
+             Outcome::Accepted, true},
+    ReadCase{"SilentFt100", 23, 23, 1, {}, true, on(1, {"00 00 00 00 05", "00 00 00 00 10"}),
+             Outcome::Refused, true},
+    ReadCase{"Ft757WithoutReadBack", 16, 16, 0, {}, false, {}, Outcome::NotAsked},
+    ReadCase{"Ar5000", 0, 35, 1, {}, false, {"1:RX\r"}, Outcome::Accepted},
+    ReadCase{"Ar5000WrongHeader", 0, 35, 1, text("VA RX0145900000\r"), false, {"1:RX\r"},
+             Outcome::Refused},
+    ReadCase{"Ar5000NotADigit", 0, 35, 1, text("VA RF01459x0000\r"), false, {"1:RX\r"},
+             Outcome::Refused}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +38,14 @@ inline Messages civ(int channel, const std::string& address,
     for (const std::string& body : bodies)
         messages.push_back(std::to_string(channel) + ":FE FE " + address + " E0 " + body + " FD");
     return messages;
+}
+
+// Messages relayed on a channel, as `RadioStation::relayedSince` shows them: "1:00 00 00 00 88".
+inline Messages on(int channel, const std::vector<std::string>& messages) {
+    Messages relayed;
+    for (const std::string& message : messages)
+        relayed.push_back(std::to_string(channel) + ":" + message);
+    return relayed;
 }
 
 inline Messages operator+(Messages first, const Messages& then) {
@@ -110,5 +120,18 @@ struct RadioStation : SimStation {
     sim::SatelliteRadios radios{station.sat};
     RecordingRadio fixedAnswer;
 };
+
+// A set-up and one send of two positions, with the messages the card relays for each; each
+// family's tests add their rows (INSTANTIATE_TEST_SUITE_P of `RadioScenes`).
+struct SceneCase {
+    std::string name;
+    std::int16_t up, down, upPort, downPort;
+    Messages setUp, sends;
+    bool txInhibit = false, rxInhibit = false;
+    std::string upHz = "435123456", downHz = "145900000";
+    bool hex = true;  // the messages in hexadecimal, else as text
+};
+
+class RadioScenes : public ::testing::TestWithParam<SceneCase> {};
 
 }  // namespace orvant::testing

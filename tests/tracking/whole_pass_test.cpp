@@ -70,6 +70,7 @@ struct Sample {
 
 void recordSamples(PassStation& p, std::vector<Sample>& samples) {
     p.observeEvery(kSampleMs, [&p, &samples] {
+        if (!p.station.app.loopRunning) return;  // no position yet while the radios are set up
         const SentBytes& frame = p.card.lastFrame();
         samples.push_back({p.host.elapsedMs(), p.station.track.satAzimuth,
                            p.station.track.satElevation, p.card.azimuthCounts(),

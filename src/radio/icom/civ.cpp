@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <string>
 
+#include "radio/digit_field.h"
+
 namespace orvant::civ {
 
 namespace {
 
 constexpr std::size_t kHeaderBytes = 5;  // FE FE, to, from, command
 constexpr std::size_t kAnswerBytes = kHeaderBytes + kFrequencyBytes + 1;
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Ten digits of Hz (the digits above them cut off) in packed BCD, the least significant pair
 // first.
@@ -46,10 +44,9 @@ std::vector<std::int16_t> message(std::int16_t address, std::int16_t command,
 }
 
 std::optional<std::vector<std::int16_t>> frequencyData(std::string_view hzDigits) {
-    if (hzDigits.empty() || hzDigits.size() > kFrequencyDigits ||
-        !std::all_of(hzDigits.begin(), hzDigits.end(), isDigit))
-        return std::nullopt;
-    return packedBcd(std::stoll(std::string(hzDigits)));
+    const auto digits = digitField(hzDigits, kFrequencyDigits);
+    if (!digits) return std::nullopt;
+    return packedBcd(std::stoll(*digits));
 }
 
 std::optional<std::int64_t> decodeFrequencyData(std::span<const std::uint8_t> data) {

@@ -1,10 +1,8 @@
 #include "radio/icom/icom_modes.h"
 
-#include <algorithm>
 #include <span>
-#include <string>
 
-#include "config/text_rules.h"
+#include "radio/mode_table.h"
 
 namespace orvant::icom {
 
@@ -26,32 +24,9 @@ constexpr ModeRow kR7000[] = {{"FMW", {5, 1}}};
 constexpr ModeRow kR9000[] = {
     {"LSB", {0, 0}}, {"USB", {1, 0}}, {"FM", {5, 0}}, {"FMN", {5, 0}}, {"FMW", {6, 0}}};
 
-constexpr std::string_view kNarrowMark = "(N)";
-
-const ModeRow* exactRow(std::span<const ModeRow> table, std::string_view text) {
-    const auto row = std::find_if(table.begin(), table.end(),
-                                  [text](const ModeRow& r) { return r.text == text; });
-    return row == table.end() ? nullptr : &*row;
-}
-
-// The row of the longest table text that `text` begins with.
-const ModeRow* leadingRow(std::span<const ModeRow> table, std::string_view text) {
-    const ModeRow* best = nullptr;
-    for (const ModeRow& row : table)
-        if (text.starts_with(row.text) && (!best || row.text.size() > best->text.size()))
-            best = &row;
-    return best;
-}
-
 ModeBytes nearestMode(std::span<const ModeRow> table, std::string_view text, ModeBytes fm) {
-    const std::string trimmed = trim(std::string(text));
-    if (const ModeRow* row = exactRow(table, trimmed)) return row->bytes;
-    if (trimmed.ends_with(kNarrowMark)) {
-        const std::string narrow = trimmed.substr(0, trimmed.size() - kNarrowMark.size()) + "N";
-        if (const ModeRow* row = exactRow(table, narrow)) return row->bytes;
-    }
-    if (const ModeRow* row = leadingRow(table, trimmed)) return row->bytes;
-    return fm;
+    const ModeRow* row = nearestModeRow(table, text);
+    return row ? row->bytes : fm;
 }
 
 }  // namespace

@@ -7,8 +7,9 @@ namespace orvant::icom {
 
 // The CI-V mode (and, for the receivers, filter) bytes of a satellite file's mode text. A text is
 // read without its surrounding blanks; one the model's table does not hold takes the nearest
-// mode: its narrow form "X(N)" reads as "XN", then the longest table text it begins with
-// ("CW-R(N)" is CW-R, "USB-D" is USB), and FM when it begins with none.
+// mode: its narrow and wide marks "(N)", "-N", "-W" read as "N" and "W" ("FM(N)" is FMN), then
+// the longest table text it begins with ("CW-R(N)" is CW-R, "USB-D" is USB), and FM when it
+// begins with none.
 
 struct ModeBytes {
     std::int16_t mode = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "radio/digit_field.h"
+
 namespace orvant::kenwood {
 
 namespace {
@@ -36,12 +38,9 @@ std::string modeOfDigit(char digit) {
 }
 
 std::optional<std::string> frequencyCommand(char vfo, std::string_view hzDigits) {
-    if (hzDigits.empty() || hzDigits.size() > kFrequencyDigits ||
-        !std::all_of(hzDigits.begin(), hzDigits.end(),
-                     [](char c) { return isDigit(static_cast<std::uint8_t>(c)); }))
-        return std::nullopt;
-    return std::string("F") + vfo + std::string(kFrequencyDigits - hzDigits.size(), '0') +
-           std::string(hzDigits) + ";";
+    const auto digits = digitField(hzDigits, kFrequencyDigits);
+    if (!digits) return std::nullopt;
+    return std::string("F") + vfo + *digits + ";";
 }
 
 std::string frequencyQuery(char vfo) {

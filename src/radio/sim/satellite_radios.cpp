@@ -5,7 +5,9 @@
 #include "config/satellite_record.h"
 #include "controller/port_choice.h"
 #include "radio/radio_types.h"
+#include "radio/sim/aor_commands.h"
 #include "radio/sim/civ_commands.h"
+#include "radio/sim/five_byte_commands.h"
 #include "radio/sim/kenwood_commands.h"
 
 namespace orvant {
@@ -24,6 +26,14 @@ std::unique_ptr<CommandSet> commandSetOf(const RadioType& type) {
         case RadioDriver::IcomR7000:
         case RadioDriver::IcomR9000:
             return std::make_unique<CivCommands>(type.civAddress);
+        case RadioDriver::Ft736:
+        case RadioDriver::Ft847:
+        case RadioDriver::Ft757:
+        case RadioDriver::Ft100:
+        case RadioDriver::Ft980:
+            return std::make_unique<FiveByteCommands>(type.driver);
+        case RadioDriver::Ar5000:
+            return std::make_unique<AorCommands>();
         default:
             return nullptr;
     }

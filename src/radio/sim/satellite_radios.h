@@ -20,8 +20,8 @@ namespace sim {
 // radio of every position whose CAT port selector names that channel (2 for channel 2, anything
 // else channel 1). It follows the satellite record as the program loads other satellites; each
 // type code is one radio for the life of the program, so one radio fills both positions when
-// both name the same code, and a radio keeps its dial from one satellite to the next. Families
-// without a simulated command set have no radio here.
+// both name the same code, and a radio keeps its dial from one satellite to the next. Models the
+// program only names (the FT-1000, no radio) have no radio here.
 class SatelliteRadios {
   public:
     explicit SatelliteRadios(const SatelliteRecord& sat);
@@ -30,7 +30,7 @@ class SatelliteRadios {
 
     // The radio side of card channel 1 or 2, for `SimControllerCard::attachRadio`.
     SimRadio& channel(int number) { return channels_[number - 1]; }
-    // The radio of a type code, made on first use; nullptr when its family is not simulated.
+    // The radio of a type code, made on first use; nullptr for a model the program only names.
     SimulatedRadio* radioOf(std::int16_t code);
 
   private:

@@ -11,7 +11,8 @@
 namespace orvant::sim {
 
 // What a simulated radio keeps from the commands it receives: two bands (main and sub), each with
-// two VFOs, the VFOs chosen for transmit and receive, and satellite mode.
+// two VFOs, the VFOs chosen for transmit and receive, satellite mode, and whether the radio is
+// under CAT control (for the radios that are switched in and out of it).
 struct RadioDial {
     struct Vfo {
         std::int64_t hz = 0;
@@ -28,6 +29,7 @@ struct RadioDial {
     int rxVfo = kVfoA;
     int selectedVfo = kVfoA;  // the VFO that mode commands act on
     bool satelliteMode = false;
+    bool catOn = false;
 
     Vfo& vfo(int letter) { return bands[controlBand][letter]; }
     const Vfo& vfo(int band, int letter) const { return bands[band][letter]; }
