@@ -18,6 +18,8 @@ namespace orvant {
 namespace {
 
 const std::string kStationDir = ORVANT_EXAMPLES_DIR "/station";
+// A station whose satellite file pairs an Icom uplink with the AR5000 receiver.
+const std::string kReceiverDir = ORVANT_EXAMPLES_DIR "/receiver";
 
 std::string fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -32,8 +34,8 @@ class SampleStation : public ::testing::Test {
           station(platform, h.pump, h.display) {
         declareSatelliteControls(h.display);
     }
-    void startInTheStationFolder() {
-        ASSERT_TRUE(disk.changeDirectory(kStationDir));
+    void startInTheStationFolder(const std::string& folder = kStationDir) {
+        ASSERT_TRUE(disk.changeDirectory(folder));
         station.cfg = parseStationConfig(readStationFile(disk, "ORV.CFG"), false);
         ASSERT_TRUE(disk.changeDirectory(station.cfg.programDirectory));
     }
@@ -50,15 +52,16 @@ class SampleStation : public ::testing::Test {
 };
 
 TEST_F(SampleStation, StationFilesKeepTheirCrLfLineEnds) {
-    for (const auto& entry : std::filesystem::directory_iterator(kStationDir)) {
-        const std::string bytes = fileBytes(entry.path().string());
-        ASSERT_FALSE(bytes.empty()) << entry.path();
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            if (bytes[i] == '\n') {
-                ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << entry.path();
+    for (const std::string& folder : {kStationDir, kReceiverDir})
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            const std::string bytes = fileBytes(entry.path().string());
+            ASSERT_FALSE(bytes.empty()) << entry.path();
+            for (std::size_t i = 0; i < bytes.size(); ++i) {
+                if (bytes[i] == '\n') {
+                    ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << entry.path();
+                }
             }
         }
-    }
 }
 
 TEST_F(SampleStation, EverySatelliteFileLoadsAndFindsItsElementSet) {
@@ -78,6 +81,17 @@ TEST_F(SampleStation, EverySatelliteFileLoadsAndFindsItsElementSet) {
     EXPECT_EQ(loaded, (std::set<std::string>{"AO-27", "AO-7", "FO-29", "ISS", "KWIP", "PARK"}));
     // A Kenwood (TS-2000), an Icom (IC-910) and a Yaesu (FT-847) radio.
     EXPECT_EQ(radioTypes, (std::set<std::int16_t>{2, 26, 27}));
+}
+
+TEST_F(SampleStation, TheReceiverStationPairsAnIcomUplinkWithTheAr5000) {
+    startInTheStationFolder(kReceiverDir);
+    std::string name = "SO-50";
+    GetSatCfg(station, name);
+    EXPECT_EQ(station.sat.uplinkRadioType, 15);  // IC-821
+    EXPECT_EQ(station.sat.downlinkRadioType, 35);
+    EXPECT_EQ(station.sat.downlinkMode, "AU0,AT0,VA,MD0");  // the receiver's set-up commands
+    readElementSet();
+    EXPECT_GT(station.sat.elements.meanMotion, 0);
 }
 
 TEST_F(SampleStation, ConfigurationAndSatelliteFilesDescribeAStationNearLondon) {
