@@ -293,6 +293,7 @@ void loadSatellite(Station& s) {
     s.link.catSendPending = 0;
     s.link.catReadPending = 0;
     s.track.parkingDue = false;
+    s.track.operatorParking = false;
     s.track.parkedDone = 0;
     s.track.closeDone = 0;
     s.display.setCaption("lbl_SatBearings", "Flip Mode?");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ using testing::PassStation;
 
 constexpr LocalDateTime kBeforeAos{2018, 1, 21, 4, 20, 0, 0};  // AO-7 rises at 04:26
 constexpr LocalDateTime kInView{2018, 1, 21, 4, 35, 0, 0};     // about 50 degrees up
+constexpr LocalDateTime kLate{2018, 1, 21, 4, 44, 0, 0};       // about 15 degrees up
 constexpr LocalDateTime kBeforeLos{2018, 1, 21, 4, 47, 0, 0};  // AO-7 sets at 04:49
 
 // Makes passes until `ms` of program time have gone by; false when the loop left.
@@ -173,32 +175,74 @@ TEST(LoopVisibility, ANoReportPutsTheSatelliteJustBelowTheMinimumElevation) {
     EXPECT_TRUE(p.display["lbl_wisp_mask"].visible);
 }
 
-// The end of a pass: the first pass below the horizon (or below a negative minimum elevation)
-// after one above it starts parking, once; parking then completes.
-TEST(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
-    for (const char* minElevation : {"0", "-3"}) {
-        SCOPED_TRACE(::testing::Message() << "value " << minElevation);
-        PassStation p(kBeforeLos);
-        p.setConfig(18, minElevation);
+// AO-7's FT-847 serves both links; its reset ends with this message.
+const std::vector<std::uint8_t> kFt847ResetEnd = {0, 0, 0, 0, 0x80};
+
+int radioResets(const sim::SimControllerCard& card) {
+    const auto& relayed = card.relayed();
+    return static_cast<int>(std::count_if(relayed.begin(), relayed.end(),
+                                          [](const auto& r) { return r.bytes == kFt847ResetEnd; }));
+}
+
+// Parking from the loop: the end of a pass (the first pass below the horizon, or below a negative
+// minimum elevation, after one above it), the operator's forced parking, and the end of a test
+// tracking (`ch_Test`), which ends the pass the loop tracked. Parking starts once, resets the
+// radios once, completes, and the antennas stay parked for the rest of the run.
+TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
+    struct Input {
+        std::int64_t ms;
+        InputKind kind;
+        const char* control;
+        const char* text;
+    };
+    struct Case {
+        const char* name;
+        LocalDateTime start;
+        const char* minElevation;
+        std::vector<Input> inputs;
+        double startsAt;  // the satellite's elevation when parking starts
+    };
+    const Input tick{30000, InputKind::Set, "ch_Test", "1"};  // once the antennas are up
+    const Case cases[] = {
+        {"PassEnds", kBeforeLos, "0", {}, -1},
+        {"PassEndsBelowANegativeMinimum", kBeforeLos, "-3", {}, -4},
+        {"OperatorDuringThePass", kLate, "0", {{30000, InputKind::Click, "lbl_track", ""}}, 15},
+        {"TestTickedDuringThePass", kInView, "0", {tick}, 60},
+        {"TestUntickedBelowTheHorizon",
+         kBeforeAos,
+         "0",
+         {tick, {60000, InputKind::Set, "ch_Test", "0"}},
+         -14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PassStation p(c.start);
+        p.setConfig(18, c.minElevation);
         ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
-        const double endsBelow = std::stod(minElevation);
-        ASSERT_EQ(p.station.cfg.minElevation, endsBelow);
+        for (const Input& i : c.inputs) p.post(i.ms, i.kind, i.control, i.text);
         const TrackingState& t = p.station.track;
-        int detections = 0;
-        double detectedAt = 0;
+        const int resets = radioResets(p.card);
+        int starts = 0;
         bool due = t.parkingDue;
-        while (p.host.elapsedMs() < 7 * 60 * 1000) {
+        std::int64_t parkedMs = -1;
+        // Five minutes: before AO-7 rises at 04:26, or past its set at 04:49.
+        while (p.host.elapsedMs() < 5 * 60 * 1000) {
             ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
             if (t.parkingDue && !due) {
-                ++detections;
-                detectedAt = t.satElevation;
+                ++starts;
+                EXPECT_EQ(t.satElevation, c.startsAt);
             }
             due = t.parkingDue;
+            if (starts > 0 && !due && parkedMs < 0) parkedMs = p.host.elapsedMs();
+            if (parkedMs >= 0) {
+                ASSERT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts)
+                    << "moved after parking at " << p.host.elapsedMs() << " ms";
+            }
         }
-        EXPECT_EQ(detections, 1);
-        EXPECT_EQ(detectedAt, endsBelow - 1);
-        EXPECT_FALSE(t.parkingDue) << "parking never completed";
-        EXPECT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts);
+        EXPECT_EQ(starts, 1);
+        EXPECT_GE(parkedMs, 0) << "parking never completed";
+        EXPECT_FALSE(t.parkingDue);
+        EXPECT_EQ(radioResets(p.card) - resets, 1);
         EXPECT_TRUE(p.display["lbl_parked"].visible);
     }
 }
