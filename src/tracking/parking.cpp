@@ -218,9 +218,11 @@ void perked(Station& station) {
 }
 
 void lbl_track_Click(Station& station) {
-    station.track.parkingDue = true;
-    station.track.closeDone = 0;
-    station.track.operatorParking = true;
+    TrackingState& track = station.track;
+    // A click while parking runs starts no second parking: the radios were reset for it already.
+    if (!track.parkingDue) track.closeDone = 0;
+    track.parkingDue = true;
+    track.operatorParking = true;
 }
 
 }  // namespace orvant
