@@ -27,6 +27,22 @@ void closeAllBeforeEnd(Station& station, EndReason reason) {
     }
 }
 
+namespace {
+
+// Leaves no hand-off entry behind the program that ends.
+void releaseHandoff(Station& station) {
+    make_regist(station);
+    kill_regist(station);
+}
+
+}  // namespace
+
+void shutDownAfterFatalDialog(Station& station) {
+    closeAllBeforeEnd(station, EndReason::Fatal);
+    releaseHandoff(station);
+    endProgram(EndReason::Fatal);
+}
+
 void cmd_Bye_Click(Station& station) {
     closeAllBeforeEnd(station, EndReason::Exit);
     if (station.port) {
@@ -34,8 +50,7 @@ void cmd_Bye_Click(Station& station) {
         lines.writeData(0);
         lines.writeControl(1);
     }
-    make_regist(station);
-    kill_regist(station);
+    releaseHandoff(station);
     endProgram(EndReason::Exit);
 }
 

@@ -13,6 +13,9 @@ void closeAll(Station& station);
 // no hand-off entry yet, so `closeAll` stops at its first step; the program then ends for
 // `reason` (not as if a newer instance had taken over).
 void closeAllBeforeEnd(Station& station, EndReason reason);
+// The end after a fatal dialog: the shutdown of `closeAllBeforeEnd`; when it ran in full, the
+// hand-off entry is removed as Exit removes it. The program ends as fatal.
+[[noreturn]] void shutDownAfterFatalDialog(Station& station);
 // The Exit button: full shutdown, then the program ends.
 void cmd_Bye_Click(Station& station);
 // Connects the Exit button `cmd_Bye` to its handler. Its shutdown talks to the card, so a click

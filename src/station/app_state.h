@@ -22,6 +22,9 @@ struct AppState {
     Stage stage = Stage::None;
     std::string handoffValue;  // last value read from the settings store
     bool loopRunning = false;  // set just before the polling loop is entered
+    // The program directory once it has been made current, as a full path: the satellite files
+    // are read from it (a relative directory must not be applied a second time).
+    std::string programFolder;
 
     std::string commandLine;       // upper-cased, stripped
     bool demo = false;             // "DEMO" on the command line

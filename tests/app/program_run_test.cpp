@@ -483,6 +483,20 @@ TEST(ProgramRunOptions, WrongOptionsExitWith2AndLeaveARunningInstanceAlone) {
     }
 }
 
+// Scripted input to a control the window does not offer when it comes is refused, naming its
+// line: with FO-29's outputs off the red lamp img_Ecp0Red is hidden and takes no double-click,
+// so the outputs stay off.
+TEST(ProgramRunOptions, ScriptedInputToAHiddenControlIsRefusedWithItsLine) {
+    const StationCopy station("events-hidden");
+    const ProgramRun run =
+        station.run({"FO-29"}, station.withEvents("# the lamp\n1 dblclick img_Ecp0Red\n", "3"));
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("line 2: img_Ecp0Red is hidden"), std::string::npos) << run.err;
+    const std::vector<Frame> frames = framesOf(run);
+    EXPECT_TRUE(std::none_of(frames.begin(), frames.end(),
+                             [](const Frame& f) { return f.slot(51) == 255; }));
+}
+
 TEST(ProgramRunOptions, HelpAndVersionAnswerWithoutStartingTheStation) {
     const StationCopy station("help");
     const std::pair<std::string, std::vector<std::string>> cases[] = {

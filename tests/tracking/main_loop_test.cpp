@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fatal_dialogs.h"
 #include "app/main_window.h"
 #include "controller/frame_layout.h"
 #include "station/handoff.h"
@@ -379,6 +380,22 @@ TEST(LoopFileList, OnlyADifferentFileLoadsAnotherSatellite) {
     EXPECT_EQ(names[28], "FO-29");
     EXPECT_EQ(satelliteLoads(p.traceText.str()), 2);
     EXPECT_EQ(p.station.sat.catalogNumber, "24278");
+}
+
+// A satellite picked in the loop whose catalog number the element file lacks: its dialog, then
+// the full shutdown (FO-29's IC-910 taken out of satellite mode), and no hand-off entry left.
+TEST(LoopFileList, ASatelliteMissingFromTheElementFileShutsDownAfterItsDialog) {
+    PassStation p(kBeforeAos);
+    p.setSatelliteValue("FO-29.SAT", 1, "99999");
+    p.inputAt(500, InputKind::Select, "File1", "AO-7.SAT");
+    p.inputAt(10000, InputKind::Select, "File1", "FO-29.SAT");
+    p.exitAt(20000);
+    ASSERT_EQ(p.run(""), EndReason::Fatal);
+    EXPECT_EQ(p.alerts.boxes, std::vector<std::string>{badKepsText(p.station)});
+    ASSERT_FALSE(p.card.relayed().empty());
+    EXPECT_EQ(p.card.relayed().back().bytes,
+              (std::vector<std::uint8_t>{0xFE, 0xFE, 0x60, 0xE0, 0x1A, 0x07, 0x00, 0xFD}));
+    EXPECT_EQ(p.settings.get("ORVANT", "Startup", "Left", ""), "");
 }
 
 // A virtual clock that counts how often the date and time are asked for.
