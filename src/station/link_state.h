@@ -28,7 +28,7 @@ struct LinkState {
     std::int16_t elCounts = 0;
 
     // Failure bookkeeping.
-    std::int16_t readyPollCount = 0;
+    std::int16_t readyPollCount = 0;  // polls of the present read's ready wait
     std::int16_t badReadCount = 0;
     std::int16_t badReadLimit = 10;
     bool catcontrolUsed = false;
