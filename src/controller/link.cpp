@@ -176,6 +176,7 @@ void lapin(Station& station) {
     station.display.setCaption("Text2", replyText(link.replyNibbles));
     checkReply(station);
     decodePositions(station);
+    link.lastReadMs = station.platform.host.elapsedMs();
 }
 
 }  // namespace orvant

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -200,6 +201,42 @@ TEST(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
         EXPECT_FALSE(t.parkingDue) << "parking never completed";
         EXPECT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts);
         EXPECT_TRUE(p.display["lbl_parked"].visible);
+    }
+}
+
+// While no other exchange reads the rotator, the loop reads it itself at least every 2 s, so the
+// bearings shown (and a manual entry that keeps them) follow the antennas.
+TEST(PositionRefresh, TheRotatorIsReadAtLeastEveryTwoSeconds) {
+    struct Case {
+        const char* name;
+        LocalDateTime start;
+        const char* updateStep;  // ORV.CFG values 16 and 17
+        std::int64_t settleMs;
+    };
+    for (const Case c : {Case{"in view with a still target", kInView, "90", 70000},
+                         Case{"after parking", kBeforeLos, "2", 7 * 60 * 1000}}) {
+        SCOPED_TRACE(c.name);
+        PassStation p(c.start);
+        p.setConfig(16, c.updateStep);
+        p.setConfig(17, c.updateStep);
+        ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+        ASSERT_TRUE(passFor(p, c.settleMs));
+        ASSERT_FALSE(p.station.track.parkingDue);
+        std::int64_t lastRead = p.host.elapsedMs();
+        const std::int64_t end = lastRead + 20000;
+        std::int64_t longestGap = 0;
+        int replies = p.card.repliesGiven();
+        while (p.host.elapsedMs() < end) {
+            ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
+            if (p.card.repliesGiven() == replies) continue;
+            replies = p.card.repliesGiven();
+            longestGap = std::max(longestGap, p.host.elapsedMs() - lastRead);
+            lastRead = p.host.elapsedMs();
+        }
+        longestGap = std::max(longestGap, p.host.elapsedMs() - lastRead);
+        EXPECT_LE(longestGap, 2000 + 5);  // noticed within a pass or so
+        EXPECT_EQ(p.station.link.azCounts, p.card.azimuthCounts());
+        EXPECT_EQ(p.station.link.elCounts, p.card.elevationCounts());
     }
 }
 
