@@ -22,7 +22,7 @@ void closeAllBeforeEnd(Station& station, EndReason reason) {
     try {
         closeAll(station);
     } catch (const ProgramEnd&) {
-        if (station.app.loopRunning) throw;
+        if (station.app.loopRunning || newerInstanceStarted(station)) throw;
         endProgram(reason);
     }
 }
@@ -34,8 +34,7 @@ void cmd_Bye_Click(Station& station) {
         lines.writeData(0);
         lines.writeControl(1);
     }
-    make_regist(station);
-    kill_regist(station);
+    releaseHandoff(station);
     endProgram(EndReason::Exit);
 }
 

@@ -216,6 +216,22 @@ TEST(Shutdown, BeforeTheLoopRunsTheMissingEntryAlsoEndsShutdownAtOnce) {
     EXPECT_TRUE(s.port.accesses.empty());
 }
 
+// Two instances that both reached their loops: the older one's Exit neither shuts the newer one's
+// radios down nor deletes its hand-off entry.
+TEST(ExitButton, NeverRemovesANewerInstancesEntry) {
+    ShutdownStation s;
+    takeOverHandoff(s.station);
+    make_regist(s.station);
+    Station newer(s.platform, s.pump, s.display);
+    takeOverHandoff(newer);
+    make_regist(newer);
+    EXPECT_EQ(endOf([&] { cmd_Bye_Click(s.station); }), EndReason::Handoff);
+    EXPECT_EQ(s.card.framesTaken(), 0);
+    EXPECT_EQ(s.settings.get("ORVANT", "Startup", "Left", ""), "ORVANT");
+    get_regist(newer);
+    EXPECT_TRUE(handoffHeld(newer));
+}
+
 TEST(ExitButton, ShutsDownReleasesTheCardAndLeavesNoHandoffEntry) {
     ShutdownStation s;
     s.station.radio.uplinkFamily = 3;

@@ -307,29 +307,38 @@ TEST(LoopHold, WaitsAtTheEndOfThePassUntilResetOrSlewValueDoubleClick) {
     EXPECT_EQ(p.card.resets(), resets + 1);
 }
 
-// A newer instance deletes the hand-off entry: this one ends at its next check, sending nothing
-// more (the newer instance drives the hardware now).
-TEST(LoopHandoff, ALostHandoffEndsTheProgramWithoutShutdownFrames) {
-    PassStation p(kInView);
-    int framesAtHandoff = -1;
-    std::size_t relayedAtHandoff = 0;
-    std::int64_t handoffMs = -1;
-    p.display.declare("test_newer_instance");
-    p.display.on("test_newer_instance", ControlEvent::Click, [&] {
-        make_regist(p.station);  // the newer instance's start-up
-        kill_regist(p.station);
-        framesAtHandoff = p.card.framesTaken();
-        relayedAtHandoff = p.card.relayed().size();
-        handoffMs = p.host.elapsedMs();
-    });
-    p.inputAt(60000, InputKind::Click, "test_newer_instance");
-    p.exitAt(120000);
-    ASSERT_EQ(p.run("AO-7"), EndReason::Handoff);
-    ASSERT_GE(handoffMs, 60000);
-    EXPECT_EQ(p.host.elapsedMs(), handoffMs);
-    EXPECT_EQ(p.card.framesTaken(), framesAtHandoff);
-    EXPECT_EQ(p.card.relayed().size(), relayedAtHandoff);
-    EXPECT_EQ(p.settings.get("ORVANT", "Startup", "Left", ""), "");
+// A newer instance starting up takes the hand-off over: this one ends at its next check wherever
+// it waits (start-up included), sending nothing more; the newer instance drives the hardware now.
+TEST(Handoff, ANewerInstanceEndsThisOneInAnyWait) {
+    struct Case {
+        const char* name;
+        const char* commandLine;
+        std::int64_t newerStartsMs;
+    };
+    for (const Case c :
+         {Case{"in the polling loop", "AO-7", 60000}, Case{"waiting in the file list", "", 5000},
+          Case{"in a start-up pause", "AO-7", 50}}) {
+        SCOPED_TRACE(c.name);
+        PassStation p(kInView);
+        Station newer(p.platform, p.pump, p.display);  // shares the settings store
+        int framesAtHandoff = -1;
+        std::size_t relayedAtHandoff = 0;
+        std::int64_t handoffMs = -1;
+        p.display.declare("test_newer_instance");
+        p.display.on("test_newer_instance", ControlEvent::Click, [&] {
+            takeOverHandoff(newer);
+            framesAtHandoff = p.card.framesTaken();
+            relayedAtHandoff = p.card.relayed().size();
+            handoffMs = p.host.elapsedMs();
+        });
+        p.inputAt(c.newerStartsMs, InputKind::Click, "test_newer_instance");
+        p.exitAt(120000);
+        ASSERT_EQ(p.run(c.commandLine), EndReason::Handoff);
+        ASSERT_GE(handoffMs, c.newerStartsMs);
+        EXPECT_EQ(p.host.elapsedMs(), handoffMs);
+        EXPECT_EQ(p.card.framesTaken(), framesAtHandoff);
+        EXPECT_EQ(p.card.relayed().size(), relayedAtHandoff);
+    }
 }
 
 // Runs of frames that carry both drive inhibits: start-up holds the rotators while it sets up the
