@@ -1,8 +1,9 @@
 #include "station/handoff.h"
 
+#include <charconv>
+#include <limits>
 #include <string>
 
-#include "config/text_rules.h"
 #include "station/program_end.h"
 #include "station/station.h"
 
@@ -17,6 +18,15 @@ constexpr const char* kInstanceKey = "Instance";
 
 std::string readNewestInstance(Station& station) {
     return station.platform.settings.get(kApp, kSection, kInstanceKey, "");
+}
+
+// The number of an instance as the store holds it; 0 when there is none, or none that a next
+// number can follow.
+long long instanceNumberOf(const std::string& text) {
+    long long number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    const bool whole = error == std::errc{} && end == text.data() + text.size();
+    return whole && number >= 0 && number < std::numeric_limits<long long>::max() ? number : 0;
 }
 }  // namespace
 
@@ -34,7 +44,7 @@ void kill_regist(Station& station) {
 }
 
 void takeOverHandoff(Station& station) {
-    const auto previous = static_cast<long long>(leadingNumber(readNewestInstance(station)));
+    const long long previous = instanceNumberOf(readNewestInstance(station));
     make_regist(station);
     kill_regist(station);
     station.app.instanceNumber = std::to_string(previous + 1);
