@@ -66,8 +66,7 @@ void fillControllerFrame(LinkState& link) {
 
 // Steps 5 and 6: hand-off, command line, controller frame and the configuration file.
 void readCommandLineAndConfiguration(Station& s, const std::string& arguments) {
-    make_regist(s);
-    kill_regist(s);
+    takeOverHandoff(s);
     const CommandLine line = parseCommandLine(arguments);
     s.app.commandLine = line.text;
     s.app.demo = line.demo;

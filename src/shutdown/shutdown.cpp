@@ -22,20 +22,10 @@ void closeAllBeforeEnd(Station& station, EndReason reason) {
     try {
         closeAll(station);
     } catch (const ProgramEnd&) {
-        if (station.app.loopRunning) throw;
+        if (station.app.loopRunning || newerInstanceStarted(station)) throw;
         endProgram(reason);
     }
 }
-
-namespace {
-
-// Leaves no hand-off entry behind the program that ends.
-void releaseHandoff(Station& station) {
-    make_regist(station);
-    kill_regist(station);
-}
-
-}  // namespace
 
 void shutDownAfterFatalDialog(Station& station) {
     closeAllBeforeEnd(station, EndReason::Fatal);

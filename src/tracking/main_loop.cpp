@@ -15,6 +15,7 @@
 #include "tracking/orbit_model.h"
 #include "tracking/parking.h"
 #include "tracking/pointing.h"
+#include "tracking/position_refresh.h"
 #include "tracking/readback.h"
 #include "ui/display_hooks.h"
 
@@ -267,6 +268,7 @@ PassOutcome loopPass(Station& s) {
     elevationStage(s);  // in flip mode `flipper` makes the sends
     azimuthStage(s);
     idleControllerPoll(s);
+    refreshStalePosition(s);
     readbackStage(s);
     // Parking resets the radios once: whoever makes parking due clears closeDone.
     if (t.parkingDue) park_them(s);

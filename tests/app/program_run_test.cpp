@@ -126,7 +126,7 @@ TEST_P(FatalDialogRun, ShowsItsDialogAndEndsWithoutShutdown) {
     EXPECT_EQ(eventsOf(run.trace, "msgbox").size(), 1u);
     EXPECT_EQ(endReason(run), c.reason);
     EXPECT_TRUE(eventsOf(run.trace, "cat").empty());
-    EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);  // no hand-off entry
+    EXPECT_EQ(station.settings().find(kHandoffLine), std::string::npos);  // no hand-off entry
 }
 
 // clang-format off

@@ -253,6 +253,42 @@ TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
     }
 }
 
+// While no other exchange reads the rotator, the loop reads it itself at least every 2 s, so the
+// bearings shown (and a manual entry that keeps them) follow the antennas.
+TEST(PositionRefresh, TheRotatorIsReadAtLeastEveryTwoSeconds) {
+    struct Case {
+        const char* name;
+        LocalDateTime start;
+        const char* updateStep;  // ORV.CFG values 16 and 17
+        std::int64_t settleMs;
+    };
+    for (const Case c : {Case{"in view with a still target", kInView, "90", 70000},
+                         Case{"after parking", kBeforeLos, "2", 7 * 60 * 1000}}) {
+        SCOPED_TRACE(c.name);
+        PassStation p(c.start);
+        p.setConfig(16, c.updateStep);
+        p.setConfig(17, c.updateStep);
+        ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+        ASSERT_TRUE(passFor(p, c.settleMs));
+        ASSERT_FALSE(p.station.track.parkingDue);
+        std::int64_t lastRead = p.host.elapsedMs();
+        const std::int64_t end = lastRead + 20000;
+        std::int64_t longestGap = 0;
+        int replies = p.card.repliesGiven();
+        while (p.host.elapsedMs() < end) {
+            ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
+            if (p.card.repliesGiven() == replies) continue;
+            replies = p.card.repliesGiven();
+            longestGap = std::max(longestGap, p.host.elapsedMs() - lastRead);
+            lastRead = p.host.elapsedMs();
+        }
+        longestGap = std::max(longestGap, p.host.elapsedMs() - lastRead);
+        EXPECT_LE(longestGap, 2000 + 5);  // noticed within a pass or so
+        EXPECT_EQ(p.station.link.azCounts, p.card.azimuthCounts());
+        EXPECT_EQ(p.station.link.elCounts, p.card.elevationCounts());
+    }
+}
+
 TEST(EndOfPassBeforeAos, ASatelliteThatNeverRisesEndsNoPass) {
     PassStation p(kBeforeAos);
     ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
@@ -320,29 +356,38 @@ TEST(LoopHold, WaitsAtTheEndOfThePassUntilResetOrSlewValueDoubleClick) {
     EXPECT_EQ(p.card.resets(), resets + 1);
 }
 
-// A newer instance deletes the hand-off entry: this one ends at its next check, sending nothing
-// more (the newer instance drives the hardware now).
-TEST(LoopHandoff, ALostHandoffEndsTheProgramWithoutShutdownFrames) {
-    PassStation p(kInView);
-    int framesAtHandoff = -1;
-    std::size_t relayedAtHandoff = 0;
-    std::int64_t handoffMs = -1;
-    p.display.declare("test_newer_instance");
-    p.display.on("test_newer_instance", ControlEvent::Click, [&] {
-        make_regist(p.station);  // the newer instance's start-up
-        kill_regist(p.station);
-        framesAtHandoff = p.card.framesTaken();
-        relayedAtHandoff = p.card.relayed().size();
-        handoffMs = p.host.elapsedMs();
-    });
-    p.inputAt(60000, InputKind::Click, "test_newer_instance");
-    p.exitAt(120000);
-    ASSERT_EQ(p.run("AO-7"), EndReason::Handoff);
-    ASSERT_GE(handoffMs, 60000);
-    EXPECT_EQ(p.host.elapsedMs(), handoffMs);
-    EXPECT_EQ(p.card.framesTaken(), framesAtHandoff);
-    EXPECT_EQ(p.card.relayed().size(), relayedAtHandoff);
-    EXPECT_EQ(p.settings.get("ORVANT", "Startup", "Left", ""), "");
+// A newer instance starting up takes the hand-off over: this one ends at its next check wherever
+// it waits (start-up included), sending nothing more; the newer instance drives the hardware now.
+TEST(Handoff, ANewerInstanceEndsThisOneInAnyWait) {
+    struct Case {
+        const char* name;
+        const char* commandLine;
+        std::int64_t newerStartsMs;
+    };
+    for (const Case c :
+         {Case{"in the polling loop", "AO-7", 60000}, Case{"waiting in the file list", "", 5000},
+          Case{"in a start-up pause", "AO-7", 50}}) {
+        SCOPED_TRACE(c.name);
+        PassStation p(kInView);
+        Station newer(p.platform, p.pump, p.display);  // shares the settings store
+        int framesAtHandoff = -1;
+        std::size_t relayedAtHandoff = 0;
+        std::int64_t handoffMs = -1;
+        p.display.declare("test_newer_instance");
+        p.display.on("test_newer_instance", ControlEvent::Click, [&] {
+            takeOverHandoff(newer);
+            framesAtHandoff = p.card.framesTaken();
+            relayedAtHandoff = p.card.relayed().size();
+            handoffMs = p.host.elapsedMs();
+        });
+        p.inputAt(c.newerStartsMs, InputKind::Click, "test_newer_instance");
+        p.exitAt(120000);
+        ASSERT_EQ(p.run(c.commandLine), EndReason::Handoff);
+        ASSERT_GE(handoffMs, c.newerStartsMs);
+        EXPECT_EQ(p.host.elapsedMs(), handoffMs);
+        EXPECT_EQ(p.card.framesTaken(), framesAtHandoff);
+        EXPECT_EQ(p.card.relayed().size(), relayedAtHandoff);
+    }
 }
 
 // Runs of frames that carry both drive inhibits: start-up holds the rotators while it sets up the
