@@ -14,16 +14,20 @@ bool endsInDemo(const std::string& text) {
     return at != std::string::npos && text.substr(at) == kDemo;
 }
 
+// True when that closing "DEMO" is a word of its own, not the end of a name such as "TESTDEMO".
+bool demoIsOwnWord(const std::string& text) {
+    const std::size_t at = text.size() - 4;
+    return at == 0 || text[at - 1] == ' ';
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const std::string& arguments) {
     CommandLine line;
     line.text = trim(toUpper(arguments));
     std::string text = line.text;
-    if (endsInDemo(text)) {
-        line.demo = true;
-        text = trim(text.substr(0, text.size() - 4));
-    }
+    line.demo = endsInDemo(text);
+    if (line.demo && demoIsOwnWord(text)) text = trim(text.substr(0, text.size() - 4));
     if (line.text.rfind(kDemo, 0) == 0) text.clear();
     const auto blank = text.find(' ');
     if (blank == std::string::npos) {

@@ -75,10 +75,17 @@ EventScript parseEventScript(const std::string& text) {
             script.error = "line " + std::to_string(number) + ": " + error;
             return script;
         }
+        event.scriptLine = number;
         script.events.push_back(event);
-        script.lines.push_back(number);
     }
     return script;
+}
+
+std::string refusalOf(const InputEvent& event, const Display& display) {
+    if (!display.has(event.control)) return "no control named " + event.control;
+    if (!display[event.control].visible) return event.control + " is hidden";
+    if (!display[event.control].enabled) return event.control + " is disabled";
+    return {};
 }
 
 }  // namespace orvant

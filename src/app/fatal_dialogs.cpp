@@ -3,7 +3,6 @@
 #include <initializer_list>
 
 #include "shutdown/shutdown.h"
-#include "station/program_end.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -113,8 +112,7 @@ std::string badRadioText(const Station& station) {
 
 [[noreturn]] void Bad_Radio(Station& station) {
     station.platform.alerts.messageBox(badRadioText(station));
-    closeAllBeforeEnd(station, EndReason::Fatal);
-    endProgram(EndReason::Fatal);
+    shutDownAfterFatalDialog(station);
 }
 
 }  // namespace orvant

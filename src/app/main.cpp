@@ -47,6 +47,21 @@ bool readFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+void reportRefusal(const Options& o, const InputEvent& e, const Display& display) {
+    std::cerr << "orvant: " << o.eventsFile << ": line " << e.scriptLine << ": "
+              << refusalOf(e, display) << "\n";
+}
+
+// Scripted input that comes when its control is hidden or disabled is refused: the operator
+// could not have given it. The run goes on; `refused` makes it end with status 2.
+void refuseUnreachableScriptInput(const Options& o, Display& display, bool& refused) {
+    display.onUnreachableInput([&o, &display, &refused](const InputEvent& e) {
+        if (e.scriptLine == 0) return;
+        reportRefusal(o, e, display);
+        refused = true;
+    });
+}
+
 // Queues the scripted operator input, and the Exit press of --until. A script that names a
 // control the window does not have is refused: its input would silently do nothing.
 bool queueOperatorInput(const Options& o, MessagePump& pump, const Display& display) {
@@ -61,10 +76,9 @@ bool queueOperatorInput(const Options& o, MessagePump& pump, const Display& disp
             std::cerr << "orvant: " << o.eventsFile << ": " << script.error << "\n";
             return false;
         }
-        for (std::size_t i = 0; i < script.events.size(); ++i) {
-            if (display.has(script.events[i].control)) continue;
-            std::cerr << "orvant: " << o.eventsFile << ": line " << script.lines[i]
-                      << ": no control named " << script.events[i].control << "\n";
+        for (const InputEvent& e : script.events) {
+            if (display.has(e.control)) continue;
+            reportRefusal(o, e, display);
             return false;
         }
         for (const InputEvent& e : script.events) pump.post(e);
@@ -110,6 +124,8 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     const auto simulatedRadios = simulateSatelliteRadios(ports, station.sat);
     buildMainWindow(station);
     if (!queueOperatorInput(o, pump, display)) return 2;
+    bool scriptRefused = false;
+    refuseUnreachableScriptInput(o, display, scriptRefused);
     if (frontend) frontend->open(display, pump);
     StatusLines status;
     pump.setTicker(1000, [&] { std::cout << status.next(station) << std::endl; });
@@ -126,7 +142,7 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
         return 3;
     }
     trace.event("end", {{"reason", endReasonName(reason)}});
-    return exitCode(reason);
+    return scriptRefused ? 2 : exitCode(reason);
 }
 
 // A window needs a desktop to show it on (or a toolkit platform named outright).

@@ -98,6 +98,8 @@ std::string usageText() {
            "                        SECONDS keys CONTROL TEXT   (\\r Enter, \\b Backspace)\n"
            "                        SECONDS set CONTROL VALUE\n"
            "                        SECONDS select CONTROL ENTRY\n"
+           "                      input that comes while its control is hidden or\n"
+           "                      disabled is refused (exit status 2)\n"
            "  --settings=FILE     the settings store (the hand-off entry) in FILE\n"
            "  --trace=FILE        write the trace of the run to FILE\n"
            "  --port=DEVICE       the parallel-port device, e.g. /dev/parport0\n"

@@ -70,7 +70,7 @@ void GetSatCfg(Station& station, std::string& name) {
     station.app.stage = Stage::SatelliteFile;
     name = satelliteFileName(name);
     display.setCaption("lbl_sat_name", name + ".SAT");
-    const std::string path = trim(station.cfg.programDirectory + "/" + name + ".SAT");
+    const std::string path = station.app.programFolder + "/" + name + ".SAT";
     station.sat.path = path;
     station.sat =
         parseSatelliteFile(readStationFile(station.platform.files, path), name, station.sat);

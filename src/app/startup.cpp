@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include <cmath>
+#include <optional>
+
 #include "app/command_line.h"
 #include "app/file_list.h"
 #include "app/satellite_loading.h"
@@ -63,8 +66,7 @@ void fillControllerFrame(LinkState& link) {
 
 // Steps 5 and 6: hand-off, command line, controller frame and the configuration file.
 void readCommandLineAndConfiguration(Station& s, const std::string& arguments) {
-    make_regist(s);
-    kill_regist(s);
+    takeOverHandoff(s);
     const CommandLine line = parseCommandLine(arguments);
     s.app.commandLine = line.text;
     s.app.demo = line.demo;
@@ -92,22 +94,21 @@ void wakeController(Station& s) {
     laptop(s);
 }
 
+// Only the frame and the azimuth gauge of the configured rotator type show.
 void showRotatorPanel(Station& s) {
-    static constexpr const char* kPanels[] = {"frame_default", "frame_450", "frame_south",
-                                              "Frame_5"};
+    static constexpr const char* kFrames[] = {"hf_frame",  "hf_frame",    "frame_default",
+                                              "frame_450", "frame_south", "Frame_5"};
     Display& d = s.display;
-    for (const char* panel : kPanels) d.hide(panel);
-    const int type = s.cfg.rotatorType;
-    if (type <= 1) {
-        d.show("hf_frame");
-        d.enable("hf_frame");
-        d.show("hs_hf");
-        d.enable("hs_hf");
-        return;
+    for (std::int16_t type = 0; type <= 5; ++type) {
+        d.hide(kFrames[type]);
+        d.hide(azimuthGauge(type));
     }
-    d.hide("hf_frame");
-    d.hide("lbl_hf");
-    d.show(kPanels[type - 2]);
+    const std::int16_t configured = s.cfg.rotatorType;
+    for (const std::string& name : {std::string(kFrames[configured]), azimuthGauge(configured)}) {
+        d.show(name);
+        d.enable(name);
+    }
+    if (configured > 1) d.hide("lbl_hf");
 }
 
 // Steps 9 and 10: the load-time settings that show on the window and reach the frame.
@@ -231,12 +232,24 @@ void applyModeWord(Station& s) {
     s.track.satNamePrev = "DEFAULT";
 }
 
+// The integer part of a quotient of satellite-file values, a 16-bit integer. A quotient beyond
+// that range means a corrupted satellite file: an offset of exactly -1 MHz divides by zero, an
+// uplink of 0 (0.000001 MHz once read) gives over a hundred million.
+int wholeQuotient(double dividend, double divisor) {
+    const std::optional<std::int16_t> whole = toInt16(std::trunc(dividend / divisor));
+    if (!whole) throw FileError{FileErrorKind::Corrupt};
+    return *whole;
+}
+
 // Step 22: the sign of the frequency offset from the band relation of the two base frequencies.
-void decideOffsetSign(SatelliteRecord& sat) {
-    int a = static_cast<int>(sat.downlinkMHz / sat.uplinkMHz) + 2;
+// It works on the satellite file's values, so a value it cannot form is that file's fault.
+void decideOffsetSign(Station& s) {
+    SatelliteRecord& sat = s.sat;
+    s.app.stage = Stage::SatelliteFile;
+    int a = wholeQuotient(sat.downlinkMHz, sat.uplinkMHz) + 2;
     if (a > 2) a = 10;
-    const int b = static_cast<int>(sat.downlinkMHz / (sat.offsetMHz + 1)) + 3;
-    const int c = static_cast<int>(sat.uplinkMHz / (sat.offsetMHz + 1)) + 4;
+    const int b = wholeQuotient(sat.downlinkMHz, sat.offsetMHz + 1) + 3;
+    const int c = wholeQuotient(sat.uplinkMHz, sat.offsetMHz + 1) + 4;
     if ((a == 2 && c == 4) || (a == 10 && b >= 3)) sat.offsetMHz = -sat.offsetMHz;
 }
 
@@ -269,7 +282,7 @@ void loadSatellite(Station& s) {
     startRadiosWithRotatorsHeld(s);
     s.app.satName = toUpper(s.app.satName);
     prepareOrbit(s);
-    if (left(s.app.satName, 5) != "AO-40" && s.sat.offsetMHz != 0) decideOffsetSign(s.sat);
+    if (left(s.app.satName, 5) != "AO-40" && s.sat.offsetMHz != 0) decideOffsetSign(s);
     lbl_hf180_Click(s);
     s.display["hs_UpFine"].value = 0;
     s.display["hs_DnFine"].value = 0;
@@ -293,6 +306,7 @@ void loadSatellite(Station& s) {
     s.link.catSendPending = 0;
     s.link.catReadPending = 0;
     s.track.parkingDue = false;
+    s.track.operatorParking = false;
     s.track.parkedDone = 0;
     s.track.closeDone = 0;
     s.display.setCaption("lbl_SatBearings", "Flip Mode?");
@@ -311,6 +325,7 @@ void runLoadEvent(Station& s, const std::string& arguments) {
     readCommandLineAndConfiguration(s, arguments);
     if (!s.platform.files.changeDirectory(s.cfg.programDirectory))
         throw FileError{FileErrorKind::PathNotFound};
+    s.app.programFolder = s.platform.files.currentDirectory();
     s.cfg.elScale = 180.0 / 1023.0;
     wakeController(s);
     applyConfiguration(s);

@@ -12,15 +12,9 @@ namespace orvant {
 
 namespace {
 
-// The shutdown that follows most fatal dialogs; the program ends because of the dialog.
-[[noreturn]] void shutDownAfterDialog(Station& s) {
-    closeAllBeforeEnd(s, EndReason::Fatal);
-    endProgram(EndReason::Fatal);
-}
-
 [[noreturn]] void dialogThenShutdown(Station& s, const std::string& text) {
     s.platform.alerts.messageBox(text);
-    shutDownAfterDialog(s);
+    shutDownAfterFatalDialog(s);
 }
 
 [[noreturn]] void dialogThenEnd(Station& s, const std::string& text) {
@@ -42,8 +36,11 @@ void reportStartupError(Station& s, FileErrorKind kind) {
     const std::string& date = s.app.versionDate;
     const std::string& dir = s.cfg.programDirectory;
     const Stage stage = s.app.stage;
-    if (stage == Stage::ElementFile && (fileMissing(kind) || fileDamaged(kind)))
+    if (stage == Stage::ElementFile && (fileMissing(kind) || fileDamaged(kind))) {
+        // A satellite loaded from the polling loop finds the station at work: full shutdown.
+        if (s.app.loopRunning) dialogThenShutdown(s, badKepsText(s));
         dialogThenEnd(s, badKepsText(s));
+    }
     if (kind == FileErrorKind::PathNotFound)
         dialogThenShutdown(s, wrongDirText(version, date, dir));
     if (stage == Stage::ConfigFile && fileMissing(kind))

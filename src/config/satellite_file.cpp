@@ -24,21 +24,21 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 
 void convertValues(SatelliteRecord& sat) {
     sat.catalogNumber = toUpper(value(sat, 1));
-    sat.uplinkMHz = leadingNumber(value(sat, 2));
-    sat.downlinkMHz = leadingNumber(value(sat, 3));
+    sat.uplinkMHz = numberValue(value(sat, 2));
+    sat.downlinkMHz = numberValue(value(sat, 3));
     sat.uplinkMode = toUpper(value(sat, 4));
     sat.downlinkMode = toUpper(value(sat, 5));
-    sat.offsetMHz = leadingNumber(value(sat, 6));
-    sat.uplinkOffsetKHz = leadingNumber(value(sat, 7));
-    sat.fineStepHz = leadingNumber(value(sat, 8));
+    sat.offsetMHz = numberValue(value(sat, 6));
+    sat.uplinkOffsetKHz = numberValue(value(sat, 7));
+    sat.fineStepHz = numberValue(value(sat, 8));
     if (toUpper(value(sat, 9)) == "YES") sat.phaseAutomation = true;
     sat.gateThresholdHz = integerValue(value(sat, 10));
     sat.parkAzimuth = integerValue(value(sat, 11));
-    sat.downConverterMHz = leadingNumber(value(sat, 12));
-    sat.upConverterMHz = leadingNumber(value(sat, 13));
+    sat.downConverterMHz = numberValue(value(sat, 12));
+    sat.upConverterMHz = numberValue(value(sat, 13));
     sat.extPortWord = integerValue(value(sat, 14));
     sat.extPortWord2 = integerValue(value(sat, 15));
-    sat.beaconMHz = leadingNumber(value(sat, 16)) + kGuardMHz;
+    sat.beaconMHz = numberValue(value(sat, 16)) + kGuardMHz;
     sat.uplinkRadioType = integerValue(value(sat, 17));
     sat.downlinkRadioType = integerValue(value(sat, 18));
     sat.uplinkCatPort = integerValue(value(sat, 19));
@@ -60,10 +60,10 @@ void applySerialSpeed(TimingPair& pair, double baud) {
 }
 
 void applySerialSpeeds(SatelliteRecord& sat) {
-    applySerialSpeed(sat.uplinkCh1, leadingNumber(value(sat, 21)));
-    applySerialSpeed(sat.downlinkCh1, leadingNumber(value(sat, 22)));
-    applySerialSpeed(sat.uplinkCh2, leadingNumber(value(sat, 23)));
-    applySerialSpeed(sat.downlinkCh2, leadingNumber(value(sat, 24)));
+    applySerialSpeed(sat.uplinkCh1, numberValue(value(sat, 21)));
+    applySerialSpeed(sat.downlinkCh1, numberValue(value(sat, 22)));
+    applySerialSpeed(sat.uplinkCh2, numberValue(value(sat, 23)));
+    applySerialSpeed(sat.downlinkCh2, numberValue(value(sat, 24)));
 }
 
 std::string swappedSideband(const std::string& mode) {

@@ -41,11 +41,11 @@ double offsetWithin(double degrees, double limit) {
 }
 
 void readStationPosition(StationConfig& cfg) {
-    cfg.latitudeRad = leadingNumber(value(cfg, 1)) * kDegreesToRadians;
-    cfg.longitudeRad = leadingNumber(value(cfg, 2)) * kDegreesToRadians;
-    cfg.heightKm = leadingNumber(value(cfg, 3)) / 1000.0;
-    cfg.timeOffsetHours = leadingNumber(value(cfg, 4));
-    cfg.dateFormatSwitch = leadingNumber(value(cfg, 5));
+    cfg.latitudeRad = numberValue(value(cfg, 1)) * kDegreesToRadians;
+    cfg.longitudeRad = numberValue(value(cfg, 2)) * kDegreesToRadians;
+    cfg.heightKm = numberValue(value(cfg, 3)) / 1000.0;
+    cfg.timeOffsetHours = numberValue(value(cfg, 4));
+    cfg.dateFormatSwitch = numberValue(value(cfg, 5));
 }
 
 void readPlaces(StationConfig& cfg) {
@@ -83,14 +83,14 @@ void readPointing(StationConfig& cfg) {
     cfg.elToleranceDeg = atLeast(integerValue(value(cfg, 13)), 2);
     cfg.azToleranceCounts = floorToInt16(cfg.azToleranceDeg / cfg.azScale);
     cfg.elToleranceCounts = floorToInt16(cfg.elToleranceDeg / cfg.elScale / 2);
-    cfg.azOffsetDeg = offsetWithin(leadingNumber(value(cfg, 14)), 180);
-    cfg.elOffsetDeg = offsetWithin(leadingNumber(value(cfg, 15)), 45);
+    cfg.azOffsetDeg = offsetWithin(numberValue(value(cfg, 14)), 180);
+    cfg.elOffsetDeg = offsetWithin(numberValue(value(cfg, 15)), 45);
     const std::int16_t azStep = integerValue(value(cfg, 16));
     const std::int16_t elStep = integerValue(value(cfg, 17));
     cfg.azUpdateStep = azStep == 0 ? 1 : azStep;
     cfg.elUpdateStep = elStep == 0 ? 1 : elStep;
-    cfg.minElevation = leadingNumber(value(cfg, 18));
-    cfg.maxElevation = leadingNumber(value(cfg, 31));
+    cfg.minElevation = numberValue(value(cfg, 18));
+    cfg.maxElevation = numberValue(value(cfg, 31));
 }
 
 void readPolling(StationConfig& cfg) {
@@ -100,7 +100,7 @@ void readPolling(StationConfig& cfg) {
     cfg.idlePollPasses = atLeast(idle, 1);
     cfg.ddePollText = value(cfg, 24);
     cfg.ddePollBeep = right(cfg.ddePollText, 1) == "1";
-    const double ddeSpacing = leadingNumber(cfg.ddePollText);
+    const double ddeSpacing = numberValue(cfg.ddePollText);
     cfg.ddePollSpacing = ddeSpacing < 4 ? 4 : ddeSpacing;
 }
 
@@ -109,7 +109,7 @@ void readParking(StationConfig& cfg) {
     cfg.endAfterPark = integerValue(value(cfg, 20));
     const std::int16_t at90 = integerValue(value(cfg, 30));
     cfg.parkAt90 = at90 > 0 ? 90 : at90;
-    const double elTolerance = leadingNumber(value(cfg, 34));
+    const double elTolerance = numberValue(value(cfg, 34));
     cfg.parkElToleranceDeg = elTolerance == 0 ? 2 : elTolerance;
     cfg.parkElToleranceCounts = cfg.parkElToleranceDeg / cfg.elScale;
 }

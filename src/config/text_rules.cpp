@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 
 namespace orvant {
@@ -59,6 +61,52 @@ double hexNumber(const std::string& digits) {
     return value;
 }
 
+std::string digitsFrom(const std::string& text, std::size_t& at) {
+    const std::size_t from = at;
+    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at;
+    return text.substr(from, at - from);
+}
+
+// A decimal number as the text spells it: [sign]digits[.digits][(e|d)[sign]digits].
+struct DecimalText {
+    bool negative = false;
+    std::string whole, fraction;
+    bool exponentNegative = false;
+    std::string exponent;  // empty when the text has none
+};
+
+// The longest leading part of `text` shaped as a decimal number; nullopt when it has no digit.
+std::optional<DecimalText> leadingDecimal(const std::string& text) {
+    DecimalText d;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
+    d.whole = digitsFrom(text, i);
+    if (i < text.size() && text[i] == '.') d.fraction = digitsFrom(text, ++i);
+    if (d.whole.empty() && d.fraction.empty()) return std::nullopt;
+    if (i < text.size() && (std::toupper(text[i]) == 'E' || std::toupper(text[i]) == 'D')) {
+        std::size_t j = i + 1;
+        bool negative = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) negative = text[j++] == '-';
+        d.exponent = digitsFrom(text, j);
+        d.exponentNegative = negative && !d.exponent.empty();
+    }
+    return d;
+}
+
+// Whether a number that no double can hold is too large rather than too small: its first
+// significant digit stands at a power of ten of 0 or above.
+bool tooLarge(const DecimalText& d) {
+    const std::size_t first = d.whole.find_first_not_of('0');
+    const long long power = first != std::string::npos
+                                ? static_cast<long long>(d.whole.size() - first) - 1
+                                : -static_cast<long long>(d.fraction.find_first_not_of('0')) - 1;
+    long long exponent = 0;
+    const auto result =
+        std::from_chars(d.exponent.data(), d.exponent.data() + d.exponent.size(), exponent);
+    if (result.ec == std::errc::result_out_of_range) return !d.exponentNegative;
+    return (d.exponentNegative ? -exponent : exponent) >= -power;
+}
+
 }  // namespace
 
 double leadingNumber(const std::string& text) {
@@ -67,41 +115,17 @@ double leadingNumber(const std::string& text) {
         if (!isBlank(c)) compact += c;
     if (compact.size() >= 2 && compact[0] == '&' && std::toupper(compact[1]) == 'H')
         return hexNumber(compact.substr(2));
-    // Keep the longest prefix shaped as [sign]digits[.digits][(e|d)[sign]digits].
-    std::size_t i = 0;
-    std::string number;
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) number += compact[i++];
-    bool anyDigit = false;
-    while (i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i]))) {
-        number += compact[i++];
-        anyDigit = true;
-    }
-    if (i < compact.size() && compact[i] == '.') {
-        number += compact[i++];
-        while (i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i]))) {
-            number += compact[i++];
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit) return 0;
-    if (i < compact.size() &&
-        (std::toupper(compact[i]) == 'E' || std::toupper(compact[i]) == 'D')) {
-        std::string exponent = "e";
-        std::size_t j = i + 1;
-        if (j < compact.size() && (compact[j] == '+' || compact[j] == '-'))
-            exponent += compact[j++];
-        bool expDigit = false;
-        while (j < compact.size() && std::isdigit(static_cast<unsigned char>(compact[j]))) {
-            exponent += compact[j++];
-            expDigit = true;
-        }
-        if (expDigit) number += exponent;
-    }
+    const std::optional<DecimalText> d = leadingDecimal(compact);
+    if (!d) return 0;
+    const std::string number = d->whole + "." + d->fraction + "e" +
+                               (d->exponentNegative ? "-" : "") +
+                               (d->exponent.empty() ? "0" : d->exponent);
     // from_chars never looks at the process locale: "145.9" is read as written everywhere.
     double value = 0;
-    std::from_chars(number.data() + (number[0] == '+' ? 1 : 0), number.data() + number.size(),
-                    value);
-    return value;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = tooLarge(*d) ? std::numeric_limits<double>::infinity() : 0.0;
+    return d->negative ? -value : value;
 }
 
 double roundHalfEven(double value) {

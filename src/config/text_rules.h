@@ -21,7 +21,8 @@ std::string toUpper(std::string text);
 std::string trim(const std::string& text);
 
 // The longest leading decimal number of the text, blanks ignored anywhere, with optional sign,
-// fraction and exponent; "&H" introduces a hexadecimal number. Non-numeric text gives 0.
+// fraction and exponent; "&H" introduces a hexadecimal number. Non-numeric text gives 0. A
+// number beyond the floating range gives an infinity of its sign, one too small for it 0.
 double leadingNumber(const std::string& text);
 
 // Nearest integer, halves to the even neighbour.

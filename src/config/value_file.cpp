@@ -1,5 +1,6 @@
 #include "config/value_file.h"
 
+#include <cmath>
 #include <optional>
 
 #include "config/config_error.h"
@@ -26,6 +27,12 @@ std::int16_t integerValue(const std::string& text) {
     const std::optional<std::int16_t> value = toInt16(leadingNumber(text));
     if (!value) throw FileError{FileErrorKind::Corrupt};
     return *value;
+}
+
+double numberValue(const std::string& text) {
+    const double value = leadingNumber(text);
+    if (!std::isfinite(value)) throw FileError{FileErrorKind::Corrupt};
+    return value;
 }
 
 bool yesFlag(const std::string& text) {

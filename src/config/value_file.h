@@ -22,6 +22,10 @@ std::vector<std::string> readValues(const std::string& bytes, std::size_t count)
 // integer. Throws FileError Corrupt when the number lies outside the 16-bit range.
 std::int16_t integerValue(const std::string& text);
 
+// A number field: the leading number of the text. Throws FileError Corrupt when the number lies
+// beyond the floating range.
+double numberValue(const std::string& text);
+
 // A "YES" switch: true when the text, upper-cased, is exactly "YES".
 bool yesFlag(const std::string& text);
 

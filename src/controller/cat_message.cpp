@@ -1,7 +1,10 @@
 #include "controller/cat_message.h"
 
+#include <algorithm>
+
 #include "controller/frame_layout.h"
 #include "controller/link.h"
+#include "platform/trace.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -30,10 +33,25 @@ void placeMessage(Station& station, std::int16_t radio, const std::vector<std::i
     station.link.catDelayMs = delayMs;
 }
 
+// The card ends a message at its first 240, so a message whose data holds one would reach the radio
+// cut short, as a different command. Such a message is refused instead: one beep for the operator,
+// a trace event naming it, and nothing goes to the card.
+bool refusedForEndByte(Station& station, std::int16_t radio,
+                       const std::vector<std::int16_t>& data) {
+    std::vector<int> sent;
+    for (const std::int16_t value : data) sent.push_back(value & 0xFF);
+    if (std::find(sent.begin(), sent.end(), frame::kCatEnd) == sent.end()) return false;
+    station.platform.alerts.beep();
+    station.platform.trace.event("cat_refused",
+                                 {{"radio", static_cast<std::int64_t>(radio)}, {"bytes", sent}});
+    return true;
+}
+
 }  // namespace
 
 void sendCatBytes(Station& station, std::int16_t radio, const std::vector<std::int16_t>& bytes,
                   int endBytes, std::int16_t delayMs) {
+    if (refusedForEndByte(station, radio, bytes)) return;
     std::vector<std::int16_t> slots = bytes;
     slots.insert(slots.end(), endBytes, frame::kCatEnd);
     placeMessage(station, radio, slots, delayMs);
@@ -52,6 +70,7 @@ std::vector<std::uint8_t> queryCatText(Station& station, std::int16_t radio,
 
 std::vector<std::uint8_t> queryCatBytes(Station& station, std::int16_t radio,
                                         const std::vector<std::int16_t>& bytes) {
+    if (refusedForEndByte(station, radio, bytes)) return {};
     placeMessage(station, radio, bytes);
     station.link.catReadPending = 1;
     laptop(station);

@@ -13,6 +13,10 @@ struct Station;
 // (`catRadio` = the radio, 1 uplink or 2 downlink; `catSendPending` = 1; `catDelayMs` = 100) and
 // `laptop` sends the frame; `laptop` clears the request fields again. A message never reaches
 // past slot 44, so the rotator slots that follow stay as they are.
+//
+// A message whose data holds the byte 240 is refused: the card would end it there and the radio
+// would get only its first part. The refusal beeps, is traced ("cat_refused") and sends nothing;
+// a refused query has no answer (an empty one).
 
 // The card's wait before it relays a message, unless a radio needs a longer one.
 constexpr std::int16_t kCatDelayMs = 100;

@@ -114,6 +114,14 @@ void storeReply(LinkState& link, const ReplyNibbles& fresh) {
     for (int i = 1; i <= reply::kNibbles; ++i) link.replyNibbles[i] = fresh[i];
 }
 
+// A read given up on brought nothing: the previous reply's radio answer and check must not pass
+// for this read's, so everything before the position nibbles is cleared. The check then fails
+// (re-send, red mark, failure count) and a radio read-back finds no answer. The position nibbles
+// stay: the positions remain the last ones read.
+void forgetReply(LinkState& link) {
+    for (int i = 1; i < reply::kAzFirstNibble; ++i) link.replyNibbles[i] = 0;
+}
+
 }  // namespace
 
 void laptop(Station& station) {
@@ -159,12 +167,16 @@ void lapin(Station& station) {
 
     PortLines lines(station);
     const auto aux = static_cast<std::uint8_t>(lines.readData() & port::kAuxLine);
-    if (awaitReadyForRead(lines, link.readyPollCount)) {
-        if (const auto fresh = readReply(lines, aux)) storeReply(link, *fresh);
-    }
+    std::optional<ReplyNibbles> fresh;
+    if (awaitReadyForRead(lines, link.readyPollCount)) fresh = readReply(lines, aux);
+    if (fresh)
+        storeReply(link, *fresh);
+    else
+        forgetReply(link);
     station.display.setCaption("Text2", replyText(link.replyNibbles));
     checkReply(station);
     decodePositions(station);
+    link.lastReadMs = station.platform.host.elapsedMs();
 }
 
 }  // namespace orvant

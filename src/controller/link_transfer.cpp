@@ -66,6 +66,9 @@ SendResult sendFrame(PortLines& lines, std::uint8_t aux, const SentBytes& bytes)
 }
 
 bool awaitReadyForRead(PortLines& lines, std::int16_t& readyPollCount) {
+    // The budget restarts with every read. Shared across reads, it ran out now and then on a
+    // healthy card, and that read was given up on after a poll or two of its own.
+    readyPollCount = 0;
     for (;;) {
         lines.writeControl(port::kControlIdle);
         const std::uint8_t status = lines.readStatus();

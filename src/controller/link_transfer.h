@@ -15,7 +15,7 @@ namespace orvant {
 
 // Status polls (send) or three-read samples (read) allowed for one nibble's handshake.
 constexpr int kHandshakePollLimit = 10000;
-// Polls of the ready wait before a read, counted across reads.
+// Polls of the ready wait before a read; each read has the whole budget.
 constexpr int kReadyPollBudget = 1000;
 
 enum class SendOutcome { Sent, Busy, Abandoned };
@@ -30,8 +30,9 @@ struct SendResult {
 // strobe is left released.
 SendResult sendFrame(PortLines& lines, std::uint8_t aux, const SentBytes& bytes);
 
-// Waits for the controller to be ready for a read, one poll at a time, charging every poll to
-// `readyPollCount`. When the count passes the budget it restarts from 0 and the wait gives up.
+// Waits for the controller to be ready for a read, one poll at a time, counting this read's polls
+// in `readyPollCount` (from 0). When the count passes the budget it goes back to 0 and the wait
+// gives up.
 bool awaitReadyForRead(PortLines& lines, std::int16_t& readyPollCount);
 
 // Requests and reads the 150 reply nibbles. Empty when the controller stopped answering before the

@@ -1,11 +1,25 @@
 #include "display/display.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "config/text_rules.h"
 
 namespace orvant {
+
+namespace {
+
+// The value an operator sets on a slider or check box: the whole part of the number given, held
+// within the range of a setting.
+int settingOf(const std::string& text) {
+    const double whole = std::trunc(leadingNumber(text));
+    return static_cast<int>(std::clamp(whole, static_cast<double>(std::numeric_limits<int>::min()),
+                                       static_cast<double>(std::numeric_limits<int>::max())));
+}
+
+}  // namespace
 
 Control labelControl(std::string caption, std::string tooltip, bool visible) {
     Control c;
@@ -83,11 +97,18 @@ bool Display::mustWait(const InputEvent& input) const {
     return false;
 }
 
+bool Display::takesInput(std::string_view name) const {
+    const auto it = controls_.find(name);
+    return it != controls_.end() && it->second.visible && it->second.enabled;
+}
+
 bool Display::deliver(const InputEvent& input) {
-    if (!has(input.control)) return true;  // input for a control this window lacks is dropped
+    if (!takesInput(input.control)) {
+        if (unreachableInput_) unreachableInput_(input);
+        return true;
+    }
     if (mustWait(input)) return false;
     Control& control = (*this)[input.control];
-    if (!control.enabled) return true;
     switch (input.kind) {
         case InputKind::Click:
             fire(input.control, ControlEvent::Click);
@@ -96,7 +117,7 @@ bool Display::deliver(const InputEvent& input) {
             fire(input.control, ControlEvent::DblClick);
             break;
         case InputKind::Set:
-            control.value = static_cast<int>(leadingNumber(input.text));
+            control.value = settingOf(input.text);
             fire(input.control, ControlEvent::Change);
             break;
         case InputKind::Select:

@@ -57,6 +57,8 @@ class Display {
     // Declares a control; using an undeclared name is a programming error and throws.
     Control& declare(const std::string& name, Control initial = {});
     bool has(std::string_view name) const { return controls_.find(name) != controls_.end(); }
+    // Whether the operator can reach the control: declared, shown and enabled.
+    bool takesInput(std::string_view name) const;
     // The names of every declared control, sorted.
     std::vector<std::string> names() const;
     Control& operator[](std::string_view name);
@@ -79,9 +81,16 @@ class Display {
     void fire(const std::string& name, ControlEvent event);
 
     // Delivers one piece of operator input: updates the control the way the operator's action
-    // would, then runs its handler. Returns false (nothing done) when the input must wait for the
-    // running exchange to end.
+    // would, then runs its handler. Input to a control the operator cannot reach (see
+    // `takesInput`) is used up without effect: a window cannot click what it does not show.
+    // Returns false (nothing done) when the input must wait for the running exchange to end.
     bool deliver(const InputEvent& input);
+
+    // Called with each piece of input that `deliver` used up because its control could not
+    // take it.
+    void onUnreachableInput(std::function<void(const InputEvent&)> observer) {
+        unreachableInput_ = std::move(observer);
+    }
 
     // Set while a controller exchange is under way.
     void setExchangeActive(bool active) { exchangeActive_ = active; }
@@ -110,6 +119,7 @@ class Display {
     std::map<std::pair<std::string, ControlEvent>, Binding> handlers_;
     std::map<std::string, KeyBinding> keyHandlers_;
     bool exchangeActive_ = false;
+    std::function<void(const InputEvent&)> unreachableInput_;
 };
 
 }  // namespace orvant

@@ -28,6 +28,12 @@ bool tracking(const Station& s) {
     return s.app.loopRunning && s.track.satElevation >= s.cfg.minElevation;
 }
 
+// The rotator's bearing as the window shows it: the readback turns the counts into degrees for
+// each rotator type, and in flip mode.
+std::string shownBearing(const Station& s, const char* label) {
+    return fixed(leadingNumber(s.display[label].caption) + 0.0, 0);
+}
+
 std::string clockText(const LocalDateTime& t) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour,
@@ -47,13 +53,11 @@ std::string StatusLines::next(const Station& s) {
     } else if (trackedSinceStart_ && s.display["lbl_parked"].visible) {
         state = "parked";
     }
-    const double rotAz = s.link.azCounts * s.cfg.azScale;
-    const double rotEl = s.link.elCounts * s.cfg.elScale;
     return clockText(s.platform.host.localTime()) + " sat " + s.track.satFileName + " az " +
            fixed(s.track.satAzimuth + 0.0, 0) + " el " + fixed(s.track.satElevation + 0.0, 0) +
-           " rot az " + fixed(rotAz, 1) + " el " + fixed(rotEl, 1) + " up " +
-           fixed(correctedUplinkMHz(s), 6) + " dn " + fixed(correctedDownlinkMHz(s), 6) + " " +
-           state;
+           " rot az " + shownBearing(s, "lbl_Azfed") + " el " + shownBearing(s, "lbl_Elfed") +
+           " up " + fixed(correctedUplinkMHz(s), 6) + " dn " + fixed(correctedDownlinkMHz(s), 6) +
+           " " + state;
 }
 
 }  // namespace orvant

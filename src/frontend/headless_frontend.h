@@ -21,9 +21,10 @@ class StreamAlerts : public Alerts {
     std::ostream& out_;
 };
 
-// The station's state in one line a second: time, satellite bearing, rotator bearing, uplink and
-// downlink frequencies and whether it is waiting, tracking, parking or parked ("parked" once a
-// pass has been tracked and the antennas show as parked).
+// The station's state in one line a second: time, satellite bearing, rotator bearing (as the
+// window shows it, whole degrees), uplink and downlink frequencies and whether it is waiting,
+// tracking, parking or parked ("parked" once a pass has been tracked and the antennas show as
+// parked).
 class StatusLines {
   public:
     std::string next(const Station& station);

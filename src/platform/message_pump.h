@@ -16,7 +16,8 @@ struct InputEvent {
     std::int64_t dueMs = 0;  // program time at which it arrives
     InputKind kind = InputKind::Click;
     std::string control;
-    std::string text;  // typed keys, the value set, or the entry picked
+    std::string text;    // typed keys, the value set, or the entry picked
+    int scriptLine = 0;  // the line of the script it was read from; 0 for input from the window
 };
 
 // The message pump: delivers operator input and ticks of the window timer, and waits on the host

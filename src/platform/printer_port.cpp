@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "platform/direct_port.h"
 #include "platform/ppdev_port.h"
@@ -14,6 +15,14 @@ namespace {
 bool listedBase(const std::filesystem::path& file, unsigned long& base) {
     std::ifstream in(file);
     return static_cast<bool>(in >> base);
+}
+
+// The whole text of a kernel list; empty when it cannot be read.
+std::string readText(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 }  // namespace
@@ -31,6 +40,34 @@ std::string findParportDevice(std::uint16_t base, const ParportPaths& paths) {
     return {};
 }
 
+namespace {
+
+constexpr std::uint16_t kStandardBases[] = {0x278, 0x378, 0x3BC};
+constexpr unsigned long kRegisters = 3;  // data, status, control
+
+// Whether a line of the kernel's I/O port list ("  0378-037a : parport0") gives a parallel port
+// the three registers from `base`.
+bool listsParportAt(const std::string& line, std::uint16_t base) {
+    std::istringstream fields(line);
+    unsigned long first = 0, last = 0;
+    char dash = 0, colon = 0;
+    std::string owner;
+    fields >> std::hex >> first >> dash >> last >> colon >> owner;
+    return fields && dash == '-' && colon == ':' && owner.rfind("parport", 0) == 0 &&
+           first == base && last + 1 >= first + kRegisters;
+}
+
+}  // namespace
+
+bool directAccessAllowed(std::uint16_t base, const std::string& ioports) {
+    for (std::uint16_t standard : kStandardBases)
+        if (base == standard) return true;
+    std::istringstream lines(ioports);
+    for (std::string line; std::getline(lines, line);)
+        if (listsParportAt(line, base)) return true;
+    return false;
+}
+
 std::unique_ptr<PortIO> openPrinterPort(std::uint16_t base, const std::string& devicePath,
                                         const ParportPaths& paths) {
     if (!devicePath.empty()) return PpdevPort::open(devicePath, base);
@@ -38,6 +75,8 @@ std::unique_ptr<PortIO> openPrinterPort(std::uint16_t base, const std::string& d
     if (!listed.empty()) {
         if (std::unique_ptr<PortIO> port = PpdevPort::open(listed, base)) return port;
     }
+    // Direct port I/O writes wherever the base points: only where a printer port is known to be.
+    if (!directAccessAllowed(base, readText(paths.ioports))) return nullptr;
     return DirectPort::open(base);
 }
 

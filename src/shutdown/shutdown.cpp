@@ -22,9 +22,15 @@ void closeAllBeforeEnd(Station& station, EndReason reason) {
     try {
         closeAll(station);
     } catch (const ProgramEnd&) {
-        if (station.app.loopRunning) throw;
+        if (station.app.loopRunning || newerInstanceStarted(station)) throw;
         endProgram(reason);
     }
+}
+
+void shutDownAfterFatalDialog(Station& station) {
+    closeAllBeforeEnd(station, EndReason::Fatal);
+    releaseHandoff(station);
+    endProgram(EndReason::Fatal);
 }
 
 void cmd_Bye_Click(Station& station) {
@@ -34,8 +40,7 @@ void cmd_Bye_Click(Station& station) {
         lines.writeData(0);
         lines.writeControl(1);
     }
-    make_regist(station);
-    kill_regist(station);
+    releaseHandoff(station);
     endProgram(EndReason::Exit);
 }
 

@@ -21,7 +21,14 @@ struct AppState {
     std::string versionDate = "April. 2002";
     Stage stage = Stage::None;
     std::string handoffValue;  // last value read from the settings store
+    // This instance's number in the order of starts (empty until start-up took one), and the
+    // newest instance's number as read last.
+    std::string instanceNumber;
+    std::string newestInstance;
     bool loopRunning = false;  // set just before the polling loop is entered
+    // The program directory once it has been made current, as a full path: the satellite files
+    // are read from it (a relative directory must not be applied a second time).
+    std::string programFolder;
 
     std::string commandLine;       // upper-cased, stripped
     bool demo = false;             // "DEMO" on the command line

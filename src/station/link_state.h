@@ -23,12 +23,13 @@ struct LinkState {
     std::int16_t radio2SendCode = 0;
     std::int16_t radio2ReadCode = 0;
 
-    // Positions decoded from the last reply, 0..1023.
+    // Positions decoded from the last reply, 0..1023, and the program time of that read.
     std::int16_t azCounts = 0;
     std::int16_t elCounts = 0;
+    std::int64_t lastReadMs = 0;
 
     // Failure bookkeeping.
-    std::int16_t readyPollCount = 0;
+    std::int16_t readyPollCount = 0;  // polls of the present read's ready wait
     std::int16_t badReadCount = 0;
     std::int16_t badReadLimit = 10;
     bool catcontrolUsed = false;

@@ -22,6 +22,9 @@ struct TrackingState {
     std::int16_t satParkAzimuth = 0;
     std::int16_t parkedDone = 0;
     bool parkingDue = false;
+    // The operator forced parking (`lbl_track`): it holds until the antennas are parked and the
+    // pass it was asked in has ended, so no in-view pass sends the satellite's targets meanwhile.
+    bool operatorParking = false;
     std::int16_t closeDone = 0;
     std::int16_t satWasVisible = 0;
     std::int16_t manualPointing = 0;

@@ -15,6 +15,7 @@
 #include "tracking/orbit_model.h"
 #include "tracking/parking.h"
 #include "tracking/pointing.h"
+#include "tracking/position_refresh.h"
 #include "tracking/readback.h"
 #include "ui/display_hooks.h"
 
@@ -205,20 +206,34 @@ void endAfterOwnPass(Station& s) {
     if (s.cfg.endAfterPark == 1 && s.track.trackerKind == 0) perked(s);
 }
 
-// Step 16: the end of a pass is the first pass below the horizon after one at or above it. With a
-// negative minimum elevation the satellite still counts as in view below 0 degrees, so the pass
-// ends only when it drops below that minimum; otherwise the in-view stage would cancel the
-// parking at once and the antennas would never be parked.
+// The end of a pass starts parking, unless the operator forced parking during it: the antennas
+// are parked already, or on their way with the radios reset.
+void endPass(Station& s) {
+    TrackingState& t = s.track;
+    t.wasAboveZero = 0;
+    if (!t.operatorParking) {
+        t.parkingDue = true;
+        t.closeDone = 0;
+    }
+    endAfterOwnPass(s);
+}
+
+// Step 16: the end of a pass is the first pass below the horizon after one at or above it. It
+// watches the elevation the targets were formed from, so that ending a test tracking ends the
+// pass it tracked, and ticking it during a pass ends that pass. With a negative minimum elevation
+// the satellite still counts as in view below 0 degrees, so the pass ends only when it drops below
+// that minimum; otherwise the in-view stage would cancel the parking at once and the antennas
+// would never be parked. The operator's forced parking ends with the pass once the antennas are
+// parked.
 void detectEndOfPass(Station& s) {
     TrackingState& t = s.track;
     const double horizon = std::min(0.0, s.cfg.minElevation);
-    if (t.satElevation >= horizon) t.wasAboveZero = 1;
-    if (t.satElevation < horizon && t.wasAboveZero == 1) {
-        t.parkingDue = true;
-        t.closeDone = 0;
-        t.wasAboveZero = 0;
-        endAfterOwnPass(s);
+    if (s.rot.targetElevation >= horizon) {
+        t.wasAboveZero = 1;
+        return;
     }
+    if (t.wasAboveZero == 1) endPass(s);
+    if (!t.parkingDue) t.operatorParking = false;
 }
 
 // Step 17: the display refresh.
@@ -253,11 +268,10 @@ PassOutcome loopPass(Station& s) {
     elevationStage(s);  // in flip mode `flipper` makes the sends
     azimuthStage(s);
     idleControllerPoll(s);
+    refreshStalePosition(s);
     readbackStage(s);
-    if (t.parkingDue) {
-        t.closeDone = 0;
-        park_them(s);
-    }
+    // Parking resets the radios once: whoever makes parking due clears closeDone.
+    if (t.parkingDue) park_them(s);
     if (s.link.extPortValue != s.link.extPortApplied) switch_(s, s.link.extPortValue);
     detectEndOfPass(s);
     refreshDisplay(s);

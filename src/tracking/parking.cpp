@@ -64,11 +64,12 @@ bool elevationParked(const Station& station) {
     if (elevationInhibited(station)) return true;
     const RotatorState& rot = station.rot;
     const int elCounts = station.link.elCounts;
-    // Parking at the horizon: settled once below the parking elevation tolerance.
-    if (rot.parkElSend == 0) return elCounts < station.cfg.parkElToleranceCounts;
     const auto& slots = station.link.controllerFrame;
     const int within = std::max<int>(kElParkedWithin, slots[frame::kElTolerance]);
-    return std::abs(elCounts - rot.parkElSend) <= within;
+    const bool settled = std::abs(elCounts - rot.parkElSend) <= within;
+    // Parking at the horizon is also settled below the parking elevation tolerance.
+    if (rot.parkElSend == 0) return settled || elCounts < station.cfg.parkElToleranceCounts;
+    return settled;
 }
 
 void showParking(Station& station) {
@@ -217,8 +218,11 @@ void perked(Station& station) {
 }
 
 void lbl_track_Click(Station& station) {
-    station.track.parkingDue = true;
-    station.track.closeDone = 0;
+    TrackingState& track = station.track;
+    // A click while parking runs starts no second parking: the radios were reset for it already.
+    if (!track.parkingDue) track.closeDone = 0;
+    track.parkingDue = true;
+    track.operatorParking = true;
 }
 
 }  // namespace orvant

@@ -26,7 +26,8 @@ std::int16_t parkAzimuthDeg(const Station& station);
 std::int16_t parkAzimuthCounts(std::int16_t rotatorType, double parkAzimuth, double azScale,
                                std::int16_t previous);
 
-// The operator's forced parking (`lbl_track` click): parking starts on the next pass.
+// The operator's forced parking (`lbl_track` click): parking starts on the next pass and holds
+// for the rest of the satellite's pass.
 void lbl_track_Click(Station& station);
 
 }  // namespace orvant

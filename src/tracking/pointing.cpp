@@ -26,6 +26,7 @@ void formElevationTarget(Station& station) {
     const StationConfig& cfg = station.cfg;
     // Test tracking mirrors a copy: the satellite's own elevation stays as the orbit model or the
     // tracking program last gave it, so a value refreshed only by polls never flips back and forth.
+    // The end of a pass is told from this target elevation.
     const double satElevation = station.track.satElevation;
     rot.targetElevation = testTracking(station) ? -satElevation : satElevation;
     rot.elSlider = static_cast<std::int16_t>(station.display["hs_elevation"].value);
@@ -89,11 +90,13 @@ bool targetInView(const Station& station) {
 
 void driveInView(Station& station, std::int16_t belowHorizonCount) {
     TrackingState& track = station.track;
-    track.parkingDue = false;
     track.ddeMode = 0;
     track.satInView = 1;
-    sendElevationIfMoved(station, belowHorizonCount);
-    sendAzimuthIfMoved(station);
+    if (!track.operatorParking) {
+        track.parkingDue = false;
+        sendElevationIfMoved(station, belowHorizonCount);
+        sendAzimuthIfMoved(station);
+    }
     // A satellite file with a forced park azimuth parks once per load: its passes must not
     // re-arm forced parking, or the antennas would swing between the park position and the
     // satellite on every pass.

@@ -22,6 +22,7 @@ TEST(CommandLine, NamesTheSatelliteTheModeWordAndDemonstration) {
         {"DEMO AO-7", "", "", false},           // the text from the first DEMO on is not DEMO
         {"DEMOSAT-1", "", "", false},           // begins with DEMO: treated as empty
         {"AO-7 DEMOX", "", "AO-7", false},      // DEMO inside a word is not the word
+        {"TESTDEMO", "TESTDEMO", "TESTDEMO", true},  // a DEMO glued to the name stays on it
         {"", "", "", false},
     };
     // clang-format on

@@ -125,7 +125,7 @@ TEST_P(FatalDialogRun, ShowsItsDialogAndEndsWithoutShutdown) {
     EXPECT_EQ(fieldText(dialog.line, "text"), jsonString(c.expectedText()));
     EXPECT_EQ(eventsOf(run.trace, "msgbox").size(), 1u);
     EXPECT_EQ(endReason(run), c.reason);
-    EXPECT_EQ(station.settings().find("ORVANT"), std::string::npos);  // no hand-off entry
+    EXPECT_EQ(station.settings().find(kHandoffLine), std::string::npos);  // no hand-off entry
 }
 
 // clang-format off
@@ -486,6 +486,20 @@ TEST(ProgramRunOptions, WrongOptionsExitWith2AndLeaveARunningInstanceAlone) {
         EXPECT_TRUE(eventsOf(run.trace).empty()) << message;
         EXPECT_EQ(station.settings(), kHandoffLine + "\n") << message;
     }
+}
+
+// Scripted input to a control the window does not offer when it comes is refused, naming its
+// line: with FO-29's outputs off the red lamp img_Ecp0Red is hidden and takes no double-click,
+// so the outputs stay off.
+TEST(ProgramRunOptions, ScriptedInputToAHiddenControlIsRefusedWithItsLine) {
+    const StationCopy station("events-hidden");
+    const ProgramRun run =
+        station.run({"FO-29"}, station.withEvents("# the lamp\n1 dblclick img_Ecp0Red\n", "3"));
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("line 2: img_Ecp0Red is hidden"), std::string::npos) << run.err;
+    const std::vector<Frame> frames = framesOf(run);
+    EXPECT_TRUE(std::none_of(frames.begin(), frames.end(),
+                             [](const Frame& f) { return f.slot(51) == 255; }));
 }
 
 TEST(ProgramRunOptions, HelpAndVersionAnswerWithoutStartingTheStation) {

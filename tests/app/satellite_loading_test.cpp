@@ -43,7 +43,7 @@ class SatelliteFile : public ::testing::Test {
   protected:
     SatelliteFile() {
         declareSatelliteControls(h.display);
-        h.station.cfg.programDirectory = "/STATION";
+        h.station.app.programFolder = "/STATION";
     }
     void addSatellite(const std::string& fileName, const std::vector<std::string>& values) {
         h.files.addFile("/station/" + fileName, valueFile(values));
@@ -109,8 +109,7 @@ TEST_F(SatelliteFile, ConvertsEveryValueOfATypicalFile) {
     expectVisible({"lbl_upconvertor", "lbl_dnconvel1"}, false);
 }
 
-TEST_F(SatelliteFile, NamesAreUpperCasedBlanksAndSlashesBecomeDashesAndThePathIsTrimmed) {
-    h.station.cfg.programDirectory = "  /STATION";
+TEST_F(SatelliteFile, NamesAreUpperCasedAndBlanksAndSlashesBecomeDashes) {
     addSatellite("OSCAR-10.SAT", typicalSatelliteValues());
     EXPECT_EQ(load("oscar 10"), "OSCAR-10");
     EXPECT_EQ(h.station.sat.path, "/STATION/OSCAR-10.SAT");
@@ -236,20 +235,25 @@ TEST_F(SatelliteFile, TwentyFiveValuesArePastTheEndAndThirtyReadTheFirstTwentySi
     EXPECT_EQ(h.station.sat.raw[27], "");
 }
 
-TEST_F(SatelliteFile, MissingFilesFoldersAndOversizedIntegersAreReportedAndChangeNothing) {
+TEST_F(SatelliteFile, MissingFilesFoldersAndOversizedNumbersAreReportedAndChangeNothing) {
     addSatellite("AO-7.SAT", typicalSatelliteValues());
     EXPECT_EQ(failureLoading("AO-27"), FileErrorKind::NotFound);
     EXPECT_EQ(h.station.app.stage, Stage::SatelliteFile);
     EXPECT_EQ(control("lbl_sat_name").caption, "AO-27.SAT");
 
     h.station.sat.catalogNumber = "before";
-    for (int number : {10, 11, 14, 15, 17, 18, 19, 20}) {
-        addSatellite("BAD.SAT", typicalWith({{number, "32768"}}));
-        EXPECT_EQ(failureLoading("BAD"), FileErrorKind::Corrupt) << number;
+    // Integers beyond sixteen bits, and numbers beyond the floating range.
+    const std::pair<int, const char*> corrupt[] = {
+        {10, "32768"}, {11, "32768"}, {14, "32768"}, {15, "32768"}, {17, "32768"},
+        {18, "32768"}, {19, "32768"}, {20, "32768"}, {10, "1e400"}, {2, "1e400"},
+        {6, "-1e400"}, {16, "1e400"}, {21, "1e400"}};
+    for (const auto& [number, text] : corrupt) {
+        addSatellite("BAD.SAT", typicalWith({{number, text}}));
+        EXPECT_EQ(failureLoading("BAD"), FileErrorKind::Corrupt) << number << " = " << text;
     }
     EXPECT_EQ(h.station.sat.catalogNumber, "before");
 
-    h.station.cfg.programDirectory = "/ELSEWHERE";
+    h.station.app.programFolder = "/ELSEWHERE";
     EXPECT_EQ(failureLoading("AO-7"), FileErrorKind::PathNotFound);
 }
 

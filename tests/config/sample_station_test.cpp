@@ -38,6 +38,7 @@ class SampleStation : public ::testing::Test {
         ASSERT_TRUE(disk.changeDirectory(folder));
         station.cfg = parseStationConfig(readStationFile(disk, "ORV.CFG"), false);
         ASSERT_TRUE(disk.changeDirectory(station.cfg.programDirectory));
+        station.app.programFolder = disk.currentDirectory();
     }
 
     void readElementSet() {

@@ -137,11 +137,13 @@ TEST_F(StationConfigReader, EachValueIsReadAndCorrectedIntoItsField) {
 
 TEST_F(StationConfigReader, CorruptValuesAreReportedAndLeaveTheConfigurationAlone) {
     h.station.cfg.memoryChannel = "before";
-    // A port beyond FFFD, rotator types outside 0..5, integers beyond sixteen bits, and a
-    // tolerance (12 = 20000) that fits but whose count would not.
+    // A port beyond FFFD, rotator types outside 0..5, integers beyond sixteen bits, a
+    // tolerance (12 = 20000) that fits but whose count would not, and numbers beyond the
+    // floating range in integer and number fields.
     const std::pair<int, const char*> corrupt[] = {
-        {8, "FFFE"},   {8, "12345"},   {22, "6"},     {22, "-1"},  {22, "99"},
-        {12, "40000"}, {19, "-32769"}, {23, "99999"}, {30, "1E6"}, {12, "20000"}};
+        {8, "FFFE"},   {8, "12345"},   {22, "6"},     {22, "-1"},     {22, "99"},
+        {12, "40000"}, {19, "-32769"}, {23, "99999"}, {30, "1E6"},    {12, "20000"},
+        {22, "1e400"}, {1, "1e400"},   {14, "1e400"}, {18, "-1D999"}, {34, "1e400"}};
     for (const auto& [number, text] : corrupt)
         EXPECT_EQ(failureLoading(typicalWith(number, text)), FileErrorKind::Corrupt)
             << number << " = " << text;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace orvant {
 namespace {
@@ -51,6 +52,25 @@ TEST_F(FakeParportTree, AGivenDeviceThatIsNoParallelPortOpensNothing) {
     std::ofstream(notAPort) << "x";
     EXPECT_EQ(openPrinterPort(0x378, notAPort.string(), paths_), nullptr);
     EXPECT_EQ(openPrinterPort(0x378, (root_ / "dev" / "missing").string(), paths_), nullptr);
+}
+
+// Direct port I/O writes wherever the base points, so it is used only at the standard printer
+// port bases or where the kernel lists a parallel port with the three registers from that base.
+TEST(DirectPortAccess, OnlyAtAStandardBaseOrAParallelPortTheKernelLists) {
+    const std::string ioports =
+        "0000-0cf7 : PCI Bus 0000:00\n"
+        "  03f8-03ff : serial\n"
+        "d000-dfff : PCI Bus 0000:02\n"
+        "  d010-d017 : parport1\n"
+        "  d020-d021 : parport2\n"
+        "  e000-e01f : 0000:00:1f.3\n";
+    const std::tuple<std::uint16_t, std::string, bool> cases[] = {
+        {0x278, "", true},        {0x378, "", true},       {0x3BC, "", true},
+        {0xD010, ioports, true},  {0xD010, "", false},     {0xD012, ioports, false},
+        {0xD020, ioports, false}, {0x3F8, ioports, false}, {0xE000, ioports, false},
+        {0xFFFD, ioports, false}};
+    for (const auto& [base, listing, allowed] : cases)
+        EXPECT_EQ(directAccessAllowed(base, listing), allowed) << std::hex << base;
 }
 
 }  // namespace

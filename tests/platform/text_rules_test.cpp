@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 
 namespace orvant {
 namespace {
@@ -21,8 +22,18 @@ TEST(TextRules, SubstringsPastTheEndAreEmptyAndHexShowsNegativesInFourDigits) {
 
 TEST(TextRules, LeadingNumberReadsLikeTheOriginalRuntime) {
     const std::pair<const char*, double> cases[] = {
-        {" 145.9 MHz", 145.9}, {"1 2 3", 123}, {"-33.5x", -33.5}, {"abc", 0}, {"", 0},
-        {".5", 0.5},           {"1E3", 1000},  {"&H3BC", 956}};
+        {" 145.9 MHz", 145.9},
+        {"1 2 3", 123},
+        {"-33.5x", -33.5},
+        {"abc", 0},
+        {"", 0},
+        {".5", 0.5},
+        {"1E3", 1000},
+        {"&H3BC", 956},
+        // Beyond the floating range: an infinity of its sign; below it: 0.
+        {"1e400", HUGE_VAL},
+        {"-1D400", -HUGE_VAL},
+        {"1e-400", 0}};
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(leadingNumber(text), value) << text;
 }
 

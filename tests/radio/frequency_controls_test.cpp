@@ -20,6 +20,7 @@ TEST(Beacon, TunesTheFilesBeaconOnceAndRestoresTheDownlink) {
         FrequencyStation h;
         Station& s = h.station;
         s.sat.beaconMHz = beacon;
+        h.display.show("lbl_beacon");  // as for a satellite with a transponder
         h.input(InputKind::DblClick, "lbl_beacon");
         h.input(InputKind::DblClick, "lbl_beacon");  // while tuned there: ignored
         const bool tuned = beacon == kBeacon;
@@ -74,6 +75,7 @@ TEST(FullDopplerTuning, ReadsTheTunedDialAndLetsTheUplinkFollow) {
     Station& s = h.station;
     Display& d = h.display;
     d["hs_DnFine"].value = 7;
+    d.show("lbl_fdt");  // as the window shows it for a satellite with a transponder
     h.pass();
     d.on("lbl_down_read", ControlEvent::DblClick, [&s] {
         s.radio.readFreq = std::stod(s.radio.downlinkFreqText) * 1e-6 + 0.002 + kGuardMHz;

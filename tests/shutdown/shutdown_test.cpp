@@ -97,6 +97,7 @@ struct ShutdownCase {
     std::vector<std::pair<int, int>> slots = {};  // frame slots as left after the shutdown
     std::optional<std::int64_t> elapsedMs = {};
     std::optional<std::int16_t> upFamilyAfter = {};
+    int refused = 0;  // messages refused (each with a beep) because their data holds a 240
 };
 
 TEST(Shutdown, EachRadioSetupGetsItsOwnMessagesThenParkingStarts) {
@@ -123,6 +124,9 @@ TEST(Shutdown, EachRadioSetupGetsItsOwnMessagesThenParkingStarts) {
          {{1, {0, 0, 0, 0, 0x8E}}, {1, {0, 0, 0, 0, 0x88}}, {1, {0, 0, 0, 0, 0x80}},
           {2, text("DC1;MC 55;")}}, "MEM255", 0, {}, {}, 1},
         {"FamiliesWithoutShutdownCommandsSendNothing", 15, 14, 21, 7, {}},
+        // Channel 240 is the card's end byte: the recall would reach the radio cut short.
+        {"ChannelTwoHundredFortyIsRefusedRatherThanCut", 15, 14, 2, 0,
+         {{1, civ(0x4C, {0x07, 0xD0})}, {1, civ(0x4C, {0x0F, 0x10})}}, "240", 0, {}, {}, {}, 1},
     };
     // clang-format on
     for (const ShutdownCase& c : cases) {
@@ -144,6 +148,8 @@ TEST(Shutdown, EachRadioSetupGetsItsOwnMessagesThenParkingStarts) {
             EXPECT_EQ(s.host.elapsedMs(), *c.elapsedMs);
         }
         EXPECT_EQ(s.station.radio.uplinkFamily, c.upFamilyAfter.value_or(c.upFamily));
+        EXPECT_EQ(s.alerts.beeps, c.refused);
+        EXPECT_EQ(s.traced("cat_refused").size(), static_cast<std::size_t>(c.refused));
         s.expectParkingStarted();
     }
 }
@@ -208,6 +214,22 @@ TEST(Shutdown, BeforeTheLoopRunsTheMissingEntryAlsoEndsShutdownAtOnce) {
     s.port.accesses.clear();
     EXPECT_EQ(endOf([&] { cmd_Bye_Click(s.station); }), EndReason::Exit);
     EXPECT_TRUE(s.port.accesses.empty());
+}
+
+// Two instances that both reached their loops: the older one's Exit neither shuts the newer one's
+// radios down nor deletes its hand-off entry.
+TEST(ExitButton, NeverRemovesANewerInstancesEntry) {
+    ShutdownStation s;
+    takeOverHandoff(s.station);
+    make_regist(s.station);
+    Station newer(s.platform, s.pump, s.display);
+    takeOverHandoff(newer);
+    make_regist(newer);
+    EXPECT_EQ(endOf([&] { cmd_Bye_Click(s.station); }), EndReason::Handoff);
+    EXPECT_EQ(s.card.framesTaken(), 0);
+    EXPECT_EQ(s.settings.get("ORVANT", "Startup", "Left", ""), "ORVANT");
+    get_regist(newer);
+    EXPECT_TRUE(handoffHeld(newer));
 }
 
 TEST(ExitButton, ShutsDownReleasesTheCardAndLeavesNoHandoffEntry) {

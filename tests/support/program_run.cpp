@@ -151,7 +151,7 @@ std::vector<Frame> framesOf(const ProgramRun& run) {
 
 std::vector<StatusLine> statusLinesOf(const ProgramRun& run) {
     static const std::regex kLine(
-        R"((\S+) sat (\S*) az (-?\d+) el (-?\d+) rot az ([\d.]+) el ([\d.]+) up (\S+) dn (\S+) (\w+))");
+        R"((\S+) sat (\S*) az (-?\d+) el (-?\d+) rot az (-?[\d.]+) el (-?[\d.]+) up (\S+) dn (\S+) (\w+))");
     std::vector<StatusLine> lines;
     std::istringstream out(run.out);
     std::string line;

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/fatal_dialogs.h"
 #include "app/main_window.h"
 #include "controller/frame_layout.h"
 #include "station/handoff.h"
@@ -24,6 +26,7 @@ using testing::PassStation;
 
 constexpr LocalDateTime kBeforeAos{2018, 1, 21, 4, 20, 0, 0};  // AO-7 rises at 04:26
 constexpr LocalDateTime kInView{2018, 1, 21, 4, 35, 0, 0};     // about 50 degrees up
+constexpr LocalDateTime kLate{2018, 1, 21, 4, 44, 0, 0};       // about 15 degrees up
 constexpr LocalDateTime kBeforeLos{2018, 1, 21, 4, 47, 0, 0};  // AO-7 sets at 04:49
 
 // Makes passes until `ms` of program time have gone by; false when the loop left.
@@ -173,33 +176,116 @@ TEST(LoopVisibility, ANoReportPutsTheSatelliteJustBelowTheMinimumElevation) {
     EXPECT_TRUE(p.display["lbl_wisp_mask"].visible);
 }
 
-// The end of a pass: the first pass below the horizon (or below a negative minimum elevation)
-// after one above it starts parking, once; parking then completes.
-TEST(EndOfPass, IsDetectedOnceAndTheAntennasPark) {
-    for (const char* minElevation : {"0", "-3"}) {
-        SCOPED_TRACE(::testing::Message() << "value " << minElevation);
-        PassStation p(kBeforeLos);
-        p.setConfig(18, minElevation);
+// AO-7's FT-847 serves both links; its reset ends with this message.
+const std::vector<std::uint8_t> kFt847ResetEnd = {0, 0, 0, 0, 0x80};
+
+int radioResets(const sim::SimControllerCard& card) {
+    const auto& relayed = card.relayed();
+    return static_cast<int>(std::count_if(relayed.begin(), relayed.end(),
+                                          [](const auto& r) { return r.bytes == kFt847ResetEnd; }));
+}
+
+// Parking from the loop: the end of a pass (the first pass below the horizon, or below a negative
+// minimum elevation, after one above it), the operator's forced parking, and the end of a test
+// tracking (`ch_Test`), which ends the pass the loop tracked. Parking starts once, resets the
+// radios once, completes, and the antennas stay parked for the rest of the run.
+TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
+    struct Input {
+        std::int64_t ms;
+        InputKind kind;
+        const char* control;
+        const char* text;
+    };
+    struct Case {
+        const char* name;
+        LocalDateTime start;
+        const char* minElevation;
+        std::vector<Input> inputs;
+        double startsAt;  // the satellite's elevation when parking starts
+    };
+    const Input tick{30000, InputKind::Set, "ch_Test", "1"};  // once the antennas are up
+    const Case cases[] = {
+        {"PassEnds", kBeforeLos, "0", {}, -1},
+        {"PassEndsBelowANegativeMinimum", kBeforeLos, "-3", {}, -4},
+        {"OperatorDuringThePass", kLate, "0", {{30000, InputKind::Click, "lbl_track", ""}}, 15},
+        {"OperatorClicksAgainWhileParking",
+         kLate,
+         "0",
+         {{30000, InputKind::Click, "lbl_track", ""}, {33000, InputKind::Click, "lbl_track", ""}},
+         15},
+        {"TestTickedDuringThePass", kInView, "0", {tick}, 60},
+        {"TestUntickedBelowTheHorizon",
+         kBeforeAos,
+         "0",
+         {tick, {60000, InputKind::Set, "ch_Test", "0"}},
+         -14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PassStation p(c.start);
+        p.setConfig(18, c.minElevation);
         ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
-        const double endsBelow = std::stod(minElevation);
-        ASSERT_EQ(p.station.cfg.minElevation, endsBelow);
+        for (const Input& i : c.inputs) p.post(i.ms, i.kind, i.control, i.text);
         const TrackingState& t = p.station.track;
-        int detections = 0;
-        double detectedAt = 0;
+        const int resets = radioResets(p.card);
+        int starts = 0;
         bool due = t.parkingDue;
-        while (p.host.elapsedMs() < 7 * 60 * 1000) {
+        std::int64_t parkedMs = -1;
+        // Five minutes: before AO-7 rises at 04:26, or past its set at 04:49.
+        while (p.host.elapsedMs() < 5 * 60 * 1000) {
             ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
             if (t.parkingDue && !due) {
-                ++detections;
-                detectedAt = t.satElevation;
+                ++starts;
+                EXPECT_EQ(t.satElevation, c.startsAt);
             }
             due = t.parkingDue;
+            if (starts > 0 && !due && parkedMs < 0) parkedMs = p.host.elapsedMs();
+            if (parkedMs >= 0) {
+                ASSERT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts)
+                    << "moved after parking at " << p.host.elapsedMs() << " ms";
+            }
         }
-        EXPECT_EQ(detections, 1);
-        EXPECT_EQ(detectedAt, endsBelow - 1);
-        EXPECT_FALSE(t.parkingDue) << "parking never completed";
-        EXPECT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts);
+        EXPECT_EQ(starts, 1);
+        EXPECT_GE(parkedMs, 0) << "parking never completed";
+        EXPECT_FALSE(t.parkingDue);
+        EXPECT_EQ(radioResets(p.card) - resets, 1);
         EXPECT_TRUE(p.display["lbl_parked"].visible);
+    }
+}
+
+// While no other exchange reads the rotator, the loop reads it itself at least every 2 s, so the
+// bearings shown (and a manual entry that keeps them) follow the antennas.
+TEST(PositionRefresh, TheRotatorIsReadAtLeastEveryTwoSeconds) {
+    struct Case {
+        const char* name;
+        LocalDateTime start;
+        const char* updateStep;  // ORV.CFG values 16 and 17
+        std::int64_t settleMs;
+    };
+    for (const Case c : {Case{"in view with a still target", kInView, "90", 70000},
+                         Case{"after parking", kBeforeLos, "2", 7 * 60 * 1000}}) {
+        SCOPED_TRACE(c.name);
+        PassStation p(c.start);
+        p.setConfig(16, c.updateStep);
+        p.setConfig(17, c.updateStep);
+        ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+        ASSERT_TRUE(passFor(p, c.settleMs));
+        ASSERT_FALSE(p.station.track.parkingDue);
+        std::int64_t lastRead = p.host.elapsedMs();
+        const std::int64_t end = lastRead + 20000;
+        std::int64_t longestGap = 0;
+        int replies = p.card.repliesGiven();
+        while (p.host.elapsedMs() < end) {
+            ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
+            if (p.card.repliesGiven() == replies) continue;
+            replies = p.card.repliesGiven();
+            longestGap = std::max(longestGap, p.host.elapsedMs() - lastRead);
+            lastRead = p.host.elapsedMs();
+        }
+        longestGap = std::max(longestGap, p.host.elapsedMs() - lastRead);
+        EXPECT_LE(longestGap, 2000 + 5);  // noticed within a pass or so
+        EXPECT_EQ(p.station.link.azCounts, p.card.azimuthCounts());
+        EXPECT_EQ(p.station.link.elCounts, p.card.elevationCounts());
     }
 }
 
@@ -271,29 +357,38 @@ TEST(LoopHold, WaitsAtTheEndOfThePassUntilResetOrSlewValueDoubleClick) {
     EXPECT_EQ(p.card.resets(), resets + 1);
 }
 
-// A newer instance deletes the hand-off entry: this one ends at its next check, sending nothing
-// more (the newer instance drives the hardware now).
-TEST(LoopHandoff, ALostHandoffEndsTheProgramWithoutShutdownFrames) {
-    PassStation p(kInView);
-    int framesAtHandoff = -1;
-    std::size_t relayedAtHandoff = 0;
-    std::int64_t handoffMs = -1;
-    p.display.declare("test_newer_instance");
-    p.display.on("test_newer_instance", ControlEvent::Click, [&] {
-        make_regist(p.station);  // the newer instance's start-up
-        kill_regist(p.station);
-        framesAtHandoff = p.card.framesTaken();
-        relayedAtHandoff = p.card.relayed().size();
-        handoffMs = p.host.elapsedMs();
-    });
-    p.inputAt(60000, InputKind::Click, "test_newer_instance");
-    p.exitAt(120000);
-    ASSERT_EQ(p.run("AO-7"), EndReason::Handoff);
-    ASSERT_GE(handoffMs, 60000);
-    EXPECT_EQ(p.host.elapsedMs(), handoffMs);
-    EXPECT_EQ(p.card.framesTaken(), framesAtHandoff);
-    EXPECT_EQ(p.card.relayed().size(), relayedAtHandoff);
-    EXPECT_EQ(p.settings.get("ORVANT", "Startup", "Left", ""), "");
+// A newer instance starting up takes the hand-off over: this one ends at its next check wherever
+// it waits (start-up included), sending nothing more; the newer instance drives the hardware now.
+TEST(Handoff, ANewerInstanceEndsThisOneInAnyWait) {
+    struct Case {
+        const char* name;
+        const char* commandLine;
+        std::int64_t newerStartsMs;
+    };
+    for (const Case c :
+         {Case{"in the polling loop", "AO-7", 60000}, Case{"waiting in the file list", "", 5000},
+          Case{"in a start-up pause", "AO-7", 50}}) {
+        SCOPED_TRACE(c.name);
+        PassStation p(kInView);
+        Station newer(p.platform, p.pump, p.display);  // shares the settings store
+        int framesAtHandoff = -1;
+        std::size_t relayedAtHandoff = 0;
+        std::int64_t handoffMs = -1;
+        p.display.declare("test_newer_instance");
+        p.display.on("test_newer_instance", ControlEvent::Click, [&] {
+            takeOverHandoff(newer);
+            framesAtHandoff = p.card.framesTaken();
+            relayedAtHandoff = p.card.relayed().size();
+            handoffMs = p.host.elapsedMs();
+        });
+        p.inputAt(c.newerStartsMs, InputKind::Click, "test_newer_instance");
+        p.exitAt(120000);
+        ASSERT_EQ(p.run(c.commandLine), EndReason::Handoff);
+        ASSERT_GE(handoffMs, c.newerStartsMs);
+        EXPECT_EQ(p.host.elapsedMs(), handoffMs);
+        EXPECT_EQ(p.card.framesTaken(), framesAtHandoff);
+        EXPECT_EQ(p.card.relayed().size(), relayedAtHandoff);
+    }
 }
 
 // Runs of frames that carry both drive inhibits: start-up holds the rotators while it sets up the
@@ -331,6 +426,22 @@ TEST(LoopFileList, OnlyADifferentFileLoadsAnotherSatellite) {
     EXPECT_EQ(names[28], "FO-29");
     EXPECT_EQ(satelliteLoads(p.traceText.str()), 2);
     EXPECT_EQ(p.station.sat.catalogNumber, "24278");
+}
+
+// A satellite picked in the loop whose catalog number the element file lacks: its dialog, then
+// the full shutdown (FO-29's IC-910 taken out of satellite mode), and no hand-off entry left.
+TEST(LoopFileList, ASatelliteMissingFromTheElementFileShutsDownAfterItsDialog) {
+    PassStation p(kBeforeAos);
+    p.setSatelliteValue("FO-29.SAT", 1, "99999");
+    p.inputAt(500, InputKind::Select, "File1", "AO-7.SAT");
+    p.inputAt(10000, InputKind::Select, "File1", "FO-29.SAT");
+    p.exitAt(20000);
+    ASSERT_EQ(p.run(""), EndReason::Fatal);
+    EXPECT_EQ(p.alerts.boxes, std::vector<std::string>{badKepsText(p.station)});
+    ASSERT_FALSE(p.card.relayed().empty());
+    EXPECT_EQ(p.card.relayed().back().bytes,
+              (std::vector<std::uint8_t>{0xFE, 0xFE, 0x60, 0xE0, 0x1A, 0x07, 0x00, 0xFD}));
+    EXPECT_EQ(p.settings.get("ORVANT", "Startup", "Left", ""), "");
 }
 
 // A virtual clock that counts how often the date and time are asked for.

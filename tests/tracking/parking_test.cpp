@@ -61,20 +61,35 @@ TEST_F(Parking, AzimuthWithinFiveCountsLetsTheElevationSettle) {
     EXPECT_EQ(s.slot(62), 2);
 }
 
-TEST_F(Parking, CompletesAtTheHorizonBelowTheParkingTolerance) {
-    s.station.cfg.parkAzimuth = 90;
-    parkFrom(255, 12);  // 11.37 counts is the tolerance
-    EXPECT_TRUE(track.parkingDue);
-    const int resets = s.card.resets();
-    parkFrom(255, 11);
-    EXPECT_FALSE(track.parkingDue);
-    EXPECT_EQ(track.closeDone, 0);
-    EXPECT_EQ(s.slot(62), 0);
-    EXPECT_EQ(s.card.lastFrame()[62], 0);
-    EXPECT_EQ(s.card.resets(), resets + 1);  // the controller is reset
-    EXPECT_FALSE(s.display["lbl_parking"].visible);
-    EXPECT_TRUE(s.display["lbl_parked"].visible);
-    EXPECT_EQ(s.sentTarget(47), 0);
+// At the horizon the elevation counts as parked within the parking elevation tolerance (ORV.CFG
+// value 34) or within the card's own tolerance (slot 50), whichever is wider: the card may stop
+// anywhere inside its own.
+TEST_F(Parking, CompletesAtTheHorizonWithinEitherTolerance) {
+    struct Case {
+        double parkingToleranceDeg;
+        std::int16_t cardTolerance;
+        int stillUp, parked;
+    };
+    for (const Case c : {Case{2, 5, 12, 11}, Case{0.5, 11, 12, 5}}) {
+        SCOPED_TRACE(c.parkingToleranceDeg);
+        track.parkingDue = true;
+        track.closeDone = 1;
+        s.station.cfg.parkAzimuth = 90;
+        s.station.cfg.parkElToleranceCounts = c.parkingToleranceDeg / s.station.cfg.elScale;
+        s.slot(50) = c.cardTolerance;
+        parkFrom(255, c.stillUp);
+        EXPECT_TRUE(track.parkingDue);
+        const int resets = s.card.resets();
+        parkFrom(255, c.parked);
+        EXPECT_FALSE(track.parkingDue);
+        EXPECT_EQ(track.closeDone, 0);
+        EXPECT_EQ(s.slot(62), 0);
+        EXPECT_EQ(s.card.lastFrame()[62], 0);
+        EXPECT_EQ(s.card.resets(), resets + 1);  // the controller is reset
+        EXPECT_FALSE(s.display["lbl_parking"].visible);
+        EXPECT_TRUE(s.display["lbl_parked"].visible);
+        EXPECT_EQ(s.sentTarget(47), 0);
+    }
 }
 
 TEST_F(Parking, At90DegreesTheElevationMaySettleWithinItsTolerance) {

@@ -6,6 +6,7 @@
 #include "controller/rotator_inhibits.h"
 #include "rotator_station.h"
 #include "tracking/compass_relabel.h"
+#include "tracking/rotator_display.h"
 
 namespace orvant {
 namespace {
@@ -80,6 +81,7 @@ TEST_F(RotatorControls, SlewResetsAndDriveStop) {
     EXPECT_EQ(s.display["hs_elevation"].value, 0);
     EXPECT_FALSE(s.display["ResetEl"].visible);
     s.slot(62) = 1;
+    showDriveIndicator(s.station);  // the red lamp shows while the drive runs
     operatorDoes(InputKind::DblClick, "motor_red");
     EXPECT_EQ(s.slot(62), 0);
 }

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "controller/frame_layout.h"
+#include "frontend/headless_frontend.h"
 #include "station/station.h"
 #include "support/pass_station.h"
 
@@ -66,7 +69,25 @@ struct Sample {
     int drive = 0;
     int frames = 0;
     bool parkingDue = false;
+    bool readCurrent = false;  // the station's last reading of the counts is where they stand
+    Pointing shown;            // the rotator's bearings on the headless status line
 };
+
+// The station's last reading of the counts is where the rotator stands, within a degree.
+bool readCurrent(const LinkState& read, sim::SimControllerCard& card) {
+    constexpr int kWithin = 2;
+    return std::abs(read.azCounts - card.azimuthCounts()) <= kWithin &&
+           std::abs(read.elCounts - card.elevationCounts()) <= kWithin;
+}
+
+Pointing statusLineBearings(const Station& station) {
+    const std::string line = StatusLines().next(station);
+    std::istringstream fields(line.substr(line.find(" rot az ") + 8));
+    Pointing shown;
+    std::string el;
+    fields >> shown.azimuth >> el >> shown.elevation;
+    return shown;
+}
 
 void recordSamples(PassStation& p, std::vector<Sample>& samples) {
     p.observeEvery(kSampleMs, [&p, &samples] {
@@ -77,7 +98,8 @@ void recordSamples(PassStation& p, std::vector<Sample>& samples) {
                            p.card.elevationCounts(),
                            256 * frame[frame::kAzTargetHigh] + frame[frame::kAzTargetLow],
                            256 * frame[frame::kElTargetHigh] + frame[frame::kElTargetLow],
-                           frame[frame::kDrive], p.card.framesTaken(), p.station.track.parkingDue});
+                           frame[frame::kDrive], p.card.framesTaken(), p.station.track.parkingDue,
+                           readCurrent(p.station.link, p.card), statusLineBearings(p.station)});
     });
 }
 
@@ -138,6 +160,10 @@ bool excused(const LongMoves& moves, std::int64_t ms) {
 // during a send and the count resolution.
 constexpr double kAzimuthAllowance = 1 + 2 + 1;
 constexpr double kElevationAllowance = 1 + 5 * 180.0 / kTopCount + 1;
+// How far the bearings the status line prints may differ from the rotator's own, while the
+// station's reading is current to a degree: they are whole degrees, and the readback may be one
+// pass old.
+constexpr double kShownAllowance = 1 + 1 + 1;
 
 // A pass of AO-7: the program starts a few minutes before it and the operator exits at `exitMs`
 // of program time, well after it.
@@ -208,12 +234,14 @@ TEST_P(WholePass, WaitsTracksTheSatelliteThenParks) {
     }
     EXPECT_GT(samples[w.aos - 1].frames, samples[0].frames + 10) << "no idle polls";
 
-    // Tracking: after the long moves, the antennas follow the satellite.
+    // Tracking: after the long moves, the antennas follow the satellite; and whenever the station
+    // has read the rotator where it stands, the status line prints the rotator's own bearings (in
+    // flip mode the reciprocal of the antennas' azimuth, and the elevation over the top).
     const LongMoves azMoves = longMoves(samples, w, &Sample::azTarget, &Sample::azCounts);
     const LongMoves elMoves = longMoves(samples, w, &Sample::elTarget, &Sample::elCounts);
     EXPECT_EQ(azMoves.count, 1 + c.turnRounds);
     EXPECT_EQ(elMoves.count, c.flip ? 1 : 0);
-    std::size_t checked = 0;
+    std::size_t checked = 0, shownChecked = 0;
     for (std::size_t i = w.aos; i < w.los; ++i) {
         const Sample& s = samples[i];
         const Pointing at = pointingOf(c.rotatorType, s.azCounts, s.elCounts);
@@ -228,8 +256,17 @@ TEST_P(WholePass, WaitsTracksTheSatelliteThenParks) {
                 << "at " << s.ms << " ms: antennas " << at.elevation << ", satellite "
                 << s.satElevation;
         }
+        if (s.readCurrent && !excused(azMoves, s.ms) && !excused(elMoves, s.ms)) {
+            ++shownChecked;
+            ASSERT_LE(bearingError(s.shown.azimuth, mechanicalAzimuth(c.rotatorType, s.azCounts)),
+                      kShownAllowance)
+                << "at " << s.ms << " ms";
+            ASSERT_NEAR(s.shown.elevation, mechanicalElevation(s.elCounts), kShownAllowance)
+                << "at " << s.ms << " ms";
+        }
     }
     EXPECT_GT(checked, (w.los - w.aos) * 2 / 3) << "the long moves took most of the pass";
+    EXPECT_GT(shownChecked, 20u) << "the station hardly read the rotator where it stood";
 
     // After LOS: parking drives to the park position, completes, and the antennas stay there.
     const auto parked =
@@ -265,7 +302,9 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"GrazingPassCentredOnSouth", kGrazingPass, 5, false, 200, 0, 0, 0},
         // Flip mode follows the overhead pass over the zenith on the reciprocal bearing, so the
         // stop at north is never reached; the elevation parks over the top.
-        PassCase{"OverheadPassFlippedStopAtNorth", kOverheadPass, 1, true, 120, 0, 0, 178}),
+        PassCase{"OverheadPassFlippedStopAtNorth", kOverheadPass, 1, true, 120, 0, 0, 178},
+        // Type 0 turns 360 degrees with its stop at south, which the overhead pass never crosses.
+        PassCase{"OverheadPassStopAtSouth", kOverheadPass, 0, false, 90, 0, 0, 0}),
     [](const ::testing::TestParamInfo<PassCase>& info) { return std::string(info.param.name); });
 
 // A satellite file with a forced park azimuth parks the antennas on the loop's first pass; with
