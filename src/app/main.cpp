@@ -115,9 +115,11 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     ProcessLauncher launcher;
     DiskFileSystem files;
     PortChoice ports(host, o.sim, o.portDevice);
-    Platform platform{pumpHost, settings, alerts, launcher, files, trace, [&](std::uint16_t base) {
-                          return ports.open(base);
-                      }};
+    // No tracking program can be reached yet: every conversation is refused.
+    ScriptedConversations conversations;
+    Platform platform{
+        pumpHost, settings, alerts,        launcher,
+        files,    trace,    conversations, [&](std::uint16_t base) { return ports.open(base); }};
     MessagePump pump(pumpHost);
     Display display;
     Station station(platform, pump, display);

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/alerts.h"
+#include "platform/conversations.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/port_io.h"
@@ -14,7 +15,8 @@
 namespace orvant {
 
 // Everything the station logic needs from outside, gathered in one place. The station logic
-// reaches the clock, files, ports, settings, alerts and other programs only through these.
+// reaches the clock, files, ports, settings, alerts, other programs and their servers only
+// through these.
 struct Platform {
     Host& host;
     SettingsStore& settings;
@@ -22,6 +24,7 @@ struct Platform {
     ProgramLauncher& launcher;
     FileSystem& files;
     Trace& trace;
+    Conversations& conversations;
     // Opens the printer-port driver for the given base address; nullptr when no driver can be
     // opened. The port stays owned by whoever supplies it.
     std::function<PortIO*(std::uint16_t baseAddress)> openPort;

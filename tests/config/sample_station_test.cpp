@@ -30,7 +30,8 @@ std::string fileBytes(const std::string& path) {
 class SampleStation : public ::testing::Test {
   protected:
     SampleStation()
-        : platform{h.host, h.settings, h.alerts, h.launcher, disk, h.trace, h.platform.openPort},
+        : platform{h.host, h.settings, h.alerts,        h.launcher,
+                   disk,   h.trace,    h.conversations, h.platform.openPort},
           station(platform, h.pump, h.display) {
         declareSatelliteControls(h.display);
     }

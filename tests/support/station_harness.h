@@ -29,6 +29,7 @@ struct StationHarness {
                    launcher,
                    files,
                    trace,
+                   conversations,
                    [this](std::uint16_t) { return portToOpen; }},
           pump(host),
           station(platform, pump, display) {
@@ -48,6 +49,7 @@ struct StationHarness {
     MemoryFileSystem files;
     std::ostringstream traceText;
     Trace trace;
+    ScriptedConversations conversations;
     PortIO* portToOpen = nullptr;
     Platform platform;
     MessagePump pump;

@@ -462,11 +462,12 @@ TEST(LoopClock, EachPassTakesDateAndTimeFromOneReading) {
     RecordingLauncher launcher;
     MemoryFileSystem files;
     Trace trace;
+    ScriptedConversations conversations;
     sim::SimControllerCard card(clock, PassStation::kPortBase);
     Platform platform{
-        clock, settings, alerts, launcher, files, trace, [&card](std::uint16_t) -> PortIO* {
-            return &card;
-        }};
+        clock, settings, alerts,        launcher,
+        files, trace,    conversations, [&card](std::uint16_t) -> PortIO* {
+            return &card; }};
     MessagePump pump(clock);
     Display display;
     Station station(platform, pump, display);

@@ -78,6 +78,7 @@ struct BenchStation {
                    launcher,
                    files,
                    trace,
+                   conversations,
                    [this](std::uint16_t) -> PortIO* { return &card; }},
           pump(host),
           station(platform, pump, display) {
@@ -118,6 +119,7 @@ struct BenchStation {
     RecordingLauncher launcher;
     MemoryFileSystem files;
     Trace trace;
+    ScriptedConversations conversations;
     Platform platform;
     MessagePump pump;
     Display display;
