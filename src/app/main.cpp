@@ -26,12 +26,11 @@
 #include "radio/sim/satellite_radios.h"
 #include "station/program_end.h"
 #include "station/station.h"
+#include "ui/about_box.h"
 
 namespace {
 
 using namespace orvant;
-
-constexpr char kApplicationTitle[] = "ORVANT";
 
 std::unique_ptr<Host> makeHost(const Options& o) {
     if (o.clock) return std::make_unique<VirtualHost>(*o.clock);
@@ -128,7 +127,7 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     if (!queueOperatorInput(o, pump, display)) return 2;
     bool scriptRefused = false;
     refuseUnreachableScriptInput(o, display, scriptRefused);
-    if (frontend) frontend->open(display, pump);
+    if (frontend) frontend->open(station);
     StatusLines status;
     pump.setTicker(1000, [&] { std::cout << status.next(station) << std::endl; });
 

@@ -9,6 +9,10 @@
 #include "shutdown/shutdown.h"
 #include "station/station.h"
 #include "tracking/rotator_controls.h"
+#include "ui/about_box.h"
+#include "ui/compass_scales.h"
+#include "ui/config_editor.h"
+#include "ui/time_date.h"
 
 namespace orvant {
 
@@ -20,6 +24,10 @@ void buildMainWindow(Station& station) {
     declareRotatorControls(display);
     declareRadioControls(display);
     declareFrequencyControls(display);
+    declareCompassScaleControls(display);
+    declareTimeDateControls(display);
+    declareConfigEditorControls(display);
+    declareAboutControls(display);
     // The file list shows the satellite files of the folder the program was started in.
     display["File1"].items = station.platform.files.listFiles(".sat");
     bindStartupHandlers(station);
@@ -28,6 +36,10 @@ void buildMainWindow(Station& station) {
     bindRotatorHandlers(station);
     bindRadioHandlers(station, Bad_Radio);
     bindFrequencyHandlers(station);
+    bindCompassScaleHandlers(station);
+    bindTimeDateHandlers(station);
+    bindConfigEditorHandlers(station);
+    bindAboutHandlers(station);
     station.pump.setDispatcher(
         [&display](const InputEvent& input) { return display.deliver(input); });
 }

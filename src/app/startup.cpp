@@ -29,7 +29,7 @@
 #include "tracking/manual_entry.h"
 #include "tracking/orbit_model.h"
 #include "tracking/readback.h"
-#include "ui/display_hooks.h"
+#include "ui/compass_scales.h"
 
 namespace orvant {
 
@@ -79,6 +79,7 @@ void readCommandLineAndConfiguration(Station& s, const std::string& arguments) {
     s.display.hide("lbl_simplex");
     fillControllerFrame(s.link);
     s.app.stage = Stage::ConfigFile;
+    s.app.startFolder = s.platform.files.currentDirectory();
     s.cfg = parseStationConfig(readStationFile(s.platform.files, "ORV.CFG"), s.app.demo);
 }
 
@@ -114,6 +115,8 @@ void showRotatorPanel(Station& s) {
 // Steps 9 and 10: the load-time settings that show on the window and reach the frame.
 void applyConfiguration(Station& s) {
     showRotatorPanel(s);
+    nthx_Click(s);
+    sc_4k_Click(s);
     sc_5k_Click(s);
     s.link.controllerFrame[49] = s.cfg.azToleranceCounts;
     s.link.controllerFrame[50] = s.cfg.elToleranceCounts;

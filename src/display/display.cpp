@@ -99,7 +99,10 @@ bool Display::mustWait(const InputEvent& input) const {
 
 bool Display::takesInput(std::string_view name) const {
     const auto it = controls_.find(name);
-    return it != controls_.end() && it->second.visible && it->second.enabled;
+    if (it == controls_.end() || !it->second.visible || !it->second.enabled) return false;
+    // A control of another window ("Form3.Command1") is reached only while that window shows.
+    const std::size_t dot = name.find('.');
+    return dot == std::string_view::npos || takesInput(name.substr(0, dot));
 }
 
 bool Display::deliver(const InputEvent& input) {

@@ -57,7 +57,8 @@ class Display {
     // Declares a control; using an undeclared name is a programming error and throws.
     Control& declare(const std::string& name, Control initial = {});
     bool has(std::string_view name) const { return controls_.find(name) != controls_.end(); }
-    // Whether the operator can reach the control: declared, shown and enabled.
+    // Whether the operator can reach the control: declared, shown and enabled, and for a control
+    // of another window (named "window.control") that window too.
     bool takesInput(std::string_view name) const;
     // The names of every declared control, sorted.
     std::vector<std::string> names() const;

@@ -76,6 +76,13 @@ FileRead DiskFileSystem::readFile(const std::string& path) {
     return {FileStatus::Ok, bytes.str()};
 }
 
+std::string DiskFileSystem::locate(const std::string& path) {
+    const ResolvedPath where = resolvePath(current_, path, false, diskEntries);
+    std::error_code ec;
+    if (where.status != FileStatus::Ok || !fs::is_regular_file(where.path, ec)) return {};
+    return where.path;
+}
+
 bool DiskFileSystem::changeDirectory(const std::string& path) {
     const ResolvedPath where = resolvePath(current_, path, true, diskEntries);
     if (where.status != FileStatus::Ok) return false;
@@ -118,6 +125,14 @@ FileRead MemoryFileSystem::readFile(const std::string& path) {
     const auto file = files_.find(where.path);
     if (file == files_.end()) return {FileStatus::NotFound, {}};  // a folder, not a file
     return {FileStatus::Ok, file->second};
+}
+
+std::string MemoryFileSystem::locate(const std::string& path) {
+    const ResolvedPath where =
+        resolvePath(current_, path, false,
+                    [this](const std::string& d, bool wantDirs) { return listing(d, wantDirs); });
+    if (where.status != FileStatus::Ok || !files_.contains(where.path)) return {};
+    return where.path;
 }
 
 bool MemoryFileSystem::changeDirectory(const std::string& path) {

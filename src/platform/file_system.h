@@ -24,6 +24,9 @@ class FileSystem {
     // Makes `path` the current directory; false (and no change) when it does not exist.
     virtual bool changeDirectory(const std::string& path) = 0;
     virtual std::string currentDirectory() = 0;
+    // The full path of the existing file that `path` names (found the way `readFile` finds it);
+    // empty when there is none.
+    virtual std::string locate(const std::string& path) = 0;
     // Names of the regular files in the current directory whose extension matches `extension`
     // (".sat", any letter case), sorted without regard to case.
     virtual std::vector<std::string> listFiles(const std::string& extension) = 0;
@@ -37,6 +40,7 @@ class DiskFileSystem : public FileSystem {
     FileRead readFile(const std::string& path) override;
     bool changeDirectory(const std::string& path) override;
     std::string currentDirectory() override { return current_; }
+    std::string locate(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& extension) override;
 
   private:
@@ -50,6 +54,7 @@ class MemoryFileSystem : public FileSystem {
     FileRead readFile(const std::string& path) override;
     bool changeDirectory(const std::string& path) override;
     std::string currentDirectory() override { return current_; }
+    std::string locate(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& extension) override;
 
   private:

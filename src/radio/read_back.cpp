@@ -6,6 +6,15 @@
 
 namespace orvant {
 
+namespace {
+
+// In step mode the loop stops after each read-back until the operator resets the system.
+void holdInStepMode(Station& station) {
+    if (station.track.stepMode) station.track.loopHold = 1;
+}
+
+}  // namespace
+
 void acceptReadback(Station& station, int side, std::int64_t hz) {
     RadioState& radio = station.radio;
     radio.readFreq = static_cast<double>(hz) / 1e6 + kGuardMHz;
@@ -14,10 +23,12 @@ void acceptReadback(Station& station, int side, std::int64_t hz) {
     radio.readSide = 0;
     radio.readFreq = 0;
     station.track.freqChanged = 1;
+    holdInStepMode(station);
 }
 
 void refuseReadback(Station& station) {
     station.platform.alerts.beep();
+    holdInStepMode(station);
 }
 
 void readbackBrokeDown() {

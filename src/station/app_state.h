@@ -29,6 +29,8 @@ struct AppState {
     // The program directory once it has been made current, as a full path: the satellite files
     // are read from it (a relative directory must not be applied a second time).
     std::string programFolder;
+    // The folder the program was started in, where ORV.CFG is read.
+    std::string startFolder;
 
     std::string commandLine;       // upper-cased, stripped
     bool demo = false;             // "DEMO" on the command line

@@ -30,6 +30,8 @@ struct TrackingState {
     std::int16_t manualPointing = 0;
     std::int16_t freqChanged = 0;
     std::int16_t loopHold = 0;
+    // Set by the local-time box and never cleared: every radio read-back then holds the loop.
+    bool stepMode = false;
     std::int16_t forceElSend = 0;
     std::int16_t forceAzSend = 0;
 

@@ -17,7 +17,7 @@
 #include "tracking/pointing.h"
 #include "tracking/position_refresh.h"
 #include "tracking/readback.h"
-#include "ui/display_hooks.h"
+#include "ui/time_date.h"
 
 namespace orvant {
 

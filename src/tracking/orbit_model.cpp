@@ -114,7 +114,9 @@ void orbitSetup(Station& station) {
 }
 
 void orbitStep(Station& station, const LocalDateTime& now) {
-    const CalendarDate date = programDate(now, station.cfg.dateFormatSwitch);
+    // The clock gives the date as numbers: the date-format switch changes only how the date box
+    // shows it, never the date the orbit is computed for.
+    const CalendarDate date{now.year, now.month, now.day};
     const double T = daysSinceEpoch(station.orbit, date, now, station.cfg.timeOffsetHours);
     const SatelliteFix fix = propagate(station.orbit, T);
     const LookAngles look = lookAngles(station.orbit, fix);

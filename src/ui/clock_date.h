@@ -11,7 +11,7 @@ struct CalendarDate {
     int day = 1;
 };
 
-// The date the program works with, shown in the date box and fed to the orbit model: the
+// The date as the date box shows it: the
 // clock's date, except that with the date-format switch at 1 (ORV.CFG) and a day of the month
 // below 13 the day and the month change places. That mends systems whose date is read
 // day-for-month.

@@ -57,5 +57,14 @@ TEST(Display, InputReachesOnlyControlsThatAreShownAndEnabled) {
     EXPECT_EQ(handled, 1);
 }
 
+TEST(Display, AControlOfAnotherWindowTakesInputOnlyWhileThatWindowShows) {
+    Display d;
+    d.declare("Form3", labelControl("", "", false));
+    d.declare("Form3.Command1");
+    EXPECT_FALSE(d.takesInput("Form3.Command1"));
+    d.show("Form3");
+    EXPECT_TRUE(d.takesInput("Form3.Command1"));
+}
+
 }  // namespace
 }  // namespace orvant

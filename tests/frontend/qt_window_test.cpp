@@ -51,6 +51,8 @@ struct WindowStation : StationHarness {
     QtWindow window;
 };
 
+// Every control sits in the window it belongs to: "Form3.Command1" in Form3, the others in the
+// main window (inside their group or compass-scale panel).
 TEST(QtWindow, EveryControlOfTheModelHasItsWidgetShownAsTheModelSays) {
     WindowStation s;
     const std::vector<std::string> names = s.display.names();
@@ -59,8 +61,14 @@ TEST(QtWindow, EveryControlOfTheModelHasItsWidgetShownAsTheModelSays) {
         QWidget* w = s.window.widget(name);
         ASSERT_NE(w, nullptr) << name;
         EXPECT_EQ(w->objectName().toStdString(), name);
+        const std::string window = name.substr(0, name.find('.'));
+        if (name.find('.') != std::string::npos || name.starts_with("Form") ||
+            name.starts_with("frm"))
+            EXPECT_EQ(w->window()->objectName().toStdString(), window) << name;
+        else
+            EXPECT_EQ(w->window(), &s.window.mainWindow()) << name;
         const Control& c = s.display[name];
-        EXPECT_EQ(w->isVisible(), c.visible) << name;
+        EXPECT_EQ(!w->isHidden(), c.visible) << name;
         EXPECT_EQ(w->isEnabled(), c.enabled) << name;
         EXPECT_EQ(w->toolTip().toStdString(), c.tooltip) << name;
     }
@@ -148,6 +156,26 @@ const InputCase kInputs[] = {
 INSTANTIATE_TEST_SUITE_P(Actions, QtWindowInput, ::testing::ValuesIn(kInputs),
                          [](const auto& info) { return info.param.name; });
 
+TEST(QtWindow, UtilityWindowsOpenAndCloseThroughTheirWidgets) {
+    WindowStation s;
+    s.pump.setDispatcher([&](const InputEvent& e) { return s.display.deliver(e); });
+    const auto operate =
+        [&](void (*act)(QWidget*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int),
+            const char* control) {
+            act(s.window.widget(control), Qt::LeftButton, {}, {}, -1);
+            s.pump.pumpOnce();
+            s.window.render();
+        };
+    operate(QTest::mouseDClick, "lbl_help");
+    EXPECT_TRUE(s.widget("Form3").isVisible());
+    operate(QTest::mouseClick, "lbl_datebox");
+    EXPECT_TRUE(s.widget("Form4").isVisible());
+    operate(QTest::mouseClick, "Form4.Command1");
+    EXPECT_FALSE(s.widget("Form4").isVisible());
+    operate(QTest::mouseClick, "Form3.Command1");
+    EXPECT_FALSE(s.widget("Form3").isVisible());
+}
+
 TEST(QtWindow, ClosingTheWindowIsExitAndRunsTheShutdown) {
     WindowStation s;
     s.window.mainWindow().close();
@@ -207,6 +235,9 @@ TEST(QtWindow, ScreenshotDuringASimulatedPass) {
     application();
     testing::PassStation pass({2018, 1, 21, 4, 20, 0, 0});
     QtWindow window(pass.display, pass.pump, "ORVANT");
+    SkyView sky;
+    window.showSky(
+        [&]() -> const SkyPicture& { return sky.picture(pass.station, pass.host.localTime()); });
     QImage shot;
     pass.observeEvery(60'000, [&] {
         window.render();

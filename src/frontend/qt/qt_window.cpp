@@ -2,7 +2,10 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,14 +15,22 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "frontend/qt/sky_widget.h"
 #include "frontend/qt/widget_kinds.h"
+#include "frontend/window_layout.h"
 
 namespace orvant {
 
 namespace {
 
-constexpr int kGridColumns = 6;
+constexpr int kGridColumns = 3;
 constexpr char kMainForm[] = "Form1";
+constexpr char kBearings[] = "Bearings";
+// The groups in the main window's three columns, each column top to bottom.
+const std::vector<std::vector<std::string_view>> kColumns{
+    {"Satellite, time and date", "Tracking program", "Controller"},
+    {kBearings},
+    {"Uplink and downlink", "More"}};
 constexpr char kExitButton[] = "cmd_Bye";
 
 QColor colourOf(std::uint32_t bgr) {
@@ -66,7 +77,7 @@ QString shownText(const std::string& name, const Control& c, WidgetKind kind) {
 void applyContent(QWidget& w, const std::string& name, const Control& c, WidgetKind kind) {
     switch (kind) {
         case WidgetKind::Window:
-            w.setWindowTitle(QString::fromStdString(c.caption.empty() ? name : c.caption));
+            if (!c.caption.empty()) w.setWindowTitle(QString::fromStdString(c.caption));
             break;
         case WidgetKind::Button:
             static_cast<QPushButton&>(w).setText(shownText(name, c, kind));
@@ -97,6 +108,8 @@ void applyContent(QWidget& w, const std::string& name, const Control& c, WidgetK
         case WidgetKind::Lamp:
         case WidgetKind::Label:
             static_cast<QLabel&>(w).setText(QString::fromStdString(c.caption));
+            break;
+        case WidgetKind::Panel:
             break;
     }
 }
@@ -186,21 +199,69 @@ QtWindow::~QtWindow() = default;
 
 void QtWindow::build() {
     auto* scroll = new QScrollArea(main_.get());
-    auto* panel = new QWidget;
-    auto* grid = new QGridLayout(panel);
-    int cell = 0;
-    for (const std::string& name : display_.names()) {
-        QWidget* w = makeWidget(name);
-        shown_[name].widget = w;
-        if (widgetKindOf(name) == WidgetKind::Window) continue;
-        grid->addWidget(w, cell / kGridColumns, cell % kGridColumns);
-        ++cell;
-    }
-    scroll->setWidget(panel);
+    scroll->setWidget(buildGroups());
     scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(main_.get());
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
-    main_->resize(1280, 720);
+    const std::vector<std::string> names = display_.names();
+    for (const std::string& name : names) shown_[name].widget = makeWidget(name);
+    for (const std::string& name : names) place(name, *shown_[name].widget);
+    main_->resize(1340, 740);
+}
+
+QWidget* QtWindow::buildGroups() {
+    auto* panel = new QWidget;
+    auto* columns = new QHBoxLayout(panel);
+    for (const auto& column : kColumns) {
+        auto* stack = new QVBoxLayout;
+        for (std::string_view title : column) {
+            auto* box =
+                new QGroupBox(QString::fromUtf8(title.data(), static_cast<int>(title.size())));
+            groups_.emplace(std::string(title), new QGridLayout(box));
+            stack->addWidget(box);
+        }
+        stack->addStretch();
+        columns->addLayout(stack, 1);
+    }
+    return panel;
+}
+
+// Sliders and compass-scale panels take a whole row of their group; other controls a cell.
+void QtWindow::addToGroup(const std::string& group, QWidget& w) {
+    QGridLayout& grid = *groups_.at(group);
+    int& cell = groupCells_[group];
+    const WidgetKind kind = widgetKindOf(w.objectName().toStdString());
+    if (kind == WidgetKind::Panel || kind == WidgetKind::HSlider || kind == WidgetKind::List) {
+        if (cell % kGridColumns != 0) cell += kGridColumns - cell % kGridColumns;
+        grid.addWidget(&w, cell / kGridColumns, 0, 1, kGridColumns);
+        cell += kGridColumns;
+        return;
+    }
+    grid.addWidget(&w, cell / kGridColumns, cell % kGridColumns);
+    ++cell;
+}
+
+void QtWindow::place(const std::string& name, QWidget& w) {
+    const WidgetKind kind = widgetKindOf(name);
+    if (kind == WidgetKind::Window) return;
+    if (kind == WidgetKind::Panel)
+        for (const std::string& label : panelLabels(name))
+            if (QWidget* shown = widget(label)) w.layout()->addWidget(shown);
+    const Placement where = placementOf(name);
+    if (where.window != kMainForm) {
+        widget(where.window)->layout()->addWidget(&w);
+        return;
+    }
+    if (where.panel.empty()) addToGroup(where.group, w);
+}
+
+void QtWindow::showSky(std::function<const SkyPicture&()> source) {
+    skySource_ = std::move(source);
+    sky_ = new SkyWidget;
+    addToGroup(kBearings, *sky_);
+    render();
 }
 
 QWidget* QtWindow::makeWidget(const std::string& name) {
@@ -210,7 +271,16 @@ QWidget* QtWindow::makeWidget(const std::string& name) {
     switch (kind) {
         case WidgetKind::Window:
             w = new QWidget(main_.get(), Qt::Window);
+            new QVBoxLayout(w);
             break;
+        case WidgetKind::Panel: {
+            auto* frame = new QFrame;
+            frame->setFrameShape(QFrame::StyledPanel);
+            auto* row = new QHBoxLayout(frame);
+            row->setContentsMargins(2, 2, 2, 2);
+            w = frame;
+            break;
+        }
         case WidgetKind::Button:
             w = new QPushButton;
             break;
@@ -259,6 +329,7 @@ QWidget* QtWindow::widget(std::string_view name) const {
 
 void QtWindow::render() {
     for (auto& [name, shown] : shown_) renderOne(name, shown);
+    if (sky_) sky_->show(skySource_());
 }
 
 void QtWindow::renderOne(const std::string& name, Shown& shown) {

@@ -1,16 +1,23 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 #include "display/display.h"
+#include "frontend/sky_view.h"
 #include "platform/message_pump.h"
 
+class QGridLayout;
+class QLayout;
 class QWidget;
 
 namespace orvant {
+
+class SkyWidget;
 
 // The operator's window: one widget per control of the display model, named after the control.
 // `render` brings the widgets in line with the model; the operator's clicks, keys and slider moves
@@ -28,6 +35,8 @@ class QtWindow {
     QWidget& mainWindow() { return *main_; }
     // The widget of a control, nullptr when the model has no such control.
     QWidget* widget(std::string_view name) const;
+    // Puts up the sky view beside the bearings, drawn from `source` on every render.
+    void showSky(std::function<const SkyPicture&()> source);
 
   private:
     class InputFilter;
@@ -37,6 +46,9 @@ class QtWindow {
         bool rendered = false;
     };
     void build();
+    QWidget* buildGroups();
+    void place(const std::string& name, QWidget& w);
+    void addToGroup(const std::string& group, QWidget& w);
     QWidget* makeWidget(const std::string& name);
     void renderOne(const std::string& name, Shown& shown);
 
@@ -45,6 +57,10 @@ class QtWindow {
     std::unique_ptr<QWidget> main_;
     std::unique_ptr<InputFilter> filter_;
     std::unordered_map<std::string, Shown> shown_;
+    std::map<std::string, QGridLayout*, std::less<>> groups_;
+    std::map<std::string, int, std::less<>> groupCells_;
+    SkyWidget* sky_ = nullptr;
+    std::function<const SkyPicture&()> skySource_;
 };
 
 }  // namespace orvant

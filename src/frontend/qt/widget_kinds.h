@@ -6,8 +6,20 @@
 namespace orvant {
 
 // The kind of widget that shows a control, read from the control's name the way the window's
-// designer named them ("cmd_" buttons, "hs_" sliders, "txt_" entry boxes and so on).
-enum class WidgetKind { Window, Button, CheckBox, Entry, HSlider, VSlider, List, Lamp, Label };
+// designer named them ("cmd_" buttons, "hs_" sliders, "txt_" entry boxes and so on). A control
+// of another window ("Form3.Command1") is read by its own name after the window's.
+enum class WidgetKind {
+    Window,
+    Panel,
+    Button,
+    CheckBox,
+    Entry,
+    HSlider,
+    VSlider,
+    List,
+    Lamp,
+    Label
+};
 
 WidgetKind widgetKindOf(std::string_view name);
 

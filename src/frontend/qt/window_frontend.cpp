@@ -5,6 +5,8 @@
 #include "frontend/qt/qt_alerts.h"
 #include "frontend/qt/qt_host.h"
 #include "frontend/qt/qt_window.h"
+#include "frontend/sky_view.h"
+#include "station/station.h"
 
 namespace orvant {
 
@@ -30,6 +32,7 @@ struct WindowFrontend::Parts {
     QtHost host;
     QtAlerts alerts;
     std::string title;
+    SkyView sky;
     std::unique_ptr<QtWindow> window;
 };
 
@@ -46,8 +49,12 @@ Alerts& WindowFrontend::alerts() {
     return parts_->alerts;
 }
 
-void WindowFrontend::open(Display& display, MessagePump& pump) {
-    parts_->window = std::make_unique<QtWindow>(display, pump, parts_->title);
+void WindowFrontend::open(Station& station) {
+    Parts& parts = *parts_;
+    parts.window = std::make_unique<QtWindow>(station.display, station.pump, parts.title);
+    parts.window->showSky([&station, &parts]() -> const SkyPicture& {
+        return parts.sky.picture(station, station.platform.host.localTime());
+    });
 }
 
 }  // namespace orvant

@@ -8,8 +8,7 @@
 
 namespace orvant {
 
-class Display;
-class MessagePump;
+struct Station;
 
 // Everything the program needs to show its window: the toolkit's application, the host that lets
 // the toolkit run on every pump pass, the desktop's alerts, and the window once the station has
@@ -23,8 +22,9 @@ class WindowFrontend {
 
     Host& host();
     Alerts& alerts();
-    // Builds the window on the declared controls; it shows itself when the model shows "Form1".
-    void open(Display& display, MessagePump& pump);
+    // Builds the window on the station's declared controls, with the sky view; it shows itself
+    // when the model shows "Form1".
+    void open(Station& station);
 
   private:
     struct Parts;

@@ -1,0 +1,110 @@
+#include "ui/compass_scales.h"
+
+#include <cmath>
+
+#include "station/handlers.h"
+#include "station/station.h"
+
+namespace orvant {
+
+namespace {
+
+constexpr double kStepDeg = 22.5;
+
+const std::array<std::string, 16> kPoints = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+
+// The labels of a numbered family: a prefix and the letters a to u, one of them spelt otherwise.
+std::array<std::string, 21> lettered(const std::string& prefix, char oddLetter = 0,
+                                     const std::string& oddName = {}) {
+    std::array<std::string, 21> names;
+    for (int k = 0; k < 21; ++k) {
+        const char letter = static_cast<char>('a' + k);
+        names[k] = letter == oddLetter ? oddName : prefix + letter;
+    }
+    return names;
+}
+
+double angleAt(const CompassScale& scale, int position) {
+    return scale.leftEndDeg + kStepDeg * (position - 1);
+}
+
+const CompassScale& scaleOfType(int rotatorType) {
+    return kCompassScales[rotatorType - 2];
+}
+
+void showCaptions(Station& station, const CompassScale& scale,
+                  std::string (*caption)(const CompassScale&, int)) {
+    for (int position = 1; position <= 21; ++position)
+        station.display.setCaption(scale.labels[position - 1], caption(scale, position));
+}
+
+}  // namespace
+
+const std::array<CompassScale, 4> kCompassScales{{
+    {2, "frame_default", "SWz", 0, 0, {"Nzz",  "NNEz",  "NEz",    "ENEz", "Eastz",   "ESEz",
+                                       "SEz",  "SSEz",  "Southz", "SSWz", "SWz",     "WSWz",
+                                       "Wz",   "WNWz",  "NWz",    "NNWz", "Northrz", "NNErz",
+                                       "NErz", "ENErz", "Eastrz"}},
+    {3, "frame_450", "nthx", 135, 11, {"SEXX",   "SSEXX", "SXX",   "SSWX", "SWX",  "WSWX",
+                                       "wx",     "wnwx",  "NWX",   "nnwx", "nthx", "nnex",
+                                       "neastx", "enex",  "eastx", "esex", "sex",  "sser",
+                                       "Southr", "sswr",  "swr"}},
+    {4, "frame_south", "sc_4k", 90, 0, lettered("sc_4", 'p', "SC_4p")},
+    {5, "Frame_5", "sc_5k", 315, 0, lettered("sc_5")},
+}};
+
+std::string numericCaption(const CompassScale& scale, int position) {
+    if (position == scale.zeroNorthPosition) return "0";
+    int degrees = static_cast<int>(std::floor(angleAt(scale, position)));
+    while (degrees > 360) degrees -= 360;
+    return std::to_string(degrees);
+}
+
+std::string pointCaption(const CompassScale& scale, int position) {
+    const auto step = static_cast<std::size_t>(std::lround(angleAt(scale, position) / kStepDeg));
+    return kPoints[step % kPoints.size()];
+}
+
+void declareCompassScaleControls(Display& display) {
+    for (const CompassScale& scale : kCompassScales)
+        for (const std::string& label : scale.labels) display.declare(label);
+}
+
+void bindCompassScaleHandlers(Station& station) {
+    bindHandler(station, "SWz", ControlEvent::Click, SWz_Click);
+    bindHandler(station, "SWz", ControlEvent::DblClick, SWz_DblClick);
+    bindHandler(station, "nthx", ControlEvent::Click, nthx_Click);
+    bindHandler(station, "nthx", ControlEvent::DblClick, nthx_DblClick);
+    bindHandler(station, "sc_4k", ControlEvent::Click, sc_4k_Click);
+    bindHandler(station, "sc_4k", ControlEvent::DblClick, sc_4k_DblClick);
+    bindHandler(station, "sc_5k", ControlEvent::Click, sc_5k_Click);
+    bindHandler(station, "sc_5k", ControlEvent::DblClick, sc_5k_DblClick);
+}
+
+void SWz_Click(Station& station) {
+    showCaptions(station, scaleOfType(2), numericCaption);
+}
+void SWz_DblClick(Station& station) {
+    showCaptions(station, scaleOfType(2), pointCaption);
+}
+void nthx_Click(Station& station) {
+    showCaptions(station, scaleOfType(3), numericCaption);
+}
+void nthx_DblClick(Station& station) {
+    showCaptions(station, scaleOfType(3), pointCaption);
+}
+void sc_4k_Click(Station& station) {
+    showCaptions(station, scaleOfType(4), numericCaption);
+}
+void sc_4k_DblClick(Station& station) {
+    showCaptions(station, scaleOfType(4), pointCaption);
+}
+void sc_5k_Click(Station& station) {
+    showCaptions(station, scaleOfType(5), numericCaption);
+}
+void sc_5k_DblClick(Station& station) {
+    showCaptions(station, scaleOfType(5), pointCaption);
+}
+
+}  // namespace orvant
