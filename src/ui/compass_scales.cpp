@@ -66,9 +66,12 @@ std::string pointCaption(const CompassScale& scale, int position) {
     return kPoints[step % kPoints.size()];
 }
 
+// The scales are drawn with their numbers; start-up writes them again for three of them.
 void declareCompassScaleControls(Display& display) {
     for (const CompassScale& scale : kCompassScales)
-        for (const std::string& label : scale.labels) display.declare(label);
+        for (int position = 1; position <= 21; ++position)
+            display.declare(scale.labels[position - 1],
+                            labelControl(numericCaption(scale, position)));
 }
 
 void bindCompassScaleHandlers(Station& station) {

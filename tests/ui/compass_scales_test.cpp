@@ -42,8 +42,10 @@ struct CompassScales : ::testing::Test {
     testing::StationHarness s;
 };
 
+// The scales show numbers from the start.
 TEST_F(CompassScales, DoubleClickShowsCompassPointsAndClickShowsNumbers) {
     for (const ScaleRow& row : kRows) {
+        EXPECT_EQ(caption(row.label), row.number) << row.label;
         doubleClick(row.switchLabel);
         EXPECT_EQ(caption(row.label), row.point) << row.label;
         click(row.switchLabel);

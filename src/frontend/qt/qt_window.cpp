@@ -114,6 +114,11 @@ void applyContent(QWidget& w, const std::string& name, const Control& c, WidgetK
     }
 }
 
+// Sliders, lists and compass-scale panels take a whole row of their group; other controls a cell.
+bool takesWholeRow(WidgetKind kind) {
+    return kind == WidgetKind::Panel || kind == WidgetKind::HSlider || kind == WidgetKind::List;
+}
+
 }  // namespace
 
 // Turns the operator's actions on the widgets into input on the message pump. A double-click
@@ -228,12 +233,10 @@ QWidget* QtWindow::buildGroups() {
     return panel;
 }
 
-// Sliders and compass-scale panels take a whole row of their group; other controls a cell.
-void QtWindow::addToGroup(const std::string& group, QWidget& w) {
+void QtWindow::addToGroup(const std::string& group, QWidget& w, bool wholeRow) {
     QGridLayout& grid = *groups_.at(group);
     int& cell = groupCells_[group];
-    const WidgetKind kind = widgetKindOf(w.objectName().toStdString());
-    if (kind == WidgetKind::Panel || kind == WidgetKind::HSlider || kind == WidgetKind::List) {
+    if (wholeRow) {
         if (cell % kGridColumns != 0) cell += kGridColumns - cell % kGridColumns;
         grid.addWidget(&w, cell / kGridColumns, 0, 1, kGridColumns);
         cell += kGridColumns;
@@ -254,13 +257,13 @@ void QtWindow::place(const std::string& name, QWidget& w) {
         widget(where.window)->layout()->addWidget(&w);
         return;
     }
-    if (where.panel.empty()) addToGroup(where.group, w);
+    if (where.panel.empty()) addToGroup(where.group, w, takesWholeRow(kind));
 }
 
 void QtWindow::showSky(std::function<const SkyPicture&()> source) {
     skySource_ = std::move(source);
     sky_ = new SkyWidget;
-    addToGroup(kBearings, *sky_);
+    addToGroup(kBearings, *sky_, true);
     render();
 }
 
@@ -315,6 +318,7 @@ QWidget* QtWindow::makeWidget(const std::string& name) {
             break;
         case WidgetKind::Label:
             w = new QLabel;
+            static_cast<QLabel*>(w)->setWordWrap(true);
             break;
     }
     w->setObjectName(QString::fromStdString(name));

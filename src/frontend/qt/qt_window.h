@@ -48,7 +48,7 @@ class QtWindow {
     void build();
     QWidget* buildGroups();
     void place(const std::string& name, QWidget& w);
-    void addToGroup(const std::string& group, QWidget& w);
+    void addToGroup(const std::string& group, QWidget& w, bool wholeRow);
     QWidget* makeWidget(const std::string& name);
     void renderOne(const std::string& name, Shown& shown);
 
