@@ -115,9 +115,8 @@ void showRotatorPanel(Station& s) {
 // Steps 9 and 10: the load-time settings that show on the window and reach the frame.
 void applyConfiguration(Station& s) {
     showRotatorPanel(s);
-    nthx_Click(s);
-    sc_4k_Click(s);
-    sc_5k_Click(s);
+    // As a click on `nthx`, `sc_4k` and `sc_5k`: those scales start numeric.
+    for (int rotatorType : {3, 4, 5}) showScaleNumbers(s, rotatorType);
     s.link.controllerFrame[49] = s.cfg.azToleranceCounts;
     s.link.controllerFrame[50] = s.cfg.elToleranceCounts;
     s.track.fullDdeControl = s.cfg.fullDdeControl;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "station/handlers.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -75,39 +74,21 @@ void declareCompassScaleControls(Display& display) {
 }
 
 void bindCompassScaleHandlers(Station& station) {
-    bindHandler(station, "SWz", ControlEvent::Click, SWz_Click);
-    bindHandler(station, "SWz", ControlEvent::DblClick, SWz_DblClick);
-    bindHandler(station, "nthx", ControlEvent::Click, nthx_Click);
-    bindHandler(station, "nthx", ControlEvent::DblClick, nthx_DblClick);
-    bindHandler(station, "sc_4k", ControlEvent::Click, sc_4k_Click);
-    bindHandler(station, "sc_4k", ControlEvent::DblClick, sc_4k_DblClick);
-    bindHandler(station, "sc_5k", ControlEvent::Click, sc_5k_Click);
-    bindHandler(station, "sc_5k", ControlEvent::DblClick, sc_5k_DblClick);
+    for (const CompassScale& scale : kCompassScales) {
+        const int type = scale.rotatorType;
+        station.display.on(scale.switchLabel, ControlEvent::Click,
+                           [&station, type] { showScaleNumbers(station, type); });
+        station.display.on(scale.switchLabel, ControlEvent::DblClick,
+                           [&station, type] { showScalePoints(station, type); });
+    }
 }
 
-void SWz_Click(Station& station) {
-    showCaptions(station, scaleOfType(2), numericCaption);
+void showScaleNumbers(Station& station, int rotatorType) {
+    showCaptions(station, scaleOfType(rotatorType), numericCaption);
 }
-void SWz_DblClick(Station& station) {
-    showCaptions(station, scaleOfType(2), pointCaption);
-}
-void nthx_Click(Station& station) {
-    showCaptions(station, scaleOfType(3), numericCaption);
-}
-void nthx_DblClick(Station& station) {
-    showCaptions(station, scaleOfType(3), pointCaption);
-}
-void sc_4k_Click(Station& station) {
-    showCaptions(station, scaleOfType(4), numericCaption);
-}
-void sc_4k_DblClick(Station& station) {
-    showCaptions(station, scaleOfType(4), pointCaption);
-}
-void sc_5k_Click(Station& station) {
-    showCaptions(station, scaleOfType(5), numericCaption);
-}
-void sc_5k_DblClick(Station& station) {
-    showCaptions(station, scaleOfType(5), pointCaption);
+
+void showScalePoints(Station& station, int rotatorType) {
+    showCaptions(station, scaleOfType(rotatorType), pointCaption);
 }
 
 }  // namespace orvant

@@ -30,13 +30,9 @@ std::string pointCaption(const CompassScale& scale, int position);
 void declareCompassScaleControls(Display& display);
 void bindCompassScaleHandlers(Station& station);
 
-void SWz_Click(Station& station);
-void SWz_DblClick(Station& station);
-void nthx_Click(Station& station);
-void nthx_DblClick(Station& station);
-void sc_4k_Click(Station& station);
-void sc_4k_DblClick(Station& station);
-void sc_5k_Click(Station& station);
-void sc_5k_DblClick(Station& station);
+// A click on a family's switch label (`SWz`, `nthx`, `sc_4k`, `sc_5k`) shows its numbers, a
+// double-click its compass points.
+void showScaleNumbers(Station& station, int rotatorType);
+void showScalePoints(Station& station, int rotatorType);
 
 }  // namespace orvant
