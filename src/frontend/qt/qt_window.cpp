@@ -213,6 +213,8 @@ void QtWindow::build() {
     const std::vector<std::string> names = display_.names();
     for (const std::string& name : names) shown_[name].widget = makeWidget(name);
     for (const std::string& name : names) place(name, *shown_[name].widget);
+    for (const auto& [title, grid] : groups_)
+        if (grid->count() == 0) grid->parentWidget()->hide();  // nothing of the station's there
     main_->resize(1340, 740);
 }
 
