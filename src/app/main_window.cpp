@@ -4,6 +4,7 @@
 #include "app/satellite_loading.h"
 #include "app/startup_controls.h"
 #include "controller/controller_controls.h"
+#include "links/tracker_hooks.h"
 #include "radio/frequency_controls.h"
 #include "radio/radio_controls.h"
 #include "shutdown/shutdown.h"
@@ -20,6 +21,7 @@ void buildMainWindow(Station& station) {
     declareRotatorControls(display);
     declareRadioControls(display);
     declareFrequencyControls(display);
+    declareLinkControls(display);
     // The file list shows the satellite files of the folder the program was started in.
     display["File1"].items = station.platform.files.listFiles(".sat");
     bindStartupHandlers(station);
@@ -28,6 +30,7 @@ void buildMainWindow(Station& station) {
     bindRotatorHandlers(station);
     bindRadioHandlers(station, Bad_Radio);
     bindFrequencyHandlers(station);
+    bindLinkHandlers(station);
     station.pump.setDispatcher(
         [&display](const InputEvent& input) { return display.deliver(input); });
 }
