@@ -89,6 +89,43 @@ bool tooLong(const std::string& text) {
     return text.size() > kMaxTrackerText;
 }
 
+// The phase in whole degrees, then in 256ths of the orbit: a full circle is phase 0.
+std::optional<std::int16_t> phaseFromDegrees(double degrees) {
+    const double phase = std::floor(std::nearbyint(degrees) / 360 * 256);
+    return nearestPhase(std::fmod(std::fmod(phase, 256) + 256, 256));
+}
+
+// Where WinTrak and WinOrbit put their values among the "|" fields (the name is field 1).
+struct FieldLayout {
+    int azimuth, elevation, rate, phase;
+    bool rateIsDopplerFactor;  // else the range rate
+    bool wholeDegrees;         // bearings stored as their integer parts
+    std::optional<std::int16_t> (*phaseOf)(double value);
+};
+
+constexpr FieldLayout kWinTrakFields{3, 2, 4, 5, true, true, phaseFromDegrees};
+constexpr FieldLayout kWinOrbitFields{2, 3, 5, 6, false, false, nearestPhase};
+
+std::optional<TrackerReading> readFields(const std::string& text, const FieldLayout& layout) {
+    if (tooLong(text)) return {};
+    const auto field1 = field(text, 1);
+    const auto name = field1 ? satelliteName(*field1) : std::nullopt;
+    const auto az = numberField(text, layout.azimuth);
+    const auto el = numberField(text, layout.elevation);
+    const auto rate = numberField(text, layout.rate);
+    const auto value = numberField(text, layout.phase);
+    const auto phase = value ? layout.phaseOf(*value) : std::nullopt;
+    if (!name || !az || !el || !rate || !phase || !plausibleBearing(*az, *el)) return {};
+    TrackerReading r;
+    r.name = *name;
+    r.horizonTest = *el;
+    r.satAzimuth = layout.wholeDegrees ? std::floor(*az) : *az;
+    r.satElevation = layout.wholeDegrees ? std::floor(*el) : *el;
+    (layout.rateIsDopplerFactor ? r.wintrakDoppler : r.rangeRate) = *rate;
+    r.ma256 = *phase;
+    return r;
+}
+
 }  // namespace
 
 std::optional<TrackerReading> readNovaText(const std::string& text) {
@@ -118,48 +155,11 @@ std::optional<TrackerReading> readNovaText(const std::string& text) {
 }
 
 std::optional<TrackerReading> readWinTrakText(const std::string& text) {
-    if (tooLong(text)) return {};
-    const auto name = field(text, 1);
-    const auto el = numberField(text, 2);
-    const auto az = numberField(text, 3);
-    const auto doppler = numberField(text, 4);
-    const auto degrees = numberField(text, 5);
-    if (!name || !satelliteName(*name) || !el || !az || !doppler || !degrees ||
-        !plausibleBearing(*az, *el))
-        return {};
-    // The phase in whole degrees, then in 256ths of the orbit: a full circle is phase 0.
-    const double phase = std::floor(std::nearbyint(*degrees) / 360 * 256);
-    const auto ma = nearestPhase(std::fmod(std::fmod(phase, 256) + 256, 256));
-    if (!ma) return {};
-    TrackerReading r;
-    r.name = *satelliteName(*name);
-    r.horizonTest = *el;
-    r.satElevation = std::floor(*el);
-    r.satAzimuth = std::floor(*az);
-    r.wintrakDoppler = *doppler;
-    r.ma256 = *ma;
-    return r;
+    return readFields(text, kWinTrakFields);
 }
 
 std::optional<TrackerReading> readWinOrbitText(const std::string& text) {
-    if (tooLong(text)) return {};
-    const auto name = field(text, 1);
-    const auto az = numberField(text, 2);
-    const auto el = numberField(text, 3);
-    const auto rr = numberField(text, 5);
-    const auto ma = numberField(text, 6);
-    if (!name || !satelliteName(*name) || !az || !el || !rr || !ma || !plausibleBearing(*az, *el))
-        return {};
-    const auto phase = nearestPhase(*ma);
-    if (!phase) return {};
-    TrackerReading r;
-    r.name = *satelliteName(*name);
-    r.satAzimuth = *az;
-    r.satElevation = *el;
-    r.horizonTest = *el;
-    r.rangeRate = *rr;
-    r.ma256 = *phase;
-    return r;
+    return readFields(text, kWinOrbitFields);
 }
 
 std::optional<TrackerReading> readWispText(const std::string& text) {
