@@ -4,6 +4,7 @@
 #include "app/satellite_loading.h"
 #include "app/startup_controls.h"
 #include "controller/controller_controls.h"
+#include "links/tracker_hooks.h"
 #include "radio/frequency_controls.h"
 #include "radio/radio_controls.h"
 #include "shutdown/shutdown.h"
@@ -28,6 +29,7 @@ void buildMainWindow(Station& station) {
     declareTimeDateControls(display);
     declareConfigEditorControls(display);
     declareAboutControls(display);
+    declareLinkControls(display);
     // The file list shows the satellite files of the folder the program was started in.
     display["File1"].items = station.platform.files.listFiles(".sat");
     bindStartupHandlers(station);
@@ -40,6 +42,7 @@ void buildMainWindow(Station& station) {
     bindTimeDateHandlers(station);
     bindConfigEditorHandlers(station);
     bindAboutHandlers(station);
+    bindLinkHandlers(station);
     station.pump.setDispatcher(
         [&display](const InputEvent& input) { return display.deliver(input); });
 }

@@ -15,7 +15,9 @@
 #include "controller/link.h"
 #include "controller/rotator_inhibits.h"
 #include "controller/timerx.h"
+#include "links/phase_display.h"
 #include "links/tracker_hooks.h"
+#include "links/tracker_poll.h"
 #include "radio/frequency_switches.h"
 #include "radio/frequency_text.h"
 #include "radio/radio_start.h"
@@ -52,6 +54,7 @@ void setInitialFrequencies(Station& s) {
     s.sat.downlinkMHz = 435.000001;
     s.sat.fineStepHz = 10;
     s.sat.phaseAutomation = false;
+    showPhaseSwitch(s);
     s.display.setCaption("lbl_sat_name", "");
     s.display.hide("File1");
 }
@@ -191,10 +194,10 @@ void startUnderNova(Station& s) {
     d.setCaption("lbl_wisp_mask",
                  waitingCaption("Under DDE control by NOVA. Waiting for the next satellite"));
     send_dde_Click(s);
-    while (left(s.track.trackerStatus, 4) == "TUNE") {
+    do {
         timerx(s, 200);
         lbl_Nova_dde_Click(s);
-    }
+    } while (left(s.track.trackerStatus, 4) == "TUNE");
 }
 
 void startUnderWinOrbitOrWinTrak(Station& s, std::int16_t kind, const std::string& caption) {
@@ -211,6 +214,9 @@ void applyModeWord(Station& s) {
     static constexpr const char* kCaptions[] = {"Wisp", "Nova", "WinOrbit", "WinTrak"};
     const std::string& word = s.app.modeWord;
     int kind = 0;
+    // Under a tracking program no satellite is in view until the program has named one: no
+    // targets, no frequencies (the status means nothing without a tracking program).
+    s.track.trackerStatus = kBelowHorizonStatus;
     if (word == "WISP") {
         startUnderWisp(s);
         kind = 1;
@@ -279,6 +285,7 @@ void prepareOrbit(Station& s) {
 // Steps 14 to 27: everything that depends on the satellite, then the loop's first position.
 void loadSatellite(Station& s) {
     GetSatCfg(s, s.app.satName);
+    showPhaseSwitch(s);
     s.app.stage = Stage::SatelliteRead;
     s.track.satFileName = toUpper(s.app.satName);
     startRadiosWithRotatorsHeld(s);

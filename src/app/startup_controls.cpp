@@ -23,7 +23,7 @@ void declareStartupControls(Display& d) {
                              "lbl_mask3", "lbl_simplex", "lbl_satell", "lbl_parked"})
         d.declare(name, hidden());
     for (const char* name : {"lbl_Base", "lbl_sat_name", "lbl_SatBearings", "lbl_dde_cntr",
-                             "lbl_ma256", "lbl_compAz", "lbl_CompEle"})
+                             "lbl_compAz", "lbl_CompEle"})
         d.declare(name);
     // Frequency readouts and fine tuning, driven by the radios.
     for (const char* name : {"lbl_DopCor", "lbl_DnDop", "lbl_UpDop", "lbl_Downlinkmain",

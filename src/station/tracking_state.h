@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orvant {
@@ -18,7 +19,13 @@ struct TrackingState {
     double satAzimuth = 0;       // whole degrees
     double satElevation = 0;     // whole degrees, negative below the horizon
     double rangeRate = 0;        // km/s, positive when receding
-    std::int16_t ma256 = 0;
+    std::int16_t ma256 = 0;  // orbit phase in 256ths; 300 while a tracking program reports it down
+
+    // What the tracking program's link keeps between polls.
+    std::string satName;           // the satellite the tracking program names
+    std::int16_t losHandled = 0;   // 1 once this pass's going below the horizon was handled
+    std::int16_t tuneReplies = 0;  // NOVA's consecutive echoes of the start-up "TUNE ON"
+    std::optional<double> trackerPrevElevation;  // NOVA's elevation at its previous poll
     std::int16_t satParkAzimuth = 0;
     std::int16_t parkedDone = 0;
     bool parkingDue = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/satellite_file.h"
 #include "config/text_rules.h"
 #include "controller/controller_functions.h"
 #include "controller/link.h"
@@ -81,12 +82,17 @@ void restartForTrackerSatellite(Station& s) {
     s.app.satName = t.satNameShown;
 }
 
+// Names that load the same satellite file are the same satellite.
+bool sameSatellite(const std::string& a, const std::string& b) {
+    return satelliteFileName(toUpper(a)) == satelliteFileName(toUpper(b));
+}
+
 // Step 6: forced parking and the tracking program's new satellite. Returns false to restart.
 bool checkSatelliteChange(Station& s) {
     TrackingState& t = s.track;
     if (t.satFileName == "KWIP") return true;
     if (t.satParkAzimuth != 0 && t.parkedDone != 1) perked(s);
-    if (t.trackerKind != 0 && t.satNamePrev != t.satNameShown) t.satChangeHandled = 0;
+    if (t.trackerKind != 0 && !sameSatellite(t.satNamePrev, t.satNameShown)) t.satChangeHandled = 0;
     if (left(t.trackerStatus, 2) == "SN" && t.satChangeHandled == 0) {
         restartForTrackerSatellite(s);
         return false;
@@ -99,7 +105,6 @@ void propagateOrbit(Station& s, const LocalDateTime& now) {
     const std::string& name = s.track.satFileName;
     if (name == "KWIP" || name == "PARK" || s.track.fullDdeControl == 1) return;
     orbitStep(s, now);
-    s.display.setCaption("lbl_ma256", std::to_string(s.track.ma256));
 }
 
 void showBelowHorizon(Station& s) {

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "config/text_rules.h"
+#include "links/phase_display.h"
 #include "station/station.h"
 #include "tracking/orbit_constants.h"
 #include "tracking/orbit_propagation.h"
@@ -124,6 +125,7 @@ void orbitStep(Station& station, const LocalDateTime& now) {
     station.track.satElevation = roundHalfEven(look.elevationDeg);
     station.track.rangeRate = look.rangeRate;
     station.track.ma256 = orbitPhase256(fix.meanAnomaly);
+    showPhase(station);
 }
 
 }  // namespace orvant

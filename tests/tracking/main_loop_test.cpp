@@ -57,6 +57,10 @@ TEST(TrackerPoll, ComesEverySpacingPlusFiftyPasses) {
         PassStation p(kBeforeAos);
         p.setConfig(24, c.spacing);
         ASSERT_TRUE(p.startUpToTheLoop("WINORBIT"));
+        // WinOrbit reports the satellite at the horizon, in view: each poll brings no new name.
+        const std::string atHorizon = "AO-7|10|0|x|0|5";
+        p.conversations.answer("WinOrbit", "TrackingInfo", {{ConversationStatus::Ok, atHorizon}});
+        p.station.track.trackerStatus = atHorizon + "|";
         std::vector<int> polls;
         const int passes = 3 * c.passes + 10;
         for (int pass = 1; pass <= passes; ++pass) {
@@ -76,6 +80,9 @@ TEST(TrackerPoll, ComesEverySpacingPlusFiftyPasses) {
 TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
     PassStation p(kInView);
     ASSERT_TRUE(p.startUpToTheLoop("WISP"));
+    p.conversations.answer(
+        "GSC", "Tracking",
+        {{ConversationStatus::Ok, "--AO-7 AZ1 EL2 UP145900000 UMUSB DN435100000 DMLSB MA128 "}});
     const TrackingState& t = p.station.track;
     const int frames = p.card.framesTaken();
     constexpr int kFirstPoll = 20 + 50;  // ORV.CFG value 24 is 20

@@ -1,0 +1,193 @@
+#include "links/tracker_texts.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+#include "config/text_rules.h"
+
+namespace orvant {
+
+namespace {
+
+// A value of a tracking program's text: blanks removed, the rest one decimal number in the C
+// locale; anything else is no number.
+std::optional<double> numberIn(std::string text) {
+    std::erase(text, ' ');
+    if (!text.empty() && text.front() == '+') text.erase(0, 1);
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) return {};
+    return value;
+}
+
+std::optional<std::int16_t> nearestPhase(double value) {
+    return toInt16(value);  // halves to the even neighbour
+}
+
+bool plausibleBearing(double azimuth, double elevation) {
+    return std::abs(azimuth) <= 360 && std::abs(elevation) <= 90;
+}
+
+std::optional<std::string> satelliteName(const std::string& text) {
+    std::string name = trim(text);
+    const bool control = std::any_of(name.begin(), name.end(),
+                                     [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+    if (name.empty() || name.size() > kMaxSatelliteName || control) return {};
+    return name;
+}
+
+// Positions of `markers` in `text`, each the last one before the next marker's position (the
+// last marker before `end`); nothing when one is missing.
+std::optional<std::vector<std::size_t>> markersBefore(const std::string& text,
+                                                      const std::vector<std::string>& markers,
+                                                      std::size_t end) {
+    std::vector<std::size_t> found(markers.size());
+    for (std::size_t i = markers.size(); i-- > 0;) {
+        if (end < markers[i].size()) return {};
+        end = text.rfind(markers[i], end - markers[i].size());
+        if (end == std::string::npos) return {};
+        found[i] = end;
+    }
+    return found;
+}
+
+// The text from `start` up to the separator just before `next`; nothing when that is empty.
+std::optional<std::string> valueBetween(const std::string& text, std::size_t start,
+                                        std::size_t next) {
+    if (next < start + 2) return {};
+    return text.substr(start, next - 1 - start);
+}
+
+std::optional<double> numberBetween(const std::string& text, std::size_t start, std::size_t next) {
+    const auto value = valueBetween(text, start, next);
+    return value ? numberIn(*value) : std::nullopt;
+}
+
+// Field n (1-based) of a text whose fields each end in "|".
+std::optional<std::string> field(const std::string& text, int n) {
+    std::size_t start = 0;
+    for (int i = 1; i < n; ++i) {
+        start = text.find('|', start);
+        if (start == std::string::npos) return {};
+        ++start;
+    }
+    const std::size_t end = text.find('|', start);
+    if (end == std::string::npos) return {};
+    return text.substr(start, end - start);
+}
+
+std::optional<double> numberField(const std::string& text, int n) {
+    const auto value = field(text, n);
+    return value ? numberIn(*value) : std::nullopt;
+}
+
+bool tooLong(const std::string& text) {
+    return text.size() > kMaxTrackerText;
+}
+
+// The phase in whole degrees, then in 256ths of the orbit: a full circle is phase 0.
+std::optional<std::int16_t> phaseFromDegrees(double degrees) {
+    const double phase = std::floor(std::nearbyint(degrees) / 360 * 256);
+    return nearestPhase(std::fmod(std::fmod(phase, 256) + 256, 256));
+}
+
+// Where WinTrak and WinOrbit put their values among the "|" fields (the name is field 1).
+struct FieldLayout {
+    int azimuth, elevation, rate, phase;
+    bool rateIsDopplerFactor;  // else the range rate
+    bool wholeDegrees;         // bearings stored as their integer parts
+    std::optional<std::int16_t> (*phaseOf)(double value);
+};
+
+constexpr FieldLayout kWinTrakFields{3, 2, 4, 5, true, true, phaseFromDegrees};
+constexpr FieldLayout kWinOrbitFields{2, 3, 5, 6, false, false, nearestPhase};
+
+std::optional<TrackerReading> readFields(const std::string& text, const FieldLayout& layout) {
+    if (tooLong(text)) return {};
+    const auto field1 = field(text, 1);
+    const auto name = field1 ? satelliteName(*field1) : std::nullopt;
+    const auto az = numberField(text, layout.azimuth);
+    const auto el = numberField(text, layout.elevation);
+    const auto rate = numberField(text, layout.rate);
+    const auto value = numberField(text, layout.phase);
+    const auto phase = value ? layout.phaseOf(*value) : std::nullopt;
+    if (!name || !az || !el || !rate || !phase || !plausibleBearing(*az, *el)) return {};
+    TrackerReading r;
+    r.name = *name;
+    r.horizonTest = *el;
+    r.satAzimuth = layout.wholeDegrees ? std::floor(*az) : *az;
+    r.satElevation = layout.wholeDegrees ? std::floor(*el) : *el;
+    (layout.rateIsDopplerFactor ? r.wintrakDoppler : r.rangeRate) = *rate;
+    r.ma256 = *phase;
+    return r;
+}
+
+}  // namespace
+
+std::optional<TrackerReading> readNovaText(const std::string& text) {
+    if (text.size() < 11 || tooLong(text)) return {};
+    const std::size_t flip = text.rfind("Flip:");
+    if (flip == std::string::npos) return {};
+    const auto at = markersBefore(text, {"AZ", "EL", "RR", "MA"}, flip);
+    if (!at) return {};
+    const auto& m = *at;
+    const auto name = satelliteName(text.substr(0, m[0]));
+    const auto az = numberBetween(text, m[0] + 3, m[1]);
+    const auto el = numberBetween(text, m[1] + 3, m[2]);
+    const auto rr = numberBetween(text, m[2] + 3, m[3]);
+    const auto ma = numberBetween(text, m[3] + 3, flip);
+    if (!name || !az || !el || !rr || !ma || !plausibleBearing(*az, *el)) return {};
+    const auto phase = nearestPhase(*ma);
+    if (!phase) return {};
+    TrackerReading r;
+    r.name = *name;
+    r.satAzimuth = std::floor(*az);
+    r.satElevation = std::floor(*el);
+    r.horizonTest = r.satElevation;
+    r.rangeRate = *rr;
+    r.ma256 = *phase;
+    r.flip = trim(text.substr(flip + 5, 2));
+    return r;
+}
+
+std::optional<TrackerReading> readWinTrakText(const std::string& text) {
+    return readFields(text, kWinTrakFields);
+}
+
+std::optional<TrackerReading> readWinOrbitText(const std::string& text) {
+    return readFields(text, kWinOrbitFields);
+}
+
+std::optional<TrackerReading> readWispText(const std::string& text) {
+    const std::size_t close = text.rfind('|');
+    if (tooLong(text) || close == std::string::npos) return {};
+    const auto at = markersBefore(text, {"AZ", "EL", "UP", "UM", "DN", "DM", "MA"}, close);
+    if (!at) return {};
+    const auto& m = *at;
+    const auto name = valueBetween(text, 2, m[0]);
+    const auto az = numberBetween(text, m[0] + 2, m[1]);
+    const auto el = numberBetween(text, m[1] + 2, m[2]);
+    const auto upHz = numberBetween(text, m[2] + 2, m[3]);
+    const auto downHz = numberBetween(text, m[4] + 2, m[5]);
+    const auto ma = numberBetween(text, m[6] + 2, close);
+    if (!name || !satelliteName(*name) || !az || !el || !upHz || !downHz || !ma ||
+        !plausibleBearing(*az, *el))
+        return {};
+    const auto phase = nearestPhase(*ma);
+    if (!phase) return {};
+    TrackerReading r;
+    r.name = *satelliteName(*name);
+    r.satAzimuth = std::floor(*az);
+    r.satElevation = std::floor(*el);
+    r.horizonTest = r.satElevation;
+    r.uplinkMHz = *upHz / 1e6;
+    r.downlinkMHz = *downHz / 1e6;
+    r.ma256 = *phase;
+    return r;
+}
+
+}  // namespace orvant
