@@ -21,11 +21,22 @@ std::string_view takeWord(std::string_view& line) {
     return word;
 }
 
-std::optional<std::uint64_t> parseSeq(std::string_view word) {
+// What opens every line: one of two verbs and the sequence number.
+struct Head {
+    bool firstVerb = false;
     std::uint64_t seq = 0;
-    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), seq);
-    if (word.empty() || ec != std::errc{} || end != word.data() + word.size()) return std::nullopt;
-    return seq;
+};
+
+std::optional<Head> takeHead(std::string_view& line, std::string_view first,
+                             std::string_view second) {
+    const std::string_view verb = takeWord(line);
+    const std::string_view number = takeWord(line);
+    Head head{verb == first, 0};
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), head.seq);
+    if ((verb != first && verb != second) || number.empty() || ec != std::errc{} ||
+        end != number.data() + number.size())
+        return std::nullopt;
+    return head;
 }
 
 }  // namespace
@@ -61,15 +72,10 @@ std::string messageLine(const Message& m) {
 }
 
 std::optional<Message> parseMessage(std::string_view line) {
-    Message m;
-    const std::string_view verb = takeWord(line);
-    if (verb != "REQUEST" && verb != "POKE") return std::nullopt;
-    m.poke = verb == "POKE";
-    const auto seq = parseSeq(takeWord(line));
+    const auto head = takeHead(line, "POKE", "REQUEST");
     const auto stamp = parseStamp(takeWord(line));
-    if (!seq || !stamp) return std::nullopt;
-    m.seq = *seq;
-    m.stamp = *stamp;
+    if (!head || !stamp) return std::nullopt;
+    Message m{head->firstVerb, head->seq, *stamp, "", ""};
     const std::size_t tab = line.find('\t');
     if (m.poke != (tab != std::string_view::npos)) return std::nullopt;
     m.item = std::string(line.substr(0, tab));
@@ -83,15 +89,9 @@ std::string answerLine(const Answer& a) {
 }
 
 std::optional<Answer> parseAnswer(std::string_view line) {
-    Answer a;
-    const std::string_view verb = takeWord(line);
-    if (verb != "OK" && verb != "ERR") return std::nullopt;
-    a.ok = verb == "OK";
-    const auto seq = parseSeq(takeWord(line));
-    if (!seq || !isText(line)) return std::nullopt;
-    a.seq = *seq;
-    a.text = std::string(line);
-    return a;
+    const auto head = takeHead(line, "OK", "ERR");
+    if (!head || !isText(line)) return std::nullopt;
+    return Answer{head->firstVerb, head->seq, std::string(line)};
 }
 
 std::optional<std::string> LineBuffer::nextLine() {
