@@ -20,9 +20,12 @@
 #include "platform/host.h"
 #include "platform/message_pump.h"
 #include "platform/program_launcher.h"
+#include "platform/rendezvous.h"
 #include "platform/settings_store.h"
+#include "platform/socket_conversations.h"
 #include "platform/trace.h"
 #include "platform/tracing_alerts.h"
+#include "platform/tracing_conversations.h"
 #include "radio/sim/satellite_radios.h"
 #include "station/program_end.h"
 #include "station/station.h"
@@ -93,6 +96,13 @@ int exitCode(EndReason reason) {
 }
 
 int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
+    // Tracking programs' servers are trusted only in a folder nobody else can write.
+    const std::string ddeFolder = o.ddeFolder.empty() ? rendezvous::defaultFolder() : o.ddeFolder;
+    const std::string folderProblem = rendezvous::prepareFolder(ddeFolder);
+    if (!folderProblem.empty()) {
+        std::cerr << "orvant: " << folderProblem << "\n";
+        return 2;
+    }
     Host& pumpHost = frontend ? frontend->host() : host;
     std::ofstream traceFile;
     if (!o.traceFile.empty()) {
@@ -114,8 +124,8 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     ProcessLauncher launcher;
     DiskFileSystem files;
     PortChoice ports(host, o.sim, o.portDevice);
-    // No tracking program can be reached yet: every conversation is refused.
-    ScriptedConversations conversations;
+    SocketConversations sockets(ddeFolder, std::chrono::milliseconds(o.ddeTimeoutMs), host);
+    TracingConversations conversations(sockets, trace);
     Platform platform{
         pumpHost, settings, alerts,        launcher,
         files,    trace,    conversations, [&](std::uint16_t base) { return ports.open(base); }};

@@ -21,6 +21,13 @@ std::optional<double> parseSeconds(const std::string& text) {
     return value;
 }
 
+std::optional<int> parsePositiveMs(const std::string& text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value <= 0) return std::nullopt;
+    return value;
+}
+
 bool validDate(const LocalDateTime& t) {
     static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= kDays[t.month - 1] &&
@@ -71,6 +78,14 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
             o.traceFile = value;
         } else if (valueOf(arg, "--port", value)) {
             o.portDevice = value;
+        } else if (valueOf(arg, "--dde-dir", value)) {
+            o.ddeFolder = value;
+        } else if (valueOf(arg, "--dde-timeout", value)) {
+            const auto ms = parsePositiveMs(value);
+            if (ms)
+                o.ddeTimeoutMs = *ms;
+            else
+                result.error = "--dde-timeout wants a number of milliseconds, not " + value;
         } else {
             result.error = "unknown option " + arg;
         }
@@ -104,11 +119,17 @@ std::string usageText() {
            "  --settings=FILE     the settings store (the hand-off entry) in FILE\n"
            "  --trace=FILE        write the trace of the run to FILE\n"
            "  --port=DEVICE       the parallel-port device, e.g. /dev/parport0\n"
+           "  --dde-dir=DIR       the folder where tracking programs serve their\n"
+           "                      conversations (default $XDG_RUNTIME_DIR/orvant-dde)\n"
+           "  --dde-timeout=MS    how long a tracking program may take to answer\n"
+           "                      (default 5000)\n"
            "  --help              this text\n"
            "  --version           the program's version\n"
            "\n"
            "Exit status: 0 ended by the operator or by parking, 1 ended by a fatal error or for\n"
-           "want of station files, 2 wrong options or events file, 3 internal error.\n";
+           "want of station files, 2 wrong options, events file or conversation folder, 3 "
+           "internal\n"
+           "error.\n";
 }
 
 }  // namespace orvant

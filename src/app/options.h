@@ -21,6 +21,8 @@ struct Options {
     std::string settingsFile;
     std::string traceFile;
     std::string portDevice;  // explicit parallel-port device, e.g. /dev/parport0
+    std::string ddeFolder;   // where tracking programs' servers are found; empty: the default
+    int ddeTimeoutMs = 5000;
     std::string commandLine;
 };
 

@@ -104,10 +104,12 @@ double arctan(double y, double x) {
 }
 
 void orbitSetup(Station& station) {
-    OrbitState& o = station.orbit;
-    const ElementSet& el = station.sat.elements;
+    orbitSetup(station.orbit, station.cfg, station.sat.elements);
+}
+
+void orbitSetup(OrbitState& o, const StationConfig& cfg, const ElementSet& el) {
     setRotationRates(o);
-    placeStation(o, station.cfg);
+    placeStation(o, cfg);
     convertElements(o, el);
     setEpoch(o, el);
     setOrbitConstants(o);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "config/satellite_record.h"
+#include "config/station_config.h"
 #include "platform/local_time.h"
+#include "station/orbit_state.h"
 
 namespace orvant {
 
@@ -19,6 +22,10 @@ double arctan(double y, double x);
 // (station.cfg), orbit constants and epoch from the element set (station.sat.elements). Runs once
 // per satellite, after the element set has been read.
 void orbitSetup(Station& station);
+
+// The same preparation for any station position (cfg's latitude, longitude and height) and
+// element set.
+void orbitSetup(OrbitState& orbit, const StationConfig& cfg, const ElementSet& elements);
 
 // Places the satellite for the clock reading `now` (local time of the PC): sets
 // station.track.satAzimuth and satElevation (whole degrees), rangeRate (km/s, positive when

@@ -10,7 +10,7 @@ namespace {
 TEST(Options, ProgramOptionsAreTakenOutAndTheRestFormsTheCommandLine) {
     const OptionsResult r =
         parseOptions({"--headless", "AO-7", "--sim", "--clock=2018-01-21T09:30:05", "--until=12.5",
-                      "--trace=t.jsonl", "DEMO"});
+                      "--trace=t.jsonl", "--dde-dir=/run/x", "--dde-timeout=200", "DEMO"});
     ASSERT_EQ(r.error, "");
     EXPECT_TRUE(r.options.headless);
     EXPECT_TRUE(r.options.sim);
@@ -19,6 +19,8 @@ TEST(Options, ProgramOptionsAreTakenOutAndTheRestFormsTheCommandLine) {
     EXPECT_EQ(r.options.clock->second, 5);
     EXPECT_DOUBLE_EQ(*r.options.untilSeconds, 12.5);
     EXPECT_EQ(r.options.traceFile, "t.jsonl");
+    EXPECT_EQ(r.options.ddeFolder, "/run/x");
+    EXPECT_EQ(r.options.ddeTimeoutMs, 200);
     EXPECT_EQ(r.options.commandLine, "AO-7 DEMO");
 }
 
@@ -28,6 +30,8 @@ TEST(Options, BadValuesAreReportedNotGuessed) {
     EXPECT_NE(parseOptions({"--until=soon"}).error, "");
     EXPECT_NE(parseOptions({"--until=-1"}).error, "");
     EXPECT_NE(parseOptions({"--fast"}).error, "");
+    EXPECT_NE(parseOptions({"--dde-timeout=0"}).error, "");
+    EXPECT_NE(parseOptions({"--dde-timeout=5s"}).error, "");
 }
 
 TEST(EventScript, ReadsEveryKindOfEventWithItsTimeAndText) {
