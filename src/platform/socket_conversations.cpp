@@ -41,12 +41,22 @@ ConversationReply SocketConversations::exchange(const Key& key, wire::Message me
     if (!wire::isText(message.item) || !wire::isText(message.text)) return {};
     Connection* c = connectionFor(key);
     if (!c) return {};
+    if (c->unanswered != 0) {
+        // One request at a time: while a server that stalled has not answered, every message
+        // times out at once instead of holding the caller for another whole time-out.
+        const ConversationReply late =
+            awaitAnswer(*c, c->unanswered, std::chrono::steady_clock::now());
+        if (late.status == ConversationStatus::Refused) return broken(key);
+        if (late.status == ConversationStatus::TimedOut) return late;
+        c->unanswered = 0;
+    }
     message.seq = ++c->lastSeq;
     message.stamp = host_.localTime();
     const auto deadline = std::chrono::steady_clock::now() + timeout_;
     if (!unix_socket::sendAll(c->fd, wire::messageLine(message), deadline)) return broken(key);
     ConversationReply reply = awaitAnswer(*c, message.seq, deadline);
     if (reply.status == ConversationStatus::Refused) return broken(key);
+    if (reply.status == ConversationStatus::TimedOut) c->unanswered = message.seq;
     return reply;
 }
 

@@ -36,6 +36,7 @@ class SocketConversations : public Conversations {
     struct Connection {
         int fd = -1;
         std::uint64_t lastSeq = 0;
+        std::uint64_t unanswered = 0;  // a request that timed out and is still unanswered
         wire::LineBuffer received;
     };
     using Key = std::pair<std::string, std::string>;

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstring>
 #include <optional>
+#include <string_view>
 #include <thread>
 
 #include "platform/rendezvous.h"
@@ -21,7 +22,8 @@ using namespace std::chrono_literals;
 using testing::TempDir;
 
 // A server that answers each request line with scripted bytes, as written (no answer at all
-// for an empty script entry; the connection closed for a missing one).
+// for an empty script entry; the connection closed for a missing one). Bytes after a leading
+// "~" come late: 300 ms after the request.
 class ScriptedPeer {
   public:
     ScriptedPeer(const std::string& path, std::vector<std::optional<std::string>> script)
@@ -55,7 +57,12 @@ class ScriptedPeer {
             pending.clear();
             const auto& bytes = script[lines.size() - 1];
             if (!bytes) break;  // hangs up at once
-            [[maybe_unused]] auto n = write(fd, bytes->data(), bytes->size());
+            std::string_view answer = *bytes;
+            if (answer.starts_with('~')) {
+                std::this_thread::sleep_for(300ms);
+                answer.remove_prefix(1);
+            }
+            [[maybe_unused]] auto n = write(fd, answer.data(), answer.size());
         }
         // Otherwise holds the connection open until the client leaves or the peer is torn down.
         while (fd >= 0 && lines.size() == script.size() && script.back() && read(fd, &c, 1) == 1) {
@@ -86,13 +93,15 @@ struct ReplyCase {
 
 class ReplyBytes : public ::testing::TestWithParam<ReplyCase> {};
 
-// One request; the second only follows when the first timed out.
+// One request; the second only follows when the first timed out, once a late answer to the
+// first would have come.
 TEST_P(ReplyBytes, AreOneAnswerOrAFailure) {
     Conversation c;
     ScriptedPeer peer(c.path(), GetParam().script);
     ConversationReply reply = c.client.request("NFW32", "NFW_DATA", "NFW_SERVER");
     if (GetParam().script.size() == 2) {
         ASSERT_EQ(reply.status, ConversationStatus::TimedOut);
+        std::this_thread::sleep_for(300ms);
         reply = c.client.request("NFW32", "NFW_DATA", "NFW_SERVER");
     }
     EXPECT_EQ(reply.status, GetParam().status);
@@ -105,9 +114,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{
             "TextWithItsBlanks", {"OK 1  AO-7 AZ:1 \n"}, ConversationStatus::Ok, " AO-7 AZ:1 "},
         ReplyCase{"LateAnswerIsNotTheNextOne",
-                  {"", "OK 1 first\nOK 2 second\n"},
+                  {"~OK 1 first\n", "OK 2 second\n"},
                   ConversationStatus::Ok,
                   "second"},
+        // Had the second request been sent, it would have been answered.
+        ReplyCase{
+            "StalledServerTimesOutAtOnce", {"", "OK 2 second\n"}, ConversationStatus::TimedOut, ""},
         ReplyCase{"ServerClosesMidRequest", {std::nullopt}, ConversationStatus::Refused, ""},
         ReplyCase{"ControlByte", {"OK 1 a\x01z\n"}, ConversationStatus::Refused, ""},
         ReplyCase{"NulByte", {std::string("OK 1 a\0z\n", 9)}, ConversationStatus::Refused, ""},
