@@ -5,14 +5,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "frontend/qt/qt_host.h"
@@ -71,6 +75,20 @@ TEST(QtWindow, EveryControlOfTheModelHasItsWidgetShownAsTheModelSays) {
         EXPECT_EQ(!w->isHidden(), c.visible) << name;
         EXPECT_EQ(w->isEnabled(), c.enabled) << name;
         EXPECT_EQ(w->toolTip().toStdString(), c.tooltip) << name;
+    }
+}
+
+// A check box reads by its own caption or by its caption label sharing its cell; never by its name.
+TEST(QtWindow, CheckBoxesReadByACaption) {
+    WindowStation s;
+    for (QCheckBox* box : s.window.mainWindow().findChildren<QCheckBox*>()) {
+        QString caption = box->text();
+        if (!qobject_cast<QGroupBox*>(box->parentWidget()))  // a cell of its own
+            for (QLabel* label :
+                 box->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+                caption += label->text();
+        EXPECT_NE(box->text(), box->objectName());
+        EXPECT_FALSE(caption.trimmed().isEmpty()) << box->objectName().toStdString();
     }
 }
 
@@ -238,18 +256,25 @@ TEST(QtWindow, ScreenshotDuringASimulatedPass) {
     SkyView sky;
     window.showSky(
         [&]() -> const SkyPicture& { return sky.picture(pass.station, pass.host.localTime()); });
-    QImage shot;
+    QWidget& main = window.mainWindow();
+    const auto snap = [&](QSize size, const char* file) {
+        main.resize(size);
+        QCoreApplication::processEvents();  // what the window's host does on every pump pass
+        auto* scroll = main.findChild<QScrollArea*>();
+        EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << "fits the width at " << file;
+        EXPECT_TRUE(main.grab().toImage().save(file));
+    };
+    bool shot = false;
     pass.observeEvery(60'000, [&] {
         window.render();
-        QCoreApplication::processEvents();  // what the window's host does on every pump pass
-        if (pass.host.elapsedMs() >= 14 * 60'000 && shot.isNull())
-            shot = window.mainWindow().grab().toImage();
+        if (pass.host.elapsedMs() < 14 * 60'000 || std::exchange(shot, true)) return;
+        snap({1920, 1080}, "qt-main-window-large.png");
+        snap({1366, 768}, "qt-main-window.png");
     });
     pass.exitAt(15 * 60'000);
     pass.run("AO-7");
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(window.mainWindow().isVisible());
-    EXPECT_TRUE(shot.save("qt-main-window.png"));
+    EXPECT_TRUE(shot);
+    EXPECT_TRUE(main.isVisible());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "frontend/qt/sky_widget.h"
 #include "frontend/qt/widget_kinds.h"
@@ -69,22 +70,17 @@ void applyColours(QWidget& w, const Control& c, WidgetKind kind) {
     w.setPalette(palette);
 }
 
-QString shownText(const std::string& name, const Control& c, WidgetKind kind) {
-    const bool named = kind == WidgetKind::Button || kind == WidgetKind::CheckBox;
-    return QString::fromStdString(c.caption.empty() && named ? name : c.caption);
-}
-
-void applyContent(QWidget& w, const std::string& name, const Control& c, WidgetKind kind) {
+void applyContent(QWidget& w, const Control& c, WidgetKind kind) {
     switch (kind) {
         case WidgetKind::Window:
             if (!c.caption.empty()) w.setWindowTitle(QString::fromStdString(c.caption));
             break;
         case WidgetKind::Button:
-            static_cast<QPushButton&>(w).setText(shownText(name, c, kind));
+            static_cast<QPushButton&>(w).setText(QString::fromStdString(c.caption));
             break;
         case WidgetKind::CheckBox: {
             auto& box = static_cast<QCheckBox&>(w);
-            box.setText(shownText(name, c, kind));
+            box.setText(QString::fromStdString(c.caption));
             box.setChecked(c.value != 0);
             break;
         }
@@ -106,9 +102,14 @@ void applyContent(QWidget& w, const std::string& name, const Control& c, WidgetK
             break;
         }
         case WidgetKind::Lamp:
-        case WidgetKind::Label:
-            static_cast<QLabel&>(w).setText(QString::fromStdString(c.caption));
+        case WidgetKind::Label: {
+            auto& label = static_cast<QLabel&>(w);
+            label.setText(QString::fromStdString(c.caption));
+            // A caption laid out with runs of blanks keeps its line; others wrap to fit.
+            label.setWordWrap(kind == WidgetKind::Label &&
+                              c.caption.find("  ") == std::string::npos);
             break;
+        }
         case WidgetKind::Panel:
             break;
     }
@@ -210,8 +211,14 @@ void QtWindow::build() {
     auto* layout = new QVBoxLayout(main_.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
-    const std::vector<std::string> names = display_.names();
-    for (const std::string& name : names) shown_[name].widget = makeWidget(name);
+    std::vector<std::string> names = display_.names();
+    for (const std::string& name : names) {
+        shown_[name].widget = makeWidget(name);
+        if (std::string host = placementOf(name).besideOf; !host.empty()) hosts_.insert(host);
+    }
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return placementOf(a).order < placementOf(b).order;
+    });
     for (const std::string& name : names) place(name, *shown_[name].widget);
     for (const auto& [title, grid] : groups_)
         if (grid->count() == 0) grid->parentWidget()->hide();  // nothing of the station's there
@@ -226,7 +233,10 @@ QWidget* QtWindow::buildGroups() {
         for (std::string_view title : column) {
             auto* box =
                 new QGroupBox(QString::fromUtf8(title.data(), static_cast<int>(title.size())));
-            groups_.emplace(std::string(title), new QGridLayout(box));
+            auto* beside = new QHBoxLayout(box);  // the grid, and the sky view beside the bearings
+            auto* grid = new QGridLayout;
+            beside->addLayout(grid, 1);
+            groups_.emplace(std::string(title), grid);
             stack->addWidget(box);
         }
         stack->addStretch();
@@ -235,11 +245,12 @@ QWidget* QtWindow::buildGroups() {
     return panel;
 }
 
-void QtWindow::addToGroup(const std::string& group, QWidget& w, bool wholeRow) {
+void QtWindow::addToGroup(const std::string& group, QWidget& w, bool wholeRow, bool startsRow) {
     QGridLayout& grid = *groups_.at(group);
     int& cell = groupCells_[group];
+    if ((wholeRow || startsRow) && cell % kGridColumns != 0)
+        cell += kGridColumns - cell % kGridColumns;
     if (wholeRow) {
-        if (cell % kGridColumns != 0) cell += kGridColumns - cell % kGridColumns;
         grid.addWidget(&w, cell / kGridColumns, 0, 1, kGridColumns);
         cell += kGridColumns;
         return;
@@ -259,13 +270,47 @@ void QtWindow::place(const std::string& name, QWidget& w) {
         widget(where.window)->layout()->addWidget(&w);
         return;
     }
-    if (where.panel.empty()) addToGroup(where.group, w, takesWholeRow(kind));
+    if (!where.panel.empty()) return;
+    if (const auto host = cells_.find(where.besideOf); host != cells_.end()) {
+        host->second->addWidget(&w);
+        return;
+    }
+    addToGroup(where.group, cellOf(name, w, where.title), takesWholeRow(kind) || where.wholeRow,
+               where.startsRow);
+}
+
+// A readout under its small title, or a control with room on its right for its caption label;
+// the control alone where it needs neither.
+QWidget& QtWindow::cellOf(const std::string& name, QWidget& w, const std::string& title) {
+    const bool hostsOthers = hosts_.contains(name);
+    if (title.empty() && !hostsOthers) return w;
+    auto* cell = new QWidget;
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(&w);
+    if (hostsOthers) cells_.emplace(name, row);
+    if (title.empty()) {
+        cell->setLayout(row);
+        return *cell;
+    }
+    auto* stack = new QVBoxLayout(cell);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(1);
+    auto* heading = new QLabel(QString::fromStdString(title));
+    QFont small = heading->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    heading->setFont(small);
+    heading->setEnabled(false);  // greyed: the window's own text, not the station's
+    stack->addWidget(heading);
+    stack->addLayout(row);
+    if (!hostsOthers) shown_[name].title = heading;  // a shared cell keeps its title
+    return *cell;
 }
 
 void QtWindow::showSky(std::function<const SkyPicture&()> source) {
     skySource_ = std::move(source);
     sky_ = new SkyWidget;
-    addToGroup(kBearings, *sky_, true);
+    groups_.at(kBearings)->parentWidget()->layout()->addWidget(sky_);
     render();
 }
 
@@ -320,7 +365,6 @@ QWidget* QtWindow::makeWidget(const std::string& name) {
             break;
         case WidgetKind::Label:
             w = new QLabel;
-            static_cast<QLabel*>(w)->setWordWrap(true);
             break;
     }
     w->setObjectName(QString::fromStdString(name));
@@ -344,11 +388,12 @@ void QtWindow::renderOne(const std::string& name, Shown& shown) {
     QWidget& w = *shown.widget;
     const WidgetKind kind = widgetKindOf(name);
     const QSignalBlocker quiet(w);  // showing the model is no operator input
-    applyContent(w, name, c, kind);
+    applyContent(w, c, kind);
     applyColours(w, c, kind);
     w.setToolTip(QString::fromStdString(c.tooltip));
     w.setEnabled(c.enabled);
     w.setVisible(c.visible);
+    if (shown.title) shown.title->setVisible(c.visible);
     shown.last = c;
     shown.rendered = true;
 }

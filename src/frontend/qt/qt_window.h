@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,6 +13,7 @@
 #include "platform/message_pump.h"
 
 class QGridLayout;
+class QHBoxLayout;
 class QLayout;
 class QWidget;
 
@@ -42,13 +44,15 @@ class QtWindow {
     class InputFilter;
     struct Shown {
         QWidget* widget = nullptr;
+        QWidget* title = nullptr;  // the small title over a readout, if any
         Control last;
         bool rendered = false;
     };
     void build();
     QWidget* buildGroups();
     void place(const std::string& name, QWidget& w);
-    void addToGroup(const std::string& group, QWidget& w, bool wholeRow);
+    void addToGroup(const std::string& group, QWidget& w, bool wholeRow, bool startsRow);
+    QWidget& cellOf(const std::string& name, QWidget& w, const std::string& title);
     QWidget* makeWidget(const std::string& name);
     void renderOne(const std::string& name, Shown& shown);
 
@@ -59,6 +63,8 @@ class QtWindow {
     std::unordered_map<std::string, Shown> shown_;
     std::map<std::string, QGridLayout*, std::less<>> groups_;
     std::map<std::string, int, std::less<>> groupCells_;
+    std::set<std::string, std::less<>> hosts_;  // controls that share their cell with others
+    std::map<std::string, QHBoxLayout*, std::less<>> cells_;
     SkyWidget* sky_ = nullptr;
     std::function<const SkyPicture&()> skySource_;
 };
