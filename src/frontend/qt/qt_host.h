@@ -7,10 +7,11 @@
 
 namespace orvant {
 
-// The host with a window: every pump pass lets the toolkit deliver what the operator did (which
-// only queues input on the pump) and shows the model's changes. On the PC clock the host waits on
-// the toolkit's event dispatcher, so the window stays live while the program is idle; on a
-// virtual clock it waits the way the inner host does.
+// The host with a window: pump passes let the toolkit deliver what the operator did (which only
+// queues input on the pump), at most every few milliseconds, and show the model's changes. On the
+// PC clock a wait longer than that sleeps in the toolkit's event dispatcher, so the window stays
+// live while the program is idle; shorter waits, and every wait on a virtual clock, sleep the way
+// the inner host does.
 class QtHost : public Host {
   public:
     QtHost(Host& inner, bool realClock, std::function<void()> render);
@@ -26,6 +27,7 @@ class QtHost : public Host {
     bool realClock_;
     std::function<void()> render_;
     QElapsedTimer sinceRender_;
+    QElapsedTimer sinceToolkit_;
 };
 
 }  // namespace orvant
