@@ -389,8 +389,12 @@ void QtWindow::renderOne(const std::string& name, Shown& shown) {
     const WidgetKind kind = widgetKindOf(name);
     const QSignalBlocker quiet(w);  // showing the model is no operator input
     applyContent(w, c, kind);
-    applyColours(w, c, kind);
-    w.setToolTip(QString::fromStdString(c.tooltip));
+    // A new palette or tooltip repaints the widget anew: set them only when they changed.
+    const Control& last = shown.last;
+    if (!shown.rendered || c.foreColor != last.foreColor || c.backColor != last.backColor)
+        applyColours(w, c, kind);
+    if (!shown.rendered || c.tooltip != last.tooltip)
+        w.setToolTip(QString::fromStdString(c.tooltip));
     w.setEnabled(c.enabled);
     w.setVisible(c.visible);
     if (shown.title) shown.title->setVisible(c.visible);
