@@ -87,7 +87,7 @@ TEST(QtWindow, CheckBoxesReadByACaption) {
             for (QLabel* label :
                  box->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
                 caption += label->text();
-        EXPECT_NE(box->text(), box->objectName());
+        EXPECT_NE(box->text().toStdString(), box->objectName().toStdString());
         EXPECT_FALSE(caption.trimmed().isEmpty()) << box->objectName().toStdString();
     }
 }
