@@ -16,6 +16,7 @@
 #include "display/display.h"
 #include "frontend/headless_frontend.h"
 #include "frontend/qt/window_frontend.h"
+#include "links/net_commands.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/message_pump.h"
@@ -23,6 +24,7 @@
 #include "platform/rendezvous.h"
 #include "platform/settings_store.h"
 #include "platform/socket_conversations.h"
+#include "platform/tcp_line_server.h"
 #include "platform/trace.h"
 #include "platform/tracing_alerts.h"
 #include "platform/tracing_conversations.h"
@@ -103,6 +105,15 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
         std::cerr << "orvant: " << folderProblem << "\n";
         return 2;
     }
+    std::unique_ptr<TcpLineServer> rotctld;
+    if (!o.rotctldAddress.empty()) {
+        std::string problem;
+        rotctld = TcpLineServer::open(o.rotctldAddress, kMaxNetLine, problem);
+        if (!rotctld) {
+            std::cerr << "orvant: rotctld: " << problem << "\n";
+            return 2;
+        }
+    }
     Host& pumpHost = frontend ? frontend->host() : host;
     std::ofstream traceFile;
     if (!o.traceFile.empty()) {
@@ -129,6 +140,7 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     Platform platform{
         pumpHost, settings, alerts,        launcher,
         files,    trace,    conversations, [&](std::uint16_t base) { return ports.open(base); }};
+    platform.rotatorServer = rotctld.get();
     MessagePump pump(pumpHost);
     Display display;
     Station station(platform, pump, display);

@@ -78,6 +78,10 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
             o.traceFile = value;
         } else if (valueOf(arg, "--port", value)) {
             o.portDevice = value;
+        } else if (arg == "--rotctld") {
+            o.rotctldAddress = kDefaultRotctldAddress;
+        } else if (valueOf(arg, "--rotctld", value)) {
+            o.rotctldAddress = value;
         } else if (valueOf(arg, "--dde-dir", value)) {
             o.ddeFolder = value;
         } else if (valueOf(arg, "--dde-timeout", value)) {
@@ -123,6 +127,10 @@ std::string usageText() {
            "                      conversations (default $XDG_RUNTIME_DIR/orvant-dde)\n"
            "  --dde-timeout=MS    how long a tracking program may take to answer\n"
            "                      (default 5000)\n"
+           "  --rotctld[=ADDR:PORT]\n"
+           "                      serve rotator clients (gpredict, rotctl) on this\n"
+           "                      address (default 127.0.0.1:4533); their positions\n"
+           "                      take the place of the orbit model\n"
            "  --help              this text\n"
            "  --version           the program's version\n"
            "\n"

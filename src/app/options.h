@@ -23,8 +23,11 @@ struct Options {
     std::string portDevice;  // explicit parallel-port device, e.g. /dev/parport0
     std::string ddeFolder;   // where tracking programs' servers are found; empty: the default
     int ddeTimeoutMs = 5000;
+    std::string rotctldAddress;  // where rotator clients are served; empty: not served
     std::string commandLine;
 };
+
+inline const std::string kDefaultRotctldAddress = "127.0.0.1:4533";
 
 struct OptionsResult {
     Options options;

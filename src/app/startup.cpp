@@ -24,6 +24,7 @@
 #include "station/handoff.h"
 #include "station/program_end.h"
 #include "station/station.h"
+#include "station/tracker_kinds.h"
 #include "station/waits.h"
 #include "tracking/compass_relabel.h"
 #include "tracking/drive_controls.h"
@@ -240,6 +241,14 @@ void applyModeWord(Station& s) {
     s.track.satNamePrev = "DEFAULT";
 }
 
+// Rotator clients over the network take the place of the orbit model: no satellite is in view
+// until a client sends a position at or above the minimum elevation.
+void followNetClients(Station& s) {
+    s.track.trackerKind = tracker::kNet;
+    s.track.fullDdeControl = 1;
+    s.track.trackerStatus = kBelowHorizonStatus;
+}
+
 // The integer part of a quotient of satellite-file values, a 16-bit integer. A quotient beyond
 // that range means a corrupted satellite file: an offset of exactly -1 MHz divides by zero, an
 // uplink of 0 (0.000001 MHz once read) gives over a hundred million.
@@ -343,6 +352,7 @@ void runLoadEvent(Station& s, const std::string& arguments) {
     } else {
         applyModeWord(s);
     }
+    if (s.platform.rotatorServer) followNetClients(s);
     for (;;) {
         loadSatellite(s);
         enterLoop(s);

@@ -7,6 +7,7 @@
 #include "platform/conversations.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
+#include "platform/line_server.h"
 #include "platform/port_io.h"
 #include "platform/program_launcher.h"
 #include "platform/settings_store.h"
@@ -28,6 +29,8 @@ struct Platform {
     // Opens the printer-port driver for the given base address; nullptr when no driver can be
     // opened. The port stays owned by whoever supplies it.
     std::function<PortIO*(std::uint16_t baseAddress)> openPort;
+    // The rotator clients' server (--rotctld); nullptr when none was asked for.
+    LineServer* rotatorServer = nullptr;
 };
 
 }  // namespace orvant

@@ -13,6 +13,7 @@ constexpr std::int16_t kWisp = 1;
 constexpr std::int16_t kNova = 2;
 constexpr std::int16_t kWinOrbit = 3;
 constexpr std::int16_t kWinTrak = 4;
+constexpr std::int16_t kNet = 5;  // rotator clients over the network (--rotctld)
 }  // namespace tracker
 
 // WISP and NOVA steer the bearings themselves: flip mode and manual entry stay off under them.

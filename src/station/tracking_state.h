@@ -8,7 +8,7 @@ namespace orvant {
 
 // The polling loop's state: what the loop reads and writes on every pass.
 struct TrackingState {
-    std::int16_t trackerKind = 0;  // 0 none, 1 WISP, 2 NOVA, 3 WinOrbit, 4 WinTrak
+    std::int16_t trackerKind = 0;  // 0 none, 1 WISP, 2 NOVA, 3 WinOrbit, 4 WinTrak, 5 rotctld
     std::int16_t ddeMode = 0;
     std::int16_t fullDdeControl = 0;
     std::string trackerStatus;
@@ -25,7 +25,9 @@ struct TrackingState {
     std::string satName;           // the satellite the tracking program names
     std::int16_t losHandled = 0;   // 1 once this pass's going below the horizon was handled
     std::int16_t tuneReplies = 0;  // NOVA's consecutive echoes of the start-up "TUNE ON"
-    std::optional<double> trackerPrevElevation;  // NOVA's elevation at its previous poll
+    std::optional<double> trackerPrevElevation;
+    std::int64_t netPositionMs = 0;  // program time of a network client's last position  // NOVA's
+                                     // elevation at its previous poll
     std::int16_t satParkAzimuth = 0;
     std::int16_t parkedDone = 0;
     bool parkingDue = false;

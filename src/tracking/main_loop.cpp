@@ -13,6 +13,7 @@
 #include "station/handoff.h"
 #include "station/station.h"
 #include "station/waits.h"
+#include "tracking/net_source.h"
 #include "tracking/orbit_model.h"
 #include "tracking/parking.h"
 #include "tracking/pointing.h"
@@ -258,6 +259,7 @@ void holdWhileAsked(Station& s) {
 PassOutcome loopPass(Station& s) {
     TrackingState& t = s.track;
     pumpOnce(s);  // steps 1 and 2: messages and the hand-off
+    serveNetClients(s);
     pollTrackingProgramWhenDue(s);
     if (t.ddeMode == 1 && t.trackerKind == 1) return PassOutcome::Continue;
     if (otherFilePicked(s)) {

@@ -22,6 +22,9 @@ TEST(Options, ProgramOptionsAreTakenOutAndTheRestFormsTheCommandLine) {
     EXPECT_EQ(r.options.ddeFolder, "/run/x");
     EXPECT_EQ(r.options.ddeTimeoutMs, 200);
     EXPECT_EQ(r.options.commandLine, "AO-7 DEMO");
+    EXPECT_EQ(r.options.rotctldAddress, "");
+    EXPECT_EQ(parseOptions({"--rotctld"}).options.rotctldAddress, "127.0.0.1:4533");
+    EXPECT_EQ(parseOptions({"--rotctld=0.0.0.0:14533"}).options.rotctldAddress, "0.0.0.0:14533");
 }
 
 TEST(Options, BadValuesAreReportedNotGuessed) {

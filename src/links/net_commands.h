@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvant {
+
+// The rotator and radio line protocols that Hamlib's clients speak to a rotctld or rigctld
+// daemon: one command a line, a one-letter or a "\long_name" command with its arguments. A line
+// that starts with "+" asks for the extended form: the command's name and arguments echoed, each
+// value under its label, and an "RPRT n" line to close. Reading a line is pure: the line and
+// what the station knows go in, the reply and what the client asks of the station come out.
+
+// Hamlib's result codes as the replies carry them ("RPRT 0", "RPRT -1").
+namespace rprt {
+constexpr int kOk = 0;
+constexpr int kInvalid = -1;         // a value out of range, not a number, or a line too long
+constexpr int kNotImplemented = -4;  // a command the station does not serve
+}  // namespace rprt
+
+// The longest line a client may send, its line end not counted.
+constexpr std::size_t kMaxNetLine = 256;
+
+// What a client asks of the station.
+enum class NetRequestKind { None, Point, Stop, Park, SetDownlink, SetUplink, SetMode, Close };
+
+struct NetRequest {
+    NetRequestKind kind = NetRequestKind::None;
+    double first = 0;   // azimuth or frequency in hertz
+    double second = 0;  // elevation
+    std::string mode;   // "USB", "FM", ...
+};
+
+struct NetAnswer {
+    std::string reply;  // the whole reply, line ends included
+    NetRequest request;
+};
+
+// What the rotator side knows: the bearings from the readback and the rotator's travel.
+struct RotatorFacts {
+    double azimuth = 0;
+    double elevation = 0;
+    double minAzimuth = 0;
+    double maxAzimuth = 360;
+};
+
+// What the radio side knows: the frequencies (hertz) and mode, and the ranges of the radios.
+struct RadioFacts {
+    double downlinkHz = 0;
+    double uplinkHz = 0;
+    std::string mode = "FM";
+    std::vector<std::pair<double, double>> rangesHz;
+};
+
+NetAnswer answerRotatorLine(const std::string& line, const RotatorFacts& facts);
+NetAnswer answerRadioLine(const std::string& line, const RadioFacts& facts);
+
+// The reply to a line longer than `kMaxNetLine`.
+std::string tooLongReply();
+
+}  // namespace orvant

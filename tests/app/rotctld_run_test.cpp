@@ -1,0 +1,100 @@
+// The program serving rotator clients: Hamlib's own rotctl drives the simulated rotator.
+
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "support/program_run.h"
+
+namespace orvant {
+namespace {
+
+using namespace testing;  // the program-run harness
+
+struct ClientRun {
+    int status = -1;
+    std::string out;
+};
+
+// One run of Hamlib's rotctl against `address`, its output and error output together.
+ClientRun rotctl(const std::string& address, const std::string& commands) {
+    const std::string line = "rotctl -m 2 -r " + address + " " + commands + " 2>&1";
+    ClientRun run;
+    FILE* pipe = popen(line.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe)) run.out += buffer;
+    run.status = pclose(pipe);
+    return run;
+}
+
+std::string freeAddress() {
+    return "127.0.0.1:" + std::to_string(20000 + getpid() % 20000);
+}
+
+// rotctl's "p" prints the azimuth and the elevation one a line.
+bool reportsNear(const ClientRun& run, double az, double el, double tolerance) {
+    double gotAz = 0, gotEl = 0;
+    return std::sscanf(run.out.c_str(), "%lf %lf", &gotAz, &gotEl) == 2 &&
+           std::abs(gotAz - az) <= tolerance && std::abs(gotEl - el) <= tolerance;
+}
+
+TEST(RotctldRun, RotctlPointsTheRotatorAndReadsItBack) {
+    const StationCopy station("rotctld");
+    const std::string address = freeAddress();
+    auto program = std::async(std::launch::async, [&] {
+        // The simulated rotator turns some 5 degrees a second: 180 degrees take most of a minute.
+        const RunOptions o{.clock = "", .until = "50", .extra = {"--rotctld=" + address}};
+        return runProgram(station.path(""), station.arguments({"AO-7"}, o, "trace.jsonl"), 90);
+    });
+    ClientRun pointed;
+    for (int i = 0; i < 50 && pointed.status != 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pointed = rotctl(address, "P 180 45");
+    }
+    ASSERT_EQ(pointed.status, 0) << pointed.out;
+    EXPECT_NE(rotctl(address, "P 500 45").status, 0);  // beyond the rotator's travel
+    ClientRun readBack;
+    for (int i = 0; i < 110 && !reportsNear(readBack, 180, 45, 3); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        readBack = rotctl(address, "P 180 45 p");
+    }
+    EXPECT_TRUE(reportsNear(readBack, 180, 45, 3)) << readBack.out;
+    rotctl(address, "K");
+    const ProgramRun run = program.get();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    bool answered = false;
+    for (const TraceEvent& e : eventsOf(run.trace, "net"))
+        answered |= fieldText(e.line, "line") == "\"P 180.000000 45.000000\"" &&
+                    fieldText(e.line, "reply") == "\"RPRT 0\\n\"";
+    EXPECT_TRUE(answered) << run.trace.substr(0, 2000);
+}
+
+TEST(RotctldRun, ATakenPortEndsTheProgramWithStatusTwo) {
+    const StationCopy station("rotctld-taken");
+    const int taken = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in where{};
+    where.sin_family = AF_INET;
+    inet_pton(AF_INET, "127.0.0.1", &where.sin_addr);
+    socklen_t size = sizeof where;
+    ASSERT_EQ(bind(taken, reinterpret_cast<sockaddr*>(&where), size), 0);
+    ASSERT_EQ(listen(taken, 1), 0);
+    getsockname(taken, reinterpret_cast<sockaddr*>(&where), &size);
+    const std::string address = "127.0.0.1:" + std::to_string(ntohs(where.sin_port));
+    const ProgramRun run = station.run({"AO-7"}, {.extra = {"--rotctld=" + address}});
+    close(taken);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("cannot listen on " + address), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace orvant
