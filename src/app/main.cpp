@@ -127,9 +127,14 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
         o.traceFile.empty() ? Trace() : Trace(traceFile, [&] { return host.elapsedMs(); });
     // The hand-off entry is asked for on every loop pass; looking at the file every 2 ms is
     // enough to see a newer instance at once.
+    // A settings file that cannot be written costs only the hand-off to later instances: the
+    // operator is told, and the station goes on.
     FileSettingsStore settings(
         o.settingsFile.empty() ? FileSettingsStore::defaultPath() : o.settingsFile,
-        std::chrono::milliseconds(2));
+        std::chrono::milliseconds(2), [&trace](const std::string& why) {
+            std::cerr << "orvant: " << why << "; later instances cannot take over from this one\n";
+            trace.event("settings", {{"error", why}});
+        });
     StreamAlerts streamAlerts(std::cerr);
     TracingAlerts alerts(frontend ? frontend->alerts() : streamAlerts, trace);
     ProcessLauncher launcher;

@@ -51,6 +51,7 @@ class DiskFileSystem : public FileSystem {
 class MemoryFileSystem : public FileSystem {
   public:
     void addFile(const std::string& path, const std::string& bytes);
+    void removeFile(const std::string& path) { files_.erase(path); }
     FileRead readFile(const std::string& path) override;
     bool changeDirectory(const std::string& path) override;
     std::string currentDirectory() override { return current_; }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,8 +26,11 @@ void MemorySettingsStore::deleteApplication(const std::string& app) {
     std::erase_if(entries_, [&](const auto& e) { return std::get<0>(e.first) == app; });
 }
 
-FileSettingsStore::FileSettingsStore(std::string path, std::chrono::microseconds recheckInterval)
-    : path_(std::move(path)), recheckInterval_(recheckInterval) {}
+FileSettingsStore::FileSettingsStore(std::string path, std::chrono::microseconds recheckInterval,
+                                     WriteFailure onWriteFailure)
+    : path_(std::move(path)),
+      recheckInterval_(recheckInterval),
+      onWriteFailure_(std::move(onWriteFailure)) {}
 
 std::string FileSettingsStore::defaultPath() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
@@ -37,6 +41,7 @@ std::string FileSettingsStore::defaultPath() {
 }
 
 const FileSettingsStore::Entries& FileSettingsStore::load(Freshness freshness) {
+    if (holding_) return held_;
     const auto now = std::chrono::steady_clock::now();
     if (freshness == Freshness::Recent && cachedSize_ >= 0 && now - lastCheck_ < recheckInterval_)
         return cache_;
@@ -67,18 +72,36 @@ const FileSettingsStore::Entries& FileSettingsStore::load(Freshness freshness) {
     return cache_;
 }
 
-void FileSettingsStore::store(const Entries& entries) {
+std::string FileSettingsStore::write(const Entries& entries) {
     const std::filesystem::path target(path_);
-    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path());
     const std::string temp = path_ + ".tmp" + std::to_string(::getpid());
-    {
+    std::error_code error;
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
+    if (!error) {
         std::ofstream out(temp, std::ios::trunc);
         for (const auto& [k, v] : entries)
             out << std::get<0>(k) << '\t' << std::get<1>(k) << '\t' << std::get<2>(k) << '\t' << v
                 << '\n';
+        out.close();
+        if (!out) error = std::error_code(errno ? errno : EIO, std::generic_category());
     }
-    std::filesystem::rename(temp, target);
+    if (!error) std::filesystem::rename(temp, target, error);
+    if (!error) return {};
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    return "cannot write " + path_ + ": " + error.message();
+}
+
+void FileSettingsStore::store(const Entries& entries) {
+    const std::string why = write(entries);
     cachedStamp_ = cachedSize_ = -1;
+    if (why.empty()) {
+        holding_ = false;
+        return;
+    }
+    if (!holding_ && onWriteFailure_) onWriteFailure_(why);
+    held_ = entries;
+    holding_ = true;
 }
 
 void FileSettingsStore::save(const std::string& app, const std::string& section,

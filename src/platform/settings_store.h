@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
@@ -36,12 +37,20 @@ class MemorySettingsStore : public SettingsStore {
 // every instance of the program. Each change rewrites the file through a temporary file and a
 // rename, so another instance never reads half a file; reads are re-done only when the file's
 // modification time or size changed.
+//
+// A file that cannot be written (its folder missing and not creatable, no room, no permission)
+// never stops the program: the entries are kept in memory and used instead of the file until a
+// later change can be written again, and `onWriteFailure` hears of the first failure of each such
+// spell. Only the hand-off to other instances is lost meanwhile.
 class FileSettingsStore : public SettingsStore {
   public:
+    using WriteFailure = std::function<void(const std::string& why)>;
+
     // With a recheck interval, the file is looked at no more often than that (in real time): the
     // program asks for the hand-off entry on every loop pass, and a newer instance's change is
     // still seen within the interval.
-    explicit FileSettingsStore(std::string path, std::chrono::microseconds recheckInterval = {});
+    explicit FileSettingsStore(std::string path, std::chrono::microseconds recheckInterval = {},
+                               WriteFailure onWriteFailure = {});
     void save(const std::string& app, const std::string& section, const std::string& key,
               const std::string& value) override;
     std::string get(const std::string& app, const std::string& section, const std::string& key,
@@ -59,6 +68,8 @@ class FileSettingsStore : public SettingsStore {
     enum class Freshness { Now, Recent };
     const Entries& load(Freshness freshness);
     void store(const Entries& entries);
+    // Writes the entries through a temporary file; the reason when that failed, else empty.
+    std::string write(const Entries& entries);
 
     std::string path_;
     Entries cache_;
@@ -66,6 +77,9 @@ class FileSettingsStore : public SettingsStore {
     std::chrono::steady_clock::time_point lastCheck_{};
     long long cachedStamp_ = -1;
     long long cachedSize_ = -1;
+    WriteFailure onWriteFailure_;
+    bool holding_ = false;  // the file could not be written: `held_` stands for it
+    Entries held_;
 };
 
 }  // namespace orvant

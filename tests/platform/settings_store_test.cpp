@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 namespace orvant {
 namespace {
@@ -45,6 +48,25 @@ TEST(MemorySettingsStore, DeletesOnlyTheNamedApplication) {
     store.deleteApplication("ORVANT");
     EXPECT_EQ(store.get("ORVANT", "Startup", "Left", "gone"), "gone");
     EXPECT_EQ(store.get("OTHER", "S", "K", ""), "V");
+}
+
+// A settings file whose folder cannot be made (a plain file stands in its way) never throws: the
+// entries live on in memory for this instance, and the failure is told once per spell.
+TEST(FileSettingsStore, AFileThatCannotBeWrittenKeepsTheEntriesInMemoryAndSaysSoOnce) {
+    const auto blocker = std::filesystem::temp_directory_path() / "orvant_settings_blocker";
+    std::filesystem::remove_all(blocker);
+    { std::ofstream(blocker) << "a file, not a folder"; }
+    std::vector<std::string> told;
+    FileSettingsStore store((blocker / "s").string(), {},
+                            [&](const std::string& why) { told.push_back(why); });
+    store.save("ORVANT", "Startup", "Left", "ORVANT");
+    store.save("ORVANT", "Startup", "Instance", "7");
+    EXPECT_EQ(store.get("ORVANT", "Startup", "Instance", ""), "7");
+    store.deleteApplication("ORVANT");
+    EXPECT_EQ(store.get("ORVANT", "Startup", "Left", "gone"), "gone");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find((blocker / "s").string()), std::string::npos);
+    std::filesystem::remove_all(blocker);
 }
 
 }  // namespace

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controller/frame_layout.h"
+#include "platform/line_server.h"
+#include "station/handoff.h"
+#include "station/station.h"
+#include "support/pass_station.h"
+#include "support/program_run.h"
+
+// Fault drills: the sample station tracking a real pass on the simulated card in program time,
+// with one fault provoked part-way. Each drill says what the operator sees and checks it; every
+// drill also checks that the run ends where it should (no hang, no crash) and that no target sent
+// to the card lay beyond the rotators' travel.
+
+namespace orvant {
+namespace {
+
+using testing::PassStation;
+
+constexpr LocalDateTime kAo7InView{2018, 1, 21, 4, 29, 0, 0};   // AO-7 is up from 04:26 to 04:49
+constexpr LocalDateTime kAo27InView{2018, 1, 21, 5, 42, 0, 0};  // AO-27 from 05:39 to 05:53
+constexpr std::int64_t kFaultMs = 60000;
+constexpr std::int64_t kExitMs = 240000;
+constexpr int kTopCount = 1023;
+
+struct Drill;
+void PrintTo(const Drill& drill, std::ostream* os);
+const std::string kWispText = "SNAO-7 AZ17.7 EL15.2 UP432141825 UMLSB DN145952761 DMUSB MA145 ";
+
+// What a drill saw of the run, besides the station itself afterwards.
+struct Seen {
+    int framesAtFault = -1;
+    std::optional<EndReason> end;
+};
+
+struct Step {
+    std::int64_t ms;
+    std::function<void(PassStation&)> act;
+};
+
+struct Drill {
+    const char* name;
+    const char* operatorSees;
+    LocalDateTime start;
+    std::string commandLine;
+    std::vector<Step> steps;  // the fault, and what the operator or the world does after it
+    EndReason end;
+    std::function<void(PassStation&, const Seen&)> check;
+};
+
+bool checkMarkWhite(PassStation& p) {
+    return p.display["wht_check"].visible && !p.display["red_check"].visible;
+}
+
+// Tracking went on after the fault: the card took new targets, and the last exchange was good.
+void trackingWentOn(PassStation& p, const Seen& seen) {
+    EXPECT_GT(p.card.framesTaken(), seen.framesAtFault + 5);
+    EXPECT_TRUE(checkMarkWhite(p));
+}
+
+void answerWisp(PassStation& p, ConversationStatus status) {
+    p.conversations.answer("GSC", "Tracking", {{status, kWispText}});
+}
+
+void click(PassStation& p, const char* control) {
+    p.pump.post({p.host.elapsedMs(), InputKind::Click, control, {}});
+}
+
+const std::vector<Drill>& drills() {
+    static const std::vector<Drill> all = {
+        {"CardBusyForManyExchanges",
+         "the check mark turns red and the card's fault message comes twice while the card is "
+         "busy; tracking resumes by itself when it answers again",
+         kAo7InView,
+         "AO-7",
+         {{kFaultMs, [](PassStation& p) { p.card.reportBusyFor(200000); }}},
+         EndReason::Exit,
+         [](PassStation& p, const Seen& seen) {
+             EXPECT_EQ(p.alerts.boxes.size(), 2u);
+             trackingWentOn(p, seen);
+         }},
+        {"CardSilentInTheMiddleOfATransfer",
+         "the check mark turns red and stays so until the operator resets the card",
+         kAo7InView,
+         "AO-7",
+         {{kFaultMs, [](PassStation& p) { p.card.fallSilentInFrameAfter(10); }},
+          {kFaultMs + 30000, [](PassStation& p) { click(p, "lbl_reset"); }}},
+         EndReason::Exit,
+         [](PassStation& p, const Seen& seen) {
+             EXPECT_EQ(p.card.resets(), 1);
+             trackingWentOn(p, seen);
+         }},
+        {"BadCheckNibbleFor30Replies",
+         "the four causes twice, then Demo Mode, and the rotator keeps following the satellite",
+         kAo7InView,
+         "AO-7",
+         {{kFaultMs, [](PassStation& p) { p.card.sendBadChecks(30); }}},
+         EndReason::Exit,
+         [](PassStation& p, const Seen& seen) {
+             EXPECT_EQ(p.alerts.boxes.size(), 2u);
+             EXPECT_EQ(p.display["lbl_satpos"].caption, "Demo Mode");
+             trackingWentOn(p, seen);
+         }},
+        {"ResetDuringAPause",
+         "the card restarts once; tracking goes on",
+         kAo7InView,
+         "AO-7",
+         {{kFaultMs, [](PassStation& p) { click(p, "lbl_reset"); }}},
+         EndReason::Exit,
+         [](PassStation& p, const Seen& seen) {
+             EXPECT_EQ(p.card.resets(), 1);
+             trackingWentOn(p, seen);
+         }},
+        {"RadioThatNeverAnswersAReadBack",
+         "a beep for the unanswered read-back, no dialog; tracking goes on",
+         kAo27InView,
+         "AO-27",
+         {{kFaultMs,
+           [](PassStation& p) {
+               p.pump.post({p.host.elapsedMs(), InputKind::DblClick, "lbl_down_read", {}});
+           }}},
+         EndReason::Exit,
+         [](PassStation& p, const Seen& seen) {
+             EXPECT_EQ(p.alerts.beeps, 1);
+             EXPECT_TRUE(p.alerts.boxes.empty());
+             trackingWentOn(p, seen);
+         }},
+        {"TrackingProgramTimesOutAndComesBack",
+         "no dialog while WISP is silent; its positions are followed again when it answers",
+         kAo7InView,
+         "WISP",
+         {{0, [](PassStation& p) { answerWisp(p, ConversationStatus::Ok); }},
+          {kFaultMs, [](PassStation& p) { answerWisp(p, ConversationStatus::TimedOut); }},
+          {kFaultMs + 20000, [](PassStation& p) { answerWisp(p, ConversationStatus::Ok); }}},
+         EndReason::Exit,
+         [](PassStation& p, const Seen& seen) {
+             EXPECT_TRUE(p.alerts.boxes.empty());
+             EXPECT_EQ(p.station.track.trackerStatus.substr(0, 2), "SN");
+             trackingWentOn(p, seen);
+         }},
+        {"TrackingProgramDiesMidPass",
+         "WISP's failure dialog, then the antennas park, the radios are reset and the program ends",
+         kAo7InView,
+         "WISP",
+         {{0, [](PassStation& p) { answerWisp(p, ConversationStatus::Ok); }},
+          {kFaultMs, [](PassStation& p) { answerWisp(p, ConversationStatus::Refused); }}},
+         EndReason::Fatal,
+         [](PassStation& p, const Seen&) {
+             EXPECT_EQ(p.alerts.boxes.size(), 1u);
+             EXPECT_EQ(p.settings.get("ORVANT", "Startup", "Left", ""), "");
+         }},
+        {"SatelliteFileRemovedWhileTheLoopWantsIt",
+         "the missing file's dialog; the station shuts down cleanly",
+         kAo7InView,
+         "",
+         {{500,
+           [](PassStation& p) {
+               p.pump.post({p.host.elapsedMs(), InputKind::Select, "File1", "AO-7.SAT"});
+           }},
+          {kFaultMs,
+           [](PassStation& p) {
+               p.files.removeFile(std::string(PassStation::kFolder) + "/FO-29.SAT");
+               p.pump.post({p.host.elapsedMs(), InputKind::Select, "File1", "FO-29.SAT"});
+           }}},
+         EndReason::Fatal,
+         [](PassStation& p, const Seen&) {
+             ASSERT_EQ(p.alerts.boxes.size(), 1u);
+             EXPECT_NE(p.alerts.boxes[0].find("cannot find an xxx.SAT file"), std::string::npos);
+         }},
+    };
+    return all;
+}
+
+void PrintTo(const Drill& drill, std::ostream* os) {
+    *os << drill.name;
+}
+
+// Every target the card was sent lies within the rotators' travel.
+void targetsWithinTravel(const std::string& trace) {
+    for (const testing::TraceEvent& e : testing::eventsOf(trace, "frame")) {
+        const std::vector<int> slots = testing::numbersIn(e.line, "slots");
+        if (slots.size() < frame::kElTargetLow) continue;  // a busy or abandoned exchange
+        const auto at = [&](int slot) { return slots[static_cast<std::size_t>(slot - 1)]; };
+        ASSERT_LE(256 * at(frame::kAzTargetHigh) + at(frame::kAzTargetLow), kTopCount) << e.line;
+        ASSERT_LE(256 * at(frame::kElTargetHigh) + at(frame::kElTargetLow), kTopCount) << e.line;
+    }
+}
+
+class FaultDrill : public ::testing::TestWithParam<Drill> {};
+
+TEST_P(FaultDrill, EndsAsItShouldAndTheOperatorSeesIt) {
+    const Drill& d = GetParam();
+    SCOPED_TRACE(d.operatorSees);
+    PassStation p(d.start);
+    Seen seen;
+    std::size_t next = 0;
+    const auto takeDueSteps = [&] {
+        for (; next < d.steps.size() && d.steps[next].ms <= p.host.elapsedMs(); ++next) {
+            if (d.steps[next].ms == kFaultMs) seen.framesAtFault = p.card.framesTaken();
+            d.steps[next].act(p);
+        }
+    };
+    takeDueSteps();
+    p.observeEvery(1000, takeDueSteps);
+    p.exitAt(kExitMs);
+    seen.end = p.run(d.commandLine);
+    ASSERT_EQ(seen.end, d.end);
+    d.check(p, seen);
+    targetsWithinTravel(p.traceText.str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Drills, FaultDrill, ::testing::ValuesIn(drills()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A newer instance starting mid-pass takes the station over: this one ends at once and sends
+// nothing more; the newer one drives the hardware.
+TEST(FaultDrills, SecondInstanceStartsMidPass) {
+    PassStation p(kAo7InView);
+    Station newer(p.platform, p.pump, p.display);  // shares the settings store
+    int framesAtHandoff = -1;
+    p.display.declare("test_newer_instance");
+    p.display.on("test_newer_instance", ControlEvent::Click, [&] {
+        takeOverHandoff(newer);
+        framesAtHandoff = p.card.framesTaken();
+    });
+    p.inputAt(kFaultMs, InputKind::Click, "test_newer_instance");
+    p.exitAt(kExitMs);
+    ASSERT_EQ(p.run("AO-7"), EndReason::Handoff);
+    EXPECT_EQ(p.card.framesTaken(), framesAtHandoff);
+    targetsWithinTravel(p.traceText.str());
+}
+
+// A rotator client that sends positions and then vanishes mid-pass: 30 s after its last position
+// the antennas park as at the end of a pass; the program goes on waiting for clients.
+TEST(FaultDrills, RotctldClientVanishesMidPass) {
+    PassStation p(kAo7InView);
+    FakeLineServer server{"127.0.0.1:4533", 256};
+    p.platform.rotatorServer = &server;
+    const int client = server.connect();
+    std::int64_t parkedFromMs = -1;
+    p.observeEvery(1000, [&] {
+        const std::int64_t now = p.host.elapsedMs();
+        if (now < kFaultMs) server.type(client, "P 20.0 25.0\n");
+        if (now == kFaultMs) server.hangUp(client);
+        if (parkedFromMs < 0 && p.station.track.parkingDue) parkedFromMs = now;
+    });
+    p.exitAt(kExitMs);
+    ASSERT_EQ(p.run("AO-7"), EndReason::Exit);
+    EXPECT_GE(parkedFromMs, kFaultMs + 30000);
+    EXPECT_LE(parkedFromMs, kFaultMs + 32000);
+    targetsWithinTravel(p.traceText.str());
+}
+
+// A settings file that cannot be written (a plain file stands where its folder should be): the
+// operator is told on the error stream and the pass is tracked to its end all the same.
+TEST(FaultDrills, SettingsFileUnwritable) {
+    testing::StationCopy station("drill_settings");
+    station.write("blocker", "a file, not a folder");
+    const testing::ProgramRun run = station.run(
+        {"AO-7"},
+        {.until = "20", .extra = {"--settings=" + station.path("blocker/settings").string()}});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
+    const auto lines = testing::statusLinesOf(run);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().state, "tracking");
+}
+
+}  // namespace
+}  // namespace orvant
