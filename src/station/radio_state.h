@@ -22,6 +22,9 @@ struct RadioState {
     std::int16_t catSide = 0;
     std::string catFreq;
 
+    // The mode a radio client last set (--rigctld); the radios keep the satellite file's modes.
+    std::string clientMode;
+
     bool rxInhibit = false;
     bool txInhibit = false;
 

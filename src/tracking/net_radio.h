@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "links/net_commands.h"
+
+namespace orvant {
+
+struct Station;
+
+// The radio clients' side: a line answered from the radios of the loaded satellite, and what it
+// asks carried out. The frequencies a client sets are at the satellite, already corrected for
+// Doppler: they become the base frequencies that the frequency stage hands to the radios.
+NetAnswer answerRadioClient(const Station& station, const std::string& line);
+void carryOutRadioRequest(Station& station, const NetRequest& request);
+
+}  // namespace orvant
