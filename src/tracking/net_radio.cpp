@@ -27,14 +27,12 @@ RadioFacts radioFacts(const Station& s) {
             linkTuningRangesHz(s.sat, 1), linkTuningRangesHz(s.sat, 0)};
 }
 
-// The counter gate watches the downlink only. An uplink that a client moves by more than the
-// gate's threshold from what the uplink radio has is sent on the next pass, so that a client
-// retuning the uplink alone is not left waiting for the downlink to drift.
-void sendWhenUplinkMoves(Station& s, double guardedMHz) {
-    const std::string text =
-        frequencyDigits(throughConverter(guardedMHz, s.sat.upConverterMHz)).text;
-    const double sent = s.radio.uplinkFreqText.empty() ? 0 : std::stod(s.radio.uplinkFreqText);
-    if (std::abs(std::stod(text) - sent) > s.sat.gateThresholdHz) s.track.freqChanged = 1;
+// What the uplink radio gets for an uplink at the satellite: through the converter, with the
+// uplink offset of a linear transponder.
+double uplinkRadioHz(const Station& s, double guardedMHz) {
+    const double offsetMHz = s.sat.offsetMHz != 0 ? s.sat.uplinkOffsetKHz / 1000 : 0;
+    return std::stod(
+        frequencyDigits(throughConverter(guardedMHz, s.sat.upConverterMHz) + offsetMHz).text);
 }
 
 }  // namespace
@@ -49,8 +47,8 @@ void carryOutRadioRequest(Station& s, const NetRequest& request) {
             s.sat.downlinkMHz = guardedMHzOf(request.first);
             return;
         case NetRequestKind::SetUplink:
-            sendWhenUplinkMoves(s, guardedMHzOf(request.first));
             s.sat.uplinkMHz = guardedMHzOf(request.first);
+            s.radio.clientUplinkSet = true;
             return;
         case NetRequestKind::SetMode:
             s.radio.clientMode = request.mode;
@@ -58,6 +56,15 @@ void carryOutRadioRequest(Station& s, const NetRequest& request) {
         default:
             return;
     }
+}
+
+void sendWhenClientsUplinkMoved(Station& s) {
+    if (!s.radio.clientUplinkSet) return;
+    s.radio.clientUplinkSet = false;
+    const std::string& sent = s.radio.uplinkFreqText;
+    const double sentHz = sent.empty() ? 0 : std::stod(sent);
+    if (std::abs(uplinkRadioHz(s, s.sat.uplinkMHz) - sentHz) > s.sat.gateThresholdHz)
+        s.track.freqChanged = 1;
 }
 
 }  // namespace orvant

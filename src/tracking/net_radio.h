@@ -14,4 +14,10 @@ struct Station;
 NetAnswer answerRadioClient(const Station& station, const std::string& line);
 void carryOutRadioRequest(Station& station, const NetRequest& request);
 
+// The counter gate watches the downlink only. Once the clients' lines of a pass are served, an
+// uplink they set that lies more than the gate's threshold from what the uplink radio has is
+// sent on the next pass, so that a client retuning the uplink alone is not left waiting for the
+// downlink to drift.
+void sendWhenClientsUplinkMoved(Station& station);
+
 }  // namespace orvant

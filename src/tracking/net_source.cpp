@@ -100,6 +100,7 @@ void serveNetClients(Station& s) {
         for (const ClientLine& line : server->poll()) answer(s, service, *server, line);
     }
     if (s.platform.rotatorServer) watchPositionAge(s);
+    sendWhenClientsUplinkMoved(s);
     if (s.display.has(kNetSourceLabel)) s.display.setCaption(kNetSourceLabel, netSourceText(s));
 }
 

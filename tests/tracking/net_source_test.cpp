@@ -108,8 +108,8 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
     };
     const Case cases[] = {
         {"F 145950123", "RPRT 0\n", 145.950123, 145.9, 0},
-        {"I 432150000", "RPRT 0\n", 435.1, 432.15, 0},  // 40 Hz from the uplink radio's dial
-        {"I 432150091", "RPRT 0\n", 435.1, 432.150091, 1},
+        {"I 145900000", "RPRT 0\n", 435.1, 145.9, 0},  // 40 Hz from the uplink radio's dial
+        {"I 145900091", "RPRT 0\n", 435.1, 145.900091, 1},
         {"I 100000000", "RPRT 0\n", 435.1, 100, 1},  // below the converter: mirrored
         {"f", "435100000\n", 435.1, 145.9, 0},
         {"+i", "get_split_freq:\nTX Frequency: 145900000\nRPRT 0\n", 435.1, 145.9, 0},
@@ -125,7 +125,7 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         NetStation n;
-        n.station.radio.uplinkFreqText = "316150040";  // 432.15004 MHz through the converter
+        n.station.radio.uplinkFreqText = "29900040";  // 145.90004 MHz through the converter
         EXPECT_EQ(n.sayToRadios(c.line), c.reply);
         EXPECT_DOUBLE_EQ(n.station.sat.downlinkMHz, c.downlinkMHz + kGuardMHz);
         EXPECT_DOUBLE_EQ(n.station.sat.uplinkMHz, c.uplinkMHz + kGuardMHz);
