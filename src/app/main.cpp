@@ -97,6 +97,17 @@ int exitCode(EndReason reason) {
     return reason == EndReason::Fatal || reason == EndReason::NoFiles ? 1 : 0;
 }
 
+// Opens the server of clients asked for on `address` (none when it is empty). False, said on the
+// error stream, when it cannot listen there.
+bool openNetServer(const char* name, const std::string& address,
+                   std::unique_ptr<TcpLineServer>& server) {
+    if (address.empty()) return true;
+    std::string problem;
+    server = TcpLineServer::open(address, kMaxNetLine, problem);
+    if (!server) std::cerr << "orvant: " << name << ": " << problem << "\n";
+    return server != nullptr;
+}
+
 int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     // Tracking programs' servers are trusted only in a folder nobody else can write.
     const std::string ddeFolder = o.ddeFolder.empty() ? rendezvous::defaultFolder() : o.ddeFolder;
@@ -105,15 +116,10 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
         std::cerr << "orvant: " << folderProblem << "\n";
         return 2;
     }
-    std::unique_ptr<TcpLineServer> rotctld;
-    if (!o.rotctldAddress.empty()) {
-        std::string problem;
-        rotctld = TcpLineServer::open(o.rotctldAddress, kMaxNetLine, problem);
-        if (!rotctld) {
-            std::cerr << "orvant: rotctld: " << problem << "\n";
-            return 2;
-        }
-    }
+    std::unique_ptr<TcpLineServer> rotctld, rigctld;
+    if (!openNetServer("rotctld", o.rotctldAddress, rotctld) ||
+        !openNetServer("rigctld", o.rigctldAddress, rigctld))
+        return 2;
     Host& pumpHost = frontend ? frontend->host() : host;
     std::ofstream traceFile;
     if (!o.traceFile.empty()) {
@@ -146,6 +152,7 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
         pumpHost, settings, alerts,        launcher,
         files,    trace,    conversations, [&](std::uint16_t base) { return ports.open(base); }};
     platform.rotatorServer = rotctld.get();
+    platform.radioServer = rigctld.get();
     MessagePump pump(pumpHost);
     Display display;
     Station station(platform, pump, display);

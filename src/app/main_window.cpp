@@ -9,6 +9,7 @@
 #include "radio/radio_controls.h"
 #include "shutdown/shutdown.h"
 #include "station/station.h"
+#include "tracking/net_source.h"
 #include "tracking/rotator_controls.h"
 #include "ui/about_box.h"
 #include "ui/compass_scales.h"
@@ -30,6 +31,7 @@ void buildMainWindow(Station& station) {
     declareConfigEditorControls(display);
     declareAboutControls(display);
     declareLinkControls(display);
+    declareNetSourceControl(station);
     // The file list shows the satellite files of the folder the program was started in.
     display["File1"].items = station.platform.files.listFiles(".sat");
     bindStartupHandlers(station);

@@ -82,6 +82,10 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
             o.rotctldAddress = kDefaultRotctldAddress;
         } else if (valueOf(arg, "--rotctld", value)) {
             o.rotctldAddress = value;
+        } else if (arg == "--rigctld") {
+            o.rigctldAddress = kDefaultRigctldAddress;
+        } else if (valueOf(arg, "--rigctld", value)) {
+            o.rigctldAddress = value;
         } else if (valueOf(arg, "--dde-dir", value)) {
             o.ddeFolder = value;
         } else if (valueOf(arg, "--dde-timeout", value)) {
@@ -131,6 +135,10 @@ std::string usageText() {
            "                      serve rotator clients (gpredict, rotctl) on this\n"
            "                      address (default 127.0.0.1:4533); their positions\n"
            "                      take the place of the orbit model\n"
+           "  --rigctld[=ADDR:PORT]\n"
+           "                      serve radio clients (gpredict, rigctl) on this\n"
+           "                      address (default 127.0.0.1:4532); the frequencies\n"
+           "                      they set go to the satellite's radios\n"
            "  --help              this text\n"
            "  --version           the program's version\n"
            "\n"

@@ -24,10 +24,12 @@ struct Options {
     std::string ddeFolder;   // where tracking programs' servers are found; empty: the default
     int ddeTimeoutMs = 5000;
     std::string rotctldAddress;  // where rotator clients are served; empty: not served
+    std::string rigctldAddress;  // where radio clients are served; empty: not served
     std::string commandLine;
 };
 
 inline const std::string kDefaultRotctldAddress = "127.0.0.1:4533";
+inline const std::string kDefaultRigctldAddress = "127.0.0.1:4532";
 
 struct OptionsResult {
     Options options;

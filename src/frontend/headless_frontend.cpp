@@ -5,6 +5,7 @@
 #include "config/text_rules.h"
 #include "radio/frequency_stage.h"
 #include "station/station.h"
+#include "tracking/net_source.h"
 
 namespace orvant {
 
@@ -41,6 +42,12 @@ std::string clockText(const LocalDateTime& t) {
     return buf;
 }
 
+// The servers of network clients, when the program serves any.
+std::string servedClients(const Station& s) {
+    const std::string served = netSourceText(s);
+    return served.empty() ? "" : " | " + served;
+}
+
 }  // namespace
 
 std::string StatusLines::next(const Station& s) {
@@ -57,7 +64,7 @@ std::string StatusLines::next(const Station& s) {
            fixed(s.track.satAzimuth + 0.0, 0) + " el " + fixed(s.track.satElevation + 0.0, 0) +
            " rot az " + shownBearing(s, "lbl_Azfed") + " el " + shownBearing(s, "lbl_Elfed") +
            " up " + fixed(correctedUplinkMHz(s), 6) + " dn " + fixed(correctedDownlinkMHz(s), 6) +
-           " " + state;
+           " " + state + servedClients(s);
 }
 
 }  // namespace orvant

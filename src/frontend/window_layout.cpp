@@ -130,6 +130,7 @@ const std::vector<Rule> kRules{
     {"lbl_p3d*", TrackingProgram, kRow},
     {"lbl_ma256", TrackingProgram, false, "Orbit phase"},
     {"lbl_satpos", TrackingProgram},
+    {"lbl_net_source", TrackingProgram, kRow, "Network clients", {}, true},
     {"lbl_reset", Controller, kRow},
     {"lbl_extcontrolport", Controller},
     {"img_Ecp0Black", Controller, kRow, "Output 0"},

@@ -16,6 +16,7 @@ struct Outcome {
     int code = rprt::kOk;
     std::vector<std::string> values;
     NetRequest request;
+    bool silent = false;  // no reply at all
 };
 
 template <typename Facts>
@@ -115,8 +116,9 @@ NetAnswer answerLine(const std::vector<Command<Facts>>& table, const std::string
     const Words args(words.begin() + 1, words.end());
     const Outcome outcome =
         args.size() == command->arguments ? command->run(args, facts) : failed(rprt::kInvalid);
-    const std::string reply =
-        extended ? extendedReply(*command, args, outcome) : plainReply(outcome);
+    const std::string reply = outcome.silent ? ""
+                              : extended     ? extendedReply(*command, args, outcome)
+                                             : plainReply(outcome);
     return {reply, outcome.code == rprt::kOk ? outcome.request : NetRequest{}};
 }
 
@@ -164,38 +166,44 @@ const std::vector<Command<RotatorFacts>> kRotatorCommands = {
      0,
      {},
      [](const Words&, const RotatorFacts& f) { return tells({rotatorState(f)}); }},
+    // A rotator client that quits is let go without a word.
     {'q',
      "quit",
      0,
      {},
-     [](const Words&, const RotatorFacts&) { return asks(requestOf(NetRequestKind::Close)); }},
+     [](const Words&, const RotatorFacts&) {
+         return Outcome{rprt::kOk, {}, requestOf(NetRequestKind::Close), true};
+     }},
 };
 
 // ----- The radio -----
 
-// The radio's capabilities as a client reads them at connection: every band the station's
-// radios cover, receiving and sending, in all modes.
-std::string radioState(const RadioFacts& f) {
+std::string bandLines(const HzRanges& ranges) {
     std::string bands;
-    for (const auto& [low, high] : f.rangesHz)
+    for (const auto& [low, high] : ranges)
         bands += fixed(low, 6) + " " + fixed(high, 6) + " 0x1ff -1 -1 0x3 0x1\n";
-    const std::string end = "0 0 0 0 0 0 0\n";
-    return "1\n1\n0\n" + bands + end + bands + end +
+    return bands + "0 0 0 0 0 0 0\n";
+}
+
+// The radio's capabilities as a client reads them at connection: the downlink radio's bands to
+// receive, the uplink radio's to send, in all modes.
+std::string radioState(const RadioFacts& f) {
+    return "1\n1\n0\n" + bandLines(f.downlinkRangesHz) + bandLines(f.uplinkRangesHz) +
            "0x1ff 1\n0 0\n0x1ff 15000\n0 0\n0\n0\n0\n0\n0 \n0 \n"
            "0x0\n0x0\n0x0\n0x0\n0x0\n0x0\n"
            "vfo_ops=0x0\nptt_type=0x0\ntargetable_vfo=0x0\nhas_set_vfo=1\nhas_get_vfo=1\n"
            "has_set_freq=1\nhas_get_freq=1\ntimeout=0\ndone";
 }
 
-bool inSomeRange(const RadioFacts& f, double hz) {
-    for (const auto& [low, high] : f.rangesHz)
+bool inSomeRange(const HzRanges& ranges, double hz) {
+    for (const auto& [low, high] : ranges)
         if (hz >= low && hz <= high) return true;
     return false;
 }
 
-Outcome tune(const Words& args, const RadioFacts& f, NetRequestKind kind) {
+Outcome tune(const Words& args, const HzRanges& ranges, NetRequestKind kind) {
     double hz = 0;
-    if (!numberOf(args[0], hz) || !inSomeRange(f, hz)) return failed(rprt::kInvalid);
+    if (!numberOf(args[0], hz) || !inSomeRange(ranges, hz)) return failed(rprt::kInvalid);
     return asks({kind, hz, 0, {}});
 }
 
@@ -226,7 +234,9 @@ const std::vector<Command<RadioFacts>> kRadioCommands = {
      "set_freq",
      1,
      {},
-     [](const Words& a, const RadioFacts& f) { return tune(a, f, NetRequestKind::SetDownlink); }},
+     [](const Words& a, const RadioFacts& f) {
+         return tune(a, f.downlinkRangesHz, NetRequestKind::SetDownlink);
+     }},
     {'f',
      "get_freq",
      0,
@@ -236,7 +246,9 @@ const std::vector<Command<RadioFacts>> kRadioCommands = {
      "set_split_freq",
      1,
      {},
-     [](const Words& a, const RadioFacts& f) { return tune(a, f, NetRequestKind::SetUplink); }},
+     [](const Words& a, const RadioFacts& f) {
+         return tune(a, f.uplinkRangesHz, NetRequestKind::SetUplink);
+     }},
     {'i',
      "get_split_freq",
      0,

@@ -45,12 +45,17 @@ struct RotatorFacts {
     double maxAzimuth = 360;
 };
 
-// What the radio side knows: the frequencies (hertz) and mode, and the ranges of the radios.
+// Frequency ranges in hertz, lowest and highest.
+using HzRanges = std::vector<std::pair<double, double>>;
+
+// What the radio side knows: the frequencies (hertz) and mode, and the ranges each link's radio
+// can be tuned to.
 struct RadioFacts {
     double downlinkHz = 0;
     double uplinkHz = 0;
     std::string mode = "FM";
-    std::vector<std::pair<double, double>> rangesHz;
+    HzRanges downlinkRangesHz;
+    HzRanges uplinkRangesHz;
 };
 
 NetAnswer answerRotatorLine(const std::string& line, const RotatorFacts& facts);

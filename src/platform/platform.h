@@ -31,6 +31,8 @@ struct Platform {
     std::function<PortIO*(std::uint16_t baseAddress)> openPort;
     // The rotator clients' server (--rotctld); nullptr when none was asked for.
     LineServer* rotatorServer = nullptr;
+    // The radio clients' server (--rigctld); nullptr when none was asked for.
+    LineServer* radioServer = nullptr;
 };
 
 }  // namespace orvant

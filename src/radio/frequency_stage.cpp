@@ -88,9 +88,15 @@ std::int64_t shiftAt(const Station& s, double carrierMHz) {
 // Step 4: the satellite's Doppler at both carriers. The station sends the uplink against the
 // shift, so that the satellite hears it on its base, and hears the downlink with the shift. A
 // converter that mirrors the band does so once, in step 6; the shift itself has no sense.
-// Under WISP with full DDE control the bases arrive corrected and the shifts keep their values.
+// Under WISP with full DDE control, and while radio clients tune the station, the bases arrive
+// corrected and the shifts keep their values.
+bool basesArriveCorrected(const Station& s) {
+    return (s.track.fullDdeControl == 1 && s.track.trackerKind == tracker::kWisp) ||
+           s.platform.radioServer != nullptr;
+}
+
 void applyDoppler(Station& s, const Side& up, const Side& down) {
-    if (s.track.fullDdeControl == 1 && s.track.trackerKind == tracker::kWisp) return;
+    if (basesArriveCorrected(s)) return;
     up.shiftHz = shiftAt(s, up.workingMHz);
     down.shiftHz = shiftAt(s, down.workingMHz);
     up.workingMHz = std::abs(up.workingMHz - static_cast<double>(up.shiftHz) * kMHzPerHz);

@@ -22,6 +22,11 @@ struct RadioState {
     std::int16_t catSide = 0;
     std::string catFreq;
 
+    // The mode a radio client last set (--rigctld); the radios keep the satellite file's modes.
+    std::string clientMode;
+    // A radio client set the uplink since the loop last compared it with the uplink radio's.
+    bool clientUplinkSet = false;
+
     bool rxInhibit = false;
     bool txInhibit = false;
 

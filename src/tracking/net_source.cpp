@@ -5,6 +5,7 @@
 #include "links/tracker_poll.h"
 #include "station/station.h"
 #include "station/tracker_kinds.h"
+#include "tracking/net_radio.h"
 #include "tracking/parking.h"
 
 namespace orvant {
@@ -42,28 +43,39 @@ void takePosition(Station& s, double azimuth, double elevation) {
     t.trackerStatus = "SN";
 }
 
-void carryOut(Station& s, LineServer& server, int client, const NetRequest& request) {
-    switch (request.kind) {
-        case NetRequestKind::Point:
-            return takePosition(s, request.first, request.second);
-        case NetRequestKind::Park:
-            return lbl_track_Click(s);
-        case NetRequestKind::Close:
-            return server.drop(client);
-        default:
-            return;  // a stop holds the last target
-    }
+NetAnswer answerRotatorClient(const Station& s, const std::string& line) {
+    return answerRotatorLine(line, rotatorFacts(s));
 }
 
-void answer(Station& s, LineServer& server, const ClientLine& line) {
-    const NetAnswer reply = line.tooLong ? NetAnswer{tooLongReply(), {}}
-                                         : answerRotatorLine(line.text, rotatorFacts(s));
-    s.platform.trace.event("net", {{"server", std::string("rotctld")},
+void carryOutRotatorRequest(Station& s, const NetRequest& request) {
+    if (request.kind == NetRequestKind::Point) takePosition(s, request.first, request.second);
+    if (request.kind == NetRequestKind::Park) lbl_track_Click(s);
+    // A stop holds the last target.
+}
+
+// One of the two servers: its name, where the platform keeps it, and its side of the protocol.
+struct NetService {
+    const char* name;
+    LineServer* Platform::*server;
+    NetAnswer (*answer)(const Station& station, const std::string& line);
+    void (*carryOut)(Station& station, const NetRequest& request);
+};
+
+const NetService kNetServices[] = {
+    {"rotctld", &Platform::rotatorServer, answerRotatorClient, carryOutRotatorRequest},
+    {"rigctld", &Platform::radioServer, answerRadioClient, carryOutRadioRequest},
+};
+
+void answer(Station& s, const NetService& service, LineServer& server, const ClientLine& line) {
+    const NetAnswer reply =
+        line.tooLong ? NetAnswer{tooLongReply(), {}} : service.answer(s, line.text);
+    s.platform.trace.event("net", {{"server", std::string(service.name)},
                                    {"client", static_cast<std::int64_t>(line.client)},
                                    {"line", line.text},
                                    {"reply", reply.reply}});
-    server.send(line.client, reply.reply);
-    carryOut(s, server, line.client, reply.request);
+    if (!reply.reply.empty()) server.send(line.client, reply.reply);
+    if (reply.request.kind == NetRequestKind::Close) server.drop(line.client);
+    service.carryOut(s, reply.request);
 }
 
 // No position for longer than the loss time: the end of the pass, parking follows.
@@ -77,11 +89,31 @@ void watchPositionAge(Station& s) {
 
 }  // namespace
 
+void declareNetSourceControl(Station& s) {
+    if (!netSourceText(s).empty()) s.display.declare(kNetSourceLabel, labelControl({}));
+}
+
 void serveNetClients(Station& s) {
-    LineServer* server = s.platform.rotatorServer;
-    if (!server) return;
-    for (const ClientLine& line : server->poll()) answer(s, *server, line);
-    watchPositionAge(s);
+    for (const NetService& service : kNetServices) {
+        LineServer* server = s.platform.*service.server;
+        if (!server) continue;
+        for (const ClientLine& line : server->poll()) answer(s, service, *server, line);
+    }
+    if (s.platform.rotatorServer) watchPositionAge(s);
+    sendWhenClientsUplinkMoved(s);
+    if (s.display.has(kNetSourceLabel)) s.display.setCaption(kNetSourceLabel, netSourceText(s));
+}
+
+std::string netSourceText(const Station& s) {
+    std::string text;
+    for (const NetService& service : kNetServices) {
+        const LineServer* server = s.platform.*service.server;
+        if (!server) continue;
+        const int clients = server->clientCount();
+        text += (text.empty() ? "" : "; ") + std::string(service.name) + " " + server->address() +
+                ", " + std::to_string(clients) + (clients == 1 ? " client" : " clients");
+    }
+    return text;
 }
 
 }  // namespace orvant

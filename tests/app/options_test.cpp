@@ -25,6 +25,9 @@ TEST(Options, ProgramOptionsAreTakenOutAndTheRestFormsTheCommandLine) {
     EXPECT_EQ(r.options.rotctldAddress, "");
     EXPECT_EQ(parseOptions({"--rotctld"}).options.rotctldAddress, "127.0.0.1:4533");
     EXPECT_EQ(parseOptions({"--rotctld=0.0.0.0:14533"}).options.rotctldAddress, "0.0.0.0:14533");
+    EXPECT_EQ(r.options.rigctldAddress, "");
+    EXPECT_EQ(parseOptions({"--rigctld"}).options.rigctldAddress, "127.0.0.1:4532");
+    EXPECT_EQ(parseOptions({"--rigctld=0.0.0.0:14532"}).options.rigctldAddress, "0.0.0.0:14532");
 }
 
 TEST(Options, BadValuesAreReportedNotGuessed) {

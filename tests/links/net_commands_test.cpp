@@ -10,7 +10,7 @@ namespace orvant {
 namespace {
 
 const RotatorFacts kRotator{181.5, 44.25, 0, 450};
-const RadioFacts kRadio{145900000, 435100000, "USB", {{144e6, 146e6}, {430e6, 440e6}}};
+const RadioFacts kRadio{145900000, 435100000, "USB", {{144e6, 146e6}}, {{430e6, 440e6}}};
 
 struct Case {
     const char* line;
@@ -43,7 +43,8 @@ TEST(RotatorProtocol, AnswersEachCommandInBothForms) {
         {"K", "RPRT 0\n", Park},
         {"+_", "get_info:\nInfo: ORVANT rotator\nRPRT 0\n"},
         {"\\dump_state", "1\n1\nmin_az=0.000000\nmax_az=450.000000\nmin_el=0.000000\n..."},
-        {"q", "RPRT 0\n", Close},
+        {"q", "", Close},
+        {"+q", "", Close},
         // Refused, changing nothing: out of travel, not a number, arguments missing, unknown.
         {"P 451 45", "RPRT -1\n"},
         {"P 180 -1", "RPRT -1\n"},
@@ -78,10 +79,13 @@ TEST(RadioProtocol, AnswersEachCommandInBothForms) {
         {"T 0", "RPRT 0\n"},
         {"t", "0\n"},
         {"\\chk_vfo", "0\n"},
-        {"\\dump_state", "1\n1\n0\n144000000.000000 146000000.000000 ..."},
+        {"\\dump_state",
+         "1\n1\n0\n144000000.000000 146000000.000000 0x1ff -1 -1 0x3 0x1\n0 0 0 0 0 0 0\n"
+         "430000000.000000 440000000.000000 ..."},
         {"q", "RPRT 0\n", Close},
         {"F 1", "RPRT -1\n"},
         {"I 300000000", "RPRT -1\n"},
+        {"F 435100000", "RPRT -1\n"},  // the uplink radio's band, not the downlink radio's
         {"+F abc", "set_freq: abc\nRPRT -1\n"},
         {"M XYZ 0", "RPRT -1\n"},
         {"Z", "RPRT -4\n"},

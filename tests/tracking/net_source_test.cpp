@@ -16,8 +16,17 @@ namespace {
 struct NetStation : testing::SimStation {
     NetStation() {
         platform.rotatorServer = &server;
+        platform.radioServer = &radioServer;
+        SatelliteRecord& sat = station.sat;
+        sat.uplinkRadioType = 2;  // an FT-847 for both links
+        sat.downlinkRadioType = 2;
+        sat.upConverterMHz = 116;  // a 28 MHz radio behind a 144 MHz converter
+        sat.gateThresholdHz = 50;
+        sat.uplinkMHz = 145.9 + kGuardMHz;
+        sat.downlinkMHz = 435.1 + kGuardMHz;
+        sat.downlinkMode = "USB";
         declareLinkControls(display);
-        for (const char* name : {"lbl_Azfed", "lbl_Elfed", "lbl_satpos"})
+        for (const char* name : {"lbl_Azfed", "lbl_Elfed", "lbl_satpos", kNetSourceLabel})
             display.declare(name, labelControl({}, {}, false));
         station.cfg.minElevation = 5;
         station.app.satName = "AO-7";
@@ -28,14 +37,24 @@ struct NetStation : testing::SimStation {
         t.satElevation = 8;
         client = server.connect();
     }
-    std::string say(const std::string& line) {
-        server.sent[client].clear();
-        server.type(client, line + "\n");
+    std::string say(const std::string& line) { return sayTo(server, client, line); }
+    std::string sayToRadios(const std::string& line) {
+        return sayTo(radioServer, radioClient, line);
+    }
+    std::string sayTo(FakeLineServer& to, int from, const std::string& line) {
+        to.sent[from].clear();
+        to.type(from, line + "\n");
         serveNetClients(station);
-        return server.sent[client];
+        return to.sent[from];
+    }
+    std::string netSource() {
+        serveNetClients(station);
+        return station.display[kNetSourceLabel].caption;
     }
     FakeLineServer server{"127.0.0.1:4533", 256};
+    FakeLineServer radioServer{"127.0.0.1:4532", 256};
     int client = 0;
+    int radioClient = radioServer.connect();
 };
 
 TEST(NetSource, RefusedLinesChangeNothing) {
@@ -71,8 +90,50 @@ TEST(NetSource, ParkForcesParkingAndQuitDropsTheClient) {
     EXPECT_EQ(n.say("K"), "RPRT 0\n");
     EXPECT_TRUE(n.station.track.parkingDue);
     EXPECT_TRUE(n.station.track.operatorParking);
-    n.say("q");
-    EXPECT_EQ(n.server.clientCount(), 0);
+    EXPECT_EQ(n.netSource(), "rotctld 127.0.0.1:4533, 1 client; rigctld 127.0.0.1:4532, 1 client");
+    EXPECT_EQ(n.say("q"), "");  // a rotator client is let go without a word
+    EXPECT_EQ(n.sayToRadios("q"), "RPRT 0\n");
+    EXPECT_EQ(n.netSource(),
+              "rotctld 127.0.0.1:4533, 0 clients; rigctld 127.0.0.1:4532, 0 clients");
+}
+
+// A radio client's frequencies become the bases, which it reads back; the uplink alone asks a
+// send once it moves by more than the gate from what the uplink radio has.
+TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
+    struct Case {
+        const char* line;
+        const char* reply;
+        double downlinkMHz, uplinkMHz;
+        std::int16_t sendAsked;
+    };
+    const Case cases[] = {
+        {"F 145950123", "RPRT 0\n", 145.950123, 145.9, 0},
+        {"I 145900000", "RPRT 0\n", 435.1, 145.9, 0},  // 40 Hz from the uplink radio's dial
+        {"I 145900091", "RPRT 0\n", 435.1, 145.900091, 1},
+        {"I 100000000", "RPRT 0\n", 435.1, 100, 1},  // below the converter: mirrored
+        {"f", "435100000\n", 435.1, 145.9, 0},
+        {"+i", "get_split_freq:\nTX Frequency: 145900000\nRPRT 0\n", 435.1, 145.9, 0},
+        {"m", "USB\n15000\n", 435.1, 145.9, 0},
+        // Refused, changing nothing.
+        {"F 1000000000", "RPRT -1\n", 435.1, 145.9, 0},  // more than the FT-847 takes
+        {"I 1116000000", "RPRT -1\n", 435.1, 145.9, 0},
+        {"F -5", "RPRT -1\n", 435.1, 145.9, 0},
+        {"I abc", "RPRT -1\n", 435.1, 145.9, 0},
+        {"F", "RPRT -1\n", 435.1, 145.9, 0},
+        {"Y 1", "RPRT -4\n", 435.1, 145.9, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        NetStation n;
+        n.station.radio.uplinkFreqText = "29900040";  // 145.90004 MHz through the converter
+        EXPECT_EQ(n.sayToRadios(c.line), c.reply);
+        EXPECT_DOUBLE_EQ(n.station.sat.downlinkMHz, c.downlinkMHz + kGuardMHz);
+        EXPECT_DOUBLE_EQ(n.station.sat.uplinkMHz, c.uplinkMHz + kGuardMHz);
+        EXPECT_EQ(n.station.track.freqChanged, c.sendAsked);
+    }
+    NetStation n;
+    n.sayToRadios("M FM 0");
+    EXPECT_EQ(n.sayToRadios("m"), "FM\n15000\n");
 }
 
 }  // namespace

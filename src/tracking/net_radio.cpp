@@ -1,0 +1,70 @@
+#include "tracking/net_radio.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "radio/frequency_text.h"
+#include "radio/tuning_range.h"
+#include "station/station.h"
+
+namespace orvant {
+
+namespace {
+
+constexpr double kHzPerMHz = 1e6;
+
+double hertzOf(double guardedMHz) {
+    return std::round((guardedMHz - kGuardMHz) * kHzPerMHz);
+}
+
+double guardedMHzOf(double hz) {
+    return hz / kHzPerMHz + kGuardMHz;
+}
+
+RadioFacts radioFacts(const Station& s) {
+    const std::string& mode = s.radio.clientMode.empty() ? s.sat.downlinkMode : s.radio.clientMode;
+    return {hertzOf(s.sat.downlinkMHz), hertzOf(s.sat.uplinkMHz), mode,
+            linkTuningRangesHz(s.sat, 1), linkTuningRangesHz(s.sat, 0)};
+}
+
+// What the uplink radio gets for an uplink at the satellite: through the converter, with the
+// uplink offset of a linear transponder.
+double uplinkRadioHz(const Station& s, double guardedMHz) {
+    const double offsetMHz = s.sat.offsetMHz != 0 ? s.sat.uplinkOffsetKHz / 1000 : 0;
+    return std::stod(
+        frequencyDigits(throughConverter(guardedMHz, s.sat.upConverterMHz) + offsetMHz).text);
+}
+
+}  // namespace
+
+NetAnswer answerRadioClient(const Station& station, const std::string& line) {
+    return answerRadioLine(line, radioFacts(station));
+}
+
+void carryOutRadioRequest(Station& s, const NetRequest& request) {
+    switch (request.kind) {
+        case NetRequestKind::SetDownlink:
+            s.sat.downlinkMHz = guardedMHzOf(request.first);
+            return;
+        case NetRequestKind::SetUplink:
+            s.sat.uplinkMHz = guardedMHzOf(request.first);
+            s.radio.clientUplinkSet = true;
+            return;
+        case NetRequestKind::SetMode:
+            s.radio.clientMode = request.mode;
+            return;
+        default:
+            return;
+    }
+}
+
+void sendWhenClientsUplinkMoved(Station& s) {
+    if (!s.radio.clientUplinkSet) return;
+    s.radio.clientUplinkSet = false;
+    const std::string& sent = s.radio.uplinkFreqText;
+    const double sentHz = sent.empty() ? 0 : std::stod(sent);
+    if (std::abs(uplinkRadioHz(s, s.sat.uplinkMHz) - sentHz) > s.sat.gateThresholdHz)
+        s.track.freqChanged = 1;
+}
+
+}  // namespace orvant
