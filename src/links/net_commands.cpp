@@ -221,6 +221,19 @@ Outcome setMode(const Words& args, const RadioFacts&) {
     return asks({NetRequestKind::SetMode, 0, 0, args[0]});
 }
 
+// The VFO names Hamlib's clients send.
+bool knownVfo(const std::string& name) {
+    for (const char* known : {"VFOA", "VFOB", "VFOC", "currVFO", "VFO", "MEM", "Main", "Sub",
+                              "MainA", "MainB", "SubA", "SubB", "TX", "RX"})
+        if (name == known) return true;
+    return false;
+}
+
+Outcome selectVfo(const Words& args, const RadioFacts&) {
+    if (!knownVfo(args[0])) return failed(rprt::kInvalid);
+    return asks({NetRequestKind::SelectVfo, 0, 0, args[0]});
+}
+
 Outcome hertz(double hz) {
     return tells({fixed(hz, 0)});
 }
@@ -235,13 +248,16 @@ const std::vector<Command<RadioFacts>> kRadioCommands = {
      1,
      {},
      [](const Words& a, const RadioFacts& f) {
-         return tune(a, f.downlinkRangesHz, NetRequestKind::SetDownlink);
+         return isUplinkVfo(f.vfo) ? tune(a, f.uplinkRangesHz, NetRequestKind::SetUplink)
+                                   : tune(a, f.downlinkRangesHz, NetRequestKind::SetDownlink);
      }},
     {'f',
      "get_freq",
      0,
      {"Frequency"},
-     [](const Words&, const RadioFacts& f) { return hertz(f.downlinkHz); }},
+     [](const Words&, const RadioFacts& f) {
+         return hertz(isUplinkVfo(f.vfo) ? f.uplinkHz : f.downlinkHz);
+     }},
     {'I',
      "set_split_freq",
      1,
@@ -262,8 +278,8 @@ const std::vector<Command<RadioFacts>> kRadioCommands = {
      [](const Words&, const RadioFacts& f) {
          return tells({f.mode, "15000"});
      }},
-    {'V', "set_vfo", 1, {}, accepted},
-    {'v', "get_vfo", 0, {"VFO"}, [](const Words&, const RadioFacts&) { return tells({"VFOA"}); }},
+    {'V', "set_vfo", 1, {}, selectVfo},
+    {'v', "get_vfo", 0, {"VFO"}, [](const Words&, const RadioFacts& f) { return tells({f.vfo}); }},
     {'S', "set_split_vfo", 2, {}, accepted},
     {'s',
      "get_split_vfo",
@@ -303,6 +319,10 @@ const std::vector<Command<RadioFacts>> kRadioCommands = {
 };
 
 }  // namespace
+
+bool isUplinkVfo(const std::string& name) {
+    return name == "VFOB" || name == "Sub" || name == "SubA" || name == "SubB" || name == "TX";
+}
 
 NetAnswer answerRotatorLine(const std::string& line, const RotatorFacts& facts) {
     return answerLine(kRotatorCommands, line, facts);

@@ -23,13 +23,23 @@ constexpr int kNotImplemented = -4;  // a command the station does not serve
 constexpr std::size_t kMaxNetLine = 256;
 
 // What a client asks of the station.
-enum class NetRequestKind { None, Point, Stop, Park, SetDownlink, SetUplink, SetMode, Close };
+enum class NetRequestKind {
+    None,
+    Point,
+    Stop,
+    Park,
+    SetDownlink,
+    SetUplink,
+    SetMode,
+    SelectVfo,
+    Close
+};
 
 struct NetRequest {
     NetRequestKind kind = NetRequestKind::None;
     double first = 0;   // azimuth or frequency in hertz
     double second = 0;  // elevation
-    std::string mode;   // "USB", "FM", ...
+    std::string mode;   // "USB", "FM", ...; the VFO's name when one is selected
 };
 
 struct NetAnswer {
@@ -48,15 +58,21 @@ struct RotatorFacts {
 // Frequency ranges in hertz, lowest and highest.
 using HzRanges = std::vector<std::pair<double, double>>;
 
-// What the radio side knows: the frequencies (hertz) and mode, and the ranges each link's radio
-// can be tuned to.
+// What the radio side knows: the frequencies (hertz) and mode, the ranges each link's radio can
+// be tuned to, and the VFO this client selected. A client that selects the transmitting VFO
+// ("VFOB", "Sub", "TX") sets and reads the uplink with F and f, as a duplex client alternating
+// between its two VFOs does; any other VFO is the downlink's.
 struct RadioFacts {
     double downlinkHz = 0;
     double uplinkHz = 0;
     std::string mode = "FM";
     HzRanges downlinkRangesHz;
     HzRanges uplinkRangesHz;
+    std::string vfo = "VFOA";
 };
+
+// Whether a client on VFO `name` works the uplink.
+bool isUplinkVfo(const std::string& name);
 
 NetAnswer answerRotatorLine(const std::string& line, const RotatorFacts& facts);
 NetAnswer answerRadioLine(const std::string& line, const RadioFacts& facts);

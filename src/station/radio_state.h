@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace orvant {
@@ -26,6 +27,8 @@ struct RadioState {
     std::string clientMode;
     // A radio client set the uplink since the loop last compared it with the uplink radio's.
     bool clientUplinkSet = false;
+    // The radio clients that selected the uplink's VFO, and the name they gave it.
+    std::map<int, std::string> clientUplinkVfo;
 
     bool rxInhibit = false;
     bool txInhibit = false;

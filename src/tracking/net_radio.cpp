@@ -21,10 +21,23 @@ double guardedMHzOf(double hz) {
     return hz / kHzPerMHz + kGuardMHz;
 }
 
-RadioFacts radioFacts(const Station& s) {
+RadioFacts radioFacts(const Station& s, int client) {
     const std::string& mode = s.radio.clientMode.empty() ? s.sat.downlinkMode : s.radio.clientMode;
-    return {hertzOf(s.sat.downlinkMHz), hertzOf(s.sat.uplinkMHz), mode,
-            linkTuningRangesHz(s.sat, 1), linkTuningRangesHz(s.sat, 0)};
+    const auto vfo = s.radio.clientUplinkVfo.find(client);
+    return {hertzOf(s.sat.downlinkMHz),
+            hertzOf(s.sat.uplinkMHz),
+            mode,
+            linkTuningRangesHz(s.sat, 1),
+            linkTuningRangesHz(s.sat, 0),
+            vfo == s.radio.clientUplinkVfo.end() ? "VFOA" : vfo->second};
+}
+
+// Only the clients on an uplink VFO are remembered; a client that leaves forgets its choice.
+void selectVfo(Station& s, int client, const std::string& name) {
+    if (isUplinkVfo(name))
+        s.radio.clientUplinkVfo[client] = name;
+    else
+        s.radio.clientUplinkVfo.erase(client);
 }
 
 // What the uplink radio gets for an uplink at the satellite: through the converter, with the
@@ -37,11 +50,11 @@ double uplinkRadioHz(const Station& s, double guardedMHz) {
 
 }  // namespace
 
-NetAnswer answerRadioClient(const Station& station, const std::string& line) {
-    return answerRadioLine(line, radioFacts(station));
+NetAnswer answerRadioClient(const Station& station, int client, const std::string& line) {
+    return answerRadioLine(line, radioFacts(station, client));
 }
 
-void carryOutRadioRequest(Station& s, const NetRequest& request) {
+void carryOutRadioRequest(Station& s, int client, const NetRequest& request) {
     switch (request.kind) {
         case NetRequestKind::SetDownlink:
             s.sat.downlinkMHz = guardedMHzOf(request.first);
@@ -53,6 +66,10 @@ void carryOutRadioRequest(Station& s, const NetRequest& request) {
         case NetRequestKind::SetMode:
             s.radio.clientMode = request.mode;
             return;
+        case NetRequestKind::SelectVfo:
+            return selectVfo(s, client, request.mode);
+        case NetRequestKind::Close:
+            return selectVfo(s, client, {});
         default:
             return;
     }

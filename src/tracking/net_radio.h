@@ -11,8 +11,8 @@ struct Station;
 // The radio clients' side: a line answered from the radios of the loaded satellite, and what it
 // asks carried out. The frequencies a client sets are at the satellite, already corrected for
 // Doppler: they become the base frequencies that the frequency stage hands to the radios.
-NetAnswer answerRadioClient(const Station& station, const std::string& line);
-void carryOutRadioRequest(Station& station, const NetRequest& request);
+NetAnswer answerRadioClient(const Station& station, int client, const std::string& line);
+void carryOutRadioRequest(Station& station, int client, const NetRequest& request);
 
 // The counter gate watches the downlink only. Once the clients' lines of a pass are served, an
 // uplink they set that lies more than the gate's threshold from what the uplink radio has is

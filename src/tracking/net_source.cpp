@@ -43,11 +43,11 @@ void takePosition(Station& s, double azimuth, double elevation) {
     t.trackerStatus = "SN";
 }
 
-NetAnswer answerRotatorClient(const Station& s, const std::string& line) {
+NetAnswer answerRotatorClient(const Station& s, int, const std::string& line) {
     return answerRotatorLine(line, rotatorFacts(s));
 }
 
-void carryOutRotatorRequest(Station& s, const NetRequest& request) {
+void carryOutRotatorRequest(Station& s, int, const NetRequest& request) {
     if (request.kind == NetRequestKind::Point) takePosition(s, request.first, request.second);
     if (request.kind == NetRequestKind::Park) lbl_track_Click(s);
     // A stop holds the last target.
@@ -57,8 +57,8 @@ void carryOutRotatorRequest(Station& s, const NetRequest& request) {
 struct NetService {
     const char* name;
     LineServer* Platform::*server;
-    NetAnswer (*answer)(const Station& station, const std::string& line);
-    void (*carryOut)(Station& station, const NetRequest& request);
+    NetAnswer (*answer)(const Station& station, int client, const std::string& line);
+    void (*carryOut)(Station& station, int client, const NetRequest& request);
 };
 
 const NetService kNetServices[] = {
@@ -68,14 +68,14 @@ const NetService kNetServices[] = {
 
 void answer(Station& s, const NetService& service, LineServer& server, const ClientLine& line) {
     const NetAnswer reply =
-        line.tooLong ? NetAnswer{tooLongReply(), {}} : service.answer(s, line.text);
+        line.tooLong ? NetAnswer{tooLongReply(), {}} : service.answer(s, line.client, line.text);
     s.platform.trace.event("net", {{"server", std::string(service.name)},
                                    {"client", static_cast<std::int64_t>(line.client)},
                                    {"line", line.text},
                                    {"reply", reply.reply}});
     if (!reply.reply.empty()) server.send(line.client, reply.reply);
     if (reply.request.kind == NetRequestKind::Close) server.drop(line.client);
-    service.carryOut(s, reply.request);
+    service.carryOut(s, line.client, reply.request);
 }
 
 // No position for longer than the loss time: the end of the pass, parking follows.

@@ -72,7 +72,9 @@ TEST(RadioProtocol, AnswersEachCommandInBothForms) {
         {"+i", "get_split_freq:\nTX Frequency: 435100000\nRPRT 0\n"},
         {"M FM 0", "RPRT 0\n", SetMode},
         {"m", "USB\n15000\n"},
-        {"V VFOA", "RPRT 0\n"},
+        {"V VFOA", "RPRT 0\n", SelectVfo},
+        {"V Sub", "RPRT 0\n", SelectVfo},
+        {"V Bogus", "RPRT -1\n"},
         {"v", "VFOA\n"},
         {"S 1 VFOB", "RPRT 0\n"},
         {"s", "1\nVFOB\n"},
@@ -95,6 +97,14 @@ TEST(RadioProtocol, AnswersEachCommandInBothForms) {
         expectAnswer(answerRadioLine(c.line, kRadio), c);
     }
     EXPECT_EQ(answerRadioLine("M USB 2400", kRadio).request.mode, "USB");
+
+    // On the transmitting VFO, F and f are the uplink's.
+    RadioFacts onSub = kRadio;
+    onSub.vfo = "Sub";
+    expectAnswer(answerRadioLine("F 435000000", onSub), {"", "RPRT 0\n", SetUplink, 435000000});
+    EXPECT_EQ(answerRadioLine("F 145900000", onSub).reply, "RPRT -1\n");
+    EXPECT_EQ(answerRadioLine("f", onSub).reply, "435100000\n");
+    EXPECT_EQ(answerRadioLine("v", onSub).reply, "Sub\n");
 }
 
 TEST(NetProtocols, RefuseLinesLongerThanTheLimit) {

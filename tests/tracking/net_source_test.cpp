@@ -134,6 +134,16 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
     NetStation n;
     n.sayToRadios("M FM 0");
     EXPECT_EQ(n.sayToRadios("m"), "FM\n15000\n");
+
+    // A duplex client alternates between its VFOs: on the transmitting one, F and f work the
+    // uplink. The choice is that client's own.
+    const int other = n.radioServer.connect();
+    EXPECT_EQ(n.sayToRadios("V Sub"), "RPRT 0\n");
+    EXPECT_EQ(n.sayToRadios("F 145900091"), "RPRT 0\n");
+    EXPECT_DOUBLE_EQ(n.station.sat.uplinkMHz, 145.900091 + kGuardMHz);
+    EXPECT_EQ(n.sayTo(n.radioServer, other, "f"), "435100000\n");
+    EXPECT_EQ(n.sayToRadios("V Main"), "RPRT 0\n");
+    EXPECT_EQ(n.sayToRadios("f"), "435100000\n");
 }
 
 }  // namespace
