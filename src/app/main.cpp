@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/event_script.h"
@@ -24,6 +25,7 @@
 #include "platform/rendezvous.h"
 #include "platform/settings_store.h"
 #include "platform/socket_conversations.h"
+#include "platform/stop_signals.h"
 #include "platform/tcp_line_server.h"
 #include "platform/trace.h"
 #include "platform/tracing_alerts.h"
@@ -163,7 +165,14 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     refuseUnreachableScriptInput(o, display, scriptRefused);
     if (frontend) frontend->open(station);
     StatusLines status;
-    pump.setTicker(1000, [&] { std::cout << status.next(station) << std::endl; });
+    catchStopSignals();
+    bool stopPressed = false;
+    pump.setTicker(1000, [&] {
+        std::cout << status.next(station) << std::endl;
+        // A stop signal presses Exit, wherever the program waits.
+        if (stopSignalled() && !std::exchange(stopPressed, true))
+            pump.post({pump.now(), InputKind::Click, "cmd_Bye", ""});
+    });
 
     EndReason reason = EndReason::Exit;
     try {

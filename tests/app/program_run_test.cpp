@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -379,6 +380,27 @@ const ShutdownCase kShutdownCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Exit, ShutdownRun, ::testing::ValuesIn(kShutdownCases),
                          [](const auto& info) { return info.param.name; });
+
+// A stop signal (a service manager stopping the station, Ctrl-C) ends the run as Exit does: the
+// radios get their closing messages and the drives are released.
+TEST(ProgramRunSignals, AStopSignalEndsTheRunAsExitDoes) {
+    const StationCopy station("stop-signal");
+    std::atomic<bool> stop = false;
+    auto program = std::async(std::launch::async, [&] {
+        const RunOptions onTheRealClock{.clock = "", .until = "60"};
+        return runProgram(station.path(""),
+                          station.arguments({"AO-7"}, onTheRealClock, "trace.jsonl"), 90, &stop);
+    });
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    stop = true;
+    const ProgramRun run = program.get();
+    expectPlainExit(run);
+    const std::vector<Frame> frames = framesOf(run);
+    ASSERT_FALSE(frames.empty());
+    EXPECT_LT(frames.back().t, 60000);
+    EXPECT_TRUE(frames[frames.size() - 2].carries({0, 0, 0, 0, 0x80}));  // the FT-847's last
+    EXPECT_EQ(frames.back().slot(63), 0);
+}
 
 // With --sim the satellite's TS-2000 sits on the card's channel 1: it takes the satellite-mode
 // set-up and answers both read-backs with its dials, so neither read-back beeps.

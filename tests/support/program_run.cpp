@@ -14,6 +14,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -28,8 +29,8 @@ std::string readText(const fs::path& file) {
     return text.str();
 }
 
-ProgramRun runProgram(const fs::path& dir, const std::vector<std::string>& args,
-                      int timeoutSeconds) {
+ProgramRun runProgram(const fs::path& dir, const std::vector<std::string>& args, int timeoutSeconds,
+                      const std::atomic<bool>* stop) {
     static std::atomic<int> serial = 0;  // runs may overlap (two instances at once)
     const int number = ++serial;
     const fs::path outFile = dir / (".out" + std::to_string(number));
@@ -53,7 +54,9 @@ ProgramRun runProgram(const fs::path& dir, const std::vector<std::string>& args,
     if (spawned != 0) return run;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
     int status = 0;
+    bool stopSent = false;
     while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (stop && *stop && !std::exchange(stopSent, true)) kill(pid, SIGTERM);
         if (std::chrono::steady_clock::now() > deadline) {
             kill(pid, SIGKILL);
             waitpid(pid, &status, 0);

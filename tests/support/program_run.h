@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -16,9 +17,10 @@ struct ProgramRun {
 };
 
 // Runs the built orvant program in `dir` with `args` and waits for it to end (at most
-// `timeoutSeconds`, then it is killed and the exit code is -1).
+// `timeoutSeconds`, then it is killed and the exit code is -1). Once `stop` turns true the
+// program is sent SIGTERM.
 ProgramRun runProgram(const std::filesystem::path& dir, const std::vector<std::string>& args,
-                      int timeoutSeconds = 60);
+                      int timeoutSeconds = 60, const std::atomic<bool>* stop = nullptr);
 
 // A fresh, empty folder under the system's temporary folder, removed by the destructor.
 class TempDir {
