@@ -27,11 +27,7 @@ readonly kWarmUpSeconds=8               # start-up (radio set-up, the window) is
 readonly kWaiting=2018-01-21T04:00:00   # AO-7 rises over the sample station at 04:26
 readonly kTracking=2018-01-21T04:30:00  # and sets at 04:49
 
-tools/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default >/dev/null
-root="$PWD"
-orvant="$root/build/orvant"
+orvant="$PWD/build/orvant"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
@@ -40,8 +36,8 @@ row() { printf '| %-58s | %14s |\n' "$1" "$2"; }
 # The benchmark tool's processor time per iteration of one benchmark, in microseconds.
 micro() {
     awk -F, -v name="\"$1\"" '$1 == name {
-        f = ($5 == "\"ns\"") ? 0.001 : ($5 == "\"ms\"") ? 1000 : ($5 == "\"s\"") ? 1e6 : 1
-        printf "%.1f us", $4 * f }' "$scratch/micro.csv"
+        f = ($5 == "ns") ? 0.001 : ($5 == "ms") ? 1000 : ($5 == "s") ? 1e6 : 1
+        printf "%.2f us", $4 * f }' "$scratch/micro.csv"
 }
 
 # A fresh copy of the sample station, so that runs never share settings.
@@ -95,22 +91,30 @@ replay() {
     awk '{ printf "%.2f s (%.2f s wall)", $1 + $2, $3 }' "$dir/time"
 }
 
-build/orvant_bench --benchmark_filter='^BM_(LaptopExchange|OrbitStep|LoopPassesTracking)$' \
-    --benchmark_format=csv >"$scratch/micro.csv" 2>/dev/null
+main() {
+    tools/install-deps.sh
+    cmake --preset default >/dev/null
+    cmake --build --preset default >/dev/null
+    build/orvant_bench --benchmark_filter='^BM_(LaptopExchange|OrbitStep|LoopPassesTracking/.*)$' \
+        --benchmark_format=csv >"$scratch/micro.csv" 2>/dev/null
 
-echo "Machine: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores; load $(cut -d' ' -f1-3 /proc/loadavg)"
-echo
-row "Measure" "Figure"
-row "---" "---"
-row "one laptop exchange against the simulated card (CPU)" "$(micro BM_LaptopExchange)"
-row "one orbit propagation (CPU)" "$(micro BM_OrbitStep)"
-row "one loop pass while tracking, virtual clock (CPU)" "$(micro BM_LoopPassesTracking/iterations:300000)"
-row "15-minute pass replayed on the virtual clock (CPU)" "$(replay)"
-row "tracking, headless, ${seconds} s real clock (share of a core)" "$(cpuShare headless $kTracking)"
-row "waiting, headless, ${seconds} s real clock (share of a core)" "$(cpuShare headless $kWaiting)"
-row "tracking, window offscreen, ${seconds} s (share of a core)" "$(cpuShare offscreen $kTracking)"
-row "waiting, window offscreen, ${seconds} s (share of a core)" "$(cpuShare offscreen $kWaiting)"
-if [ "$xvfb" = 1 ]; then
-    row "tracking, window on xvfb, ${seconds} s (share of a core)" "$(cpuShare xvfb $kTracking)"
-    row "waiting, window on xvfb, ${seconds} s (share of a core)" "$(cpuShare xvfb $kWaiting)"
-fi
+    echo "Machine: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores; load $(cut -d' ' -f1-3 /proc/loadavg)"
+    echo
+    row "Measure" "Figure"
+    row "---" "---"
+    row "one laptop exchange against the simulated card (CPU)" "$(micro BM_LaptopExchange)"
+    row "one orbit propagation (CPU)" "$(micro BM_OrbitStep)"
+    row "one loop pass while tracking, virtual clock (CPU)" "$(micro BM_LoopPassesTracking/iterations:300000)"
+    row "15-minute pass replayed on the virtual clock (CPU)" "$(replay)"
+    row "tracking, headless, ${seconds} s real clock (share of a core)" "$(cpuShare headless $kTracking)"
+    row "waiting, headless, ${seconds} s real clock (share of a core)" "$(cpuShare headless $kWaiting)"
+    row "tracking, window offscreen, ${seconds} s (share of a core)" "$(cpuShare offscreen $kTracking)"
+    row "waiting, window offscreen, ${seconds} s (share of a core)" "$(cpuShare offscreen $kWaiting)"
+    if [ "$xvfb" = 1 ]; then
+        row "tracking, window on xvfb, ${seconds} s (share of a core)" "$(cpuShare xvfb $kTracking)"
+        row "waiting, window on xvfb, ${seconds} s (share of a core)" "$(cpuShare xvfb $kWaiting)"
+    fi
+}
+
+# Read whole before it runs: a change to this file while it runs cannot garble the run.
+main
