@@ -41,6 +41,7 @@ using namespace orvant;
 
 std::unique_ptr<Host> makeHost(const Options& o) {
     if (o.clock) return std::make_unique<VirtualHost>(*o.clock);
+    if (o.realClockStart) return std::make_unique<RealHost>(*o.realClockStart);
     return std::make_unique<RealHost>();
 }
 

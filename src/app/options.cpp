@@ -67,6 +67,10 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
         } else if (valueOf(arg, "--clock", value)) {
             o.clock = parseClock(value);
             if (!o.clock) result.error = "--clock wants YYYY-MM-DDTHH:MM:SS, not " + value;
+        } else if (valueOf(arg, "--real-clock", value)) {
+            o.realClockStart = parseClock(value);
+            if (!o.realClockStart)
+                result.error = "--real-clock wants YYYY-MM-DDTHH:MM:SS, not " + value;
         } else if (valueOf(arg, "--until", value)) {
             o.untilSeconds = parseSeconds(value);
             if (!o.untilSeconds) result.error = "--until wants a number of seconds, not " + value;
@@ -115,6 +119,8 @@ std::string usageText() {
            "  --sim               the simulated controller card and radios instead of the port\n"
            "  --clock=YYYY-MM-DDTHH:MM:SS\n"
            "                      run on a virtual clock from this local time\n"
+           "  --real-clock=YYYY-MM-DDTHH:MM:SS\n"
+           "                      run at real speed on a clock set to this local time\n"
            "  --until=SECONDS     press Exit after this much program time\n"
            "  --events=FILE       operator input from FILE, one event a line:\n"
            "                        SECONDS click|dblclick CONTROL\n"

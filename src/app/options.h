@@ -15,8 +15,9 @@ struct Options {
     bool version = false;
     bool headless = false;
     bool sim = false;
-    std::optional<LocalDateTime> clock;  // run on a virtual clock from this local time
-    std::optional<double> untilSeconds;  // press Exit after this much program time
+    std::optional<LocalDateTime> clock;           // run on a virtual clock from this local time
+    std::optional<LocalDateTime> realClockStart;  // run at real speed from this local time
+    std::optional<double> untilSeconds;           // press Exit after this much program time
     std::string eventsFile;
     std::string settingsFile;
     std::string traceFile;

@@ -5,6 +5,7 @@
 #include "config/text_rules.h"
 #include "radio/frequency_stage.h"
 #include "station/station.h"
+#include "tracking/main_loop.h"
 #include "tracking/net_source.h"
 
 namespace orvant {
@@ -24,9 +25,11 @@ void StreamAlerts::beep() {
 
 namespace {
 
-// Nothing is tracked before the polling loop runs (while start-up or the file list waits).
+// Nothing is tracked before the polling loop runs (while start-up or the file list waits), nor
+// under WISP before its first poll.
 bool tracking(const Station& s) {
-    return s.app.loopRunning && s.track.satElevation >= s.cfg.minElevation;
+    return s.app.loopRunning && !awaitingWispPoll(s.track) &&
+           s.track.satElevation >= s.cfg.minElevation;
 }
 
 // The rotator's bearing as the window shows it: the readback turns the counts into degrees for

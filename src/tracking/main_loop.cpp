@@ -29,11 +29,20 @@ bool trackerSaysBelowHorizon(const TrackingState& t) {
     return mid(t.trackerStatus, 4, 2) == "NO";
 }
 
-// Step 1: pump the window's messages once. A pass that finds nothing to do waits at most 1 ms
-// for input instead of spinning, so tracking does not hold a processor core; the poll spacings
-// stay counted in passes.
+// The loop makes about 25 passes a second: a pass that finds no input due waits for it up to
+// 40 ms instead of spinning, so the loop holds no processor core; every wake-up costs far more
+// than the pass itself. The poll spacings stay counted in passes; where the tracking program's
+// spacing is too long for a poll a second at that pace, passes wait less.
+std::int64_t passWaitMs(const Station& s) {
+    constexpr std::int64_t kPassWaitMs = 40;
+    if (s.track.trackerKind == 0) return kPassWaitMs;
+    const auto pollPasses = static_cast<std::int64_t>(s.cfg.ddePollSpacing) + 50;
+    return std::clamp<std::int64_t>(1000 / pollPasses, 1, kPassWaitMs);
+}
+
+// Step 1: pump the window's messages once.
 void pumpOnce(Station& s) {
-    s.pump.waitForEvent(1);
+    s.pump.waitForEvent(passWaitMs(s));
     pumpMessages(s);
 }
 
@@ -261,7 +270,7 @@ PassOutcome loopPass(Station& s) {
     pumpOnce(s);  // steps 1 and 2: messages and the hand-off
     serveNetClients(s);
     pollTrackingProgramWhenDue(s);
-    if (t.ddeMode == 1 && t.trackerKind == 1) return PassOutcome::Continue;
+    if (awaitingWispPoll(t)) return PassOutcome::Continue;
     if (otherFilePicked(s)) {
         leaveForPickedFile(s);
         return PassOutcome::FilePicked;
@@ -285,6 +294,10 @@ PassOutcome loopPass(Station& s) {
     if (t.loopHold == 1) holdWhileAsked(s);
     checkHandoff(s);
     return PassOutcome::Continue;
+}
+
+bool awaitingWispPoll(const TrackingState& t) {
+    return t.ddeMode == 1 && t.trackerKind == 1;
 }
 
 PassOutcome runPollingLoop(Station& s) {

@@ -3,6 +3,7 @@
 namespace orvant {
 
 struct Station;
+struct TrackingState;
 
 // How a pass of the polling loop ends.
 enum class PassOutcome {
@@ -19,5 +20,9 @@ PassOutcome runPollingLoop(Station& station);
 
 // One pass of the loop.
 PassOutcome loopPass(Station& station);
+
+// Under WISP a pass does nothing beyond the poll until WISP's first poll has come: until then no
+// satellite is known, whatever its elevation still says.
+bool awaitingWispPoll(const TrackingState& track);
 
 }  // namespace orvant

@@ -23,6 +23,9 @@ TEST(Options, ProgramOptionsAreTakenOutAndTheRestFormsTheCommandLine) {
     EXPECT_EQ(r.options.ddeTimeoutMs, 200);
     EXPECT_EQ(r.options.commandLine, "AO-7 DEMO");
     EXPECT_EQ(r.options.rotctldAddress, "");
+    EXPECT_FALSE(r.options.realClockStart.has_value());
+    EXPECT_EQ(parseOptions({"--real-clock=2018-01-21T04:30:00"}).options.realClockStart->minute,
+              30);
     EXPECT_EQ(parseOptions({"--rotctld"}).options.rotctldAddress, "127.0.0.1:4533");
     EXPECT_EQ(parseOptions({"--rotctld=0.0.0.0:14533"}).options.rotctldAddress, "0.0.0.0:14533");
     EXPECT_EQ(r.options.rigctldAddress, "");
@@ -33,6 +36,7 @@ TEST(Options, ProgramOptionsAreTakenOutAndTheRestFormsTheCommandLine) {
 TEST(Options, BadValuesAreReportedNotGuessed) {
     EXPECT_NE(parseOptions({"--clock=2018-02-30T00:00:00"}).error, "");
     EXPECT_NE(parseOptions({"--clock=2018-01-21 09:30:00"}).error, "");
+    EXPECT_NE(parseOptions({"--real-clock=04:30"}).error, "");
     EXPECT_NE(parseOptions({"--until=soon"}).error, "");
     EXPECT_NE(parseOptions({"--until=-1"}).error, "");
     EXPECT_NE(parseOptions({"--fast"}).error, "");

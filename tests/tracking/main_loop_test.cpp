@@ -10,6 +10,7 @@
 #include "app/fatal_dialogs.h"
 #include "app/main_window.h"
 #include "controller/frame_layout.h"
+#include "frontend/headless_frontend.h"
 #include "station/handoff.h"
 #include "station/station.h"
 #include "support/pass_station.h"
@@ -90,6 +91,8 @@ TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
         ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
         ASSERT_EQ(t.ddePollCounter, pass);
     }
+    const std::string status = StatusLines().next(p.station);
+    EXPECT_EQ(status.substr(status.rfind(' ') + 1), "waiting") << "no satellite is known yet";
     EXPECT_EQ(p.card.framesTaken(), frames) << "no idle poll and no radio start";
     EXPECT_EQ(t.idlePollCounter, 0);
     EXPECT_EQ(t.satInView, 0);
@@ -290,7 +293,7 @@ TEST(PositionRefresh, TheRotatorIsReadAtLeastEveryTwoSeconds) {
             lastRead = p.host.elapsedMs();
         }
         longestGap = std::max(longestGap, p.host.elapsedMs() - lastRead);
-        EXPECT_LE(longestGap, 2000 + 5);  // noticed within a pass or so
+        EXPECT_LE(longestGap, 2000 + 40);  // noticed within a pass (one waits up to 40 ms)
         EXPECT_EQ(p.station.link.azCounts, p.card.azimuthCounts());
         EXPECT_EQ(p.station.link.elCounts, p.card.elevationCounts());
     }

@@ -8,12 +8,15 @@ namespace orvant {
 
 namespace {
 
-// The window is redrawn at most this often while the program runs without waiting; an eye sees
-// no difference, and the polling loop keeps its pace.
-constexpr qint64 kRenderPeriodMs = 40;
-// The toolkit gets its turn at most this often while the program runs or waits only briefly
-// between its passes; the operator sees no lag, and the passes cost no more than headless ones.
-constexpr qint64 kToolkitPeriodMs = 10;
+// The window is brought in line with the model at most this often: readouts that change on every
+// loop pass are painted four times a second, which still reads as live, and the model itself
+// stays exact. Every painting costs far more than a pass, so this sets the window's cost.
+constexpr qint64 kRenderPeriodMs = 250;
+// The toolkit gets its turn at most this often while the program runs or waits only briefly (a
+// loop pass waits 40 ms): the operator's input and the repaints lag by no more than this, and the
+// passes cost little more than headless ones. Longer waits sleep in the toolkit's dispatcher and
+// wake at once for the operator.
+constexpr qint64 kToolkitPeriodMs = 100;
 
 }  // namespace
 

@@ -106,13 +106,25 @@ void applyContent(QWidget& w, const Control& c, WidgetKind kind) {
             auto& label = static_cast<QLabel&>(w);
             label.setText(QString::fromStdString(c.caption));
             // A caption laid out with runs of blanks keeps its line; others wrap to fit.
-            label.setWordWrap(kind == WidgetKind::Label &&
-                              c.caption.find("  ") == std::string::npos);
+            const bool wrap =
+                kind == WidgetKind::Label && c.caption.find("  ") == std::string::npos;
+            if (label.wordWrap() != wrap) label.setWordWrap(wrap);
             break;
         }
         case WidgetKind::Panel:
             break;
     }
+}
+
+// A one-line label whose caption changes while the window shows it is a readout: it keeps the
+// room its captions have needed so far, growing only when one needs more, so that a new number
+// repaints the label alone instead of laying its whole group out again. Text that may wrap is
+// left to the layout.
+void holdReadoutRoom(QLabel& label) {
+    if (!label.isVisible() || (label.wordWrap() && label.text().contains(' '))) return;
+    const bool held = label.minimumSize() == label.maximumSize();
+    const QSize room = held ? label.sizeHint().expandedTo(label.minimumSize()) : label.sizeHint();
+    if (!held || room != label.minimumSize()) label.setFixedSize(room);
 }
 
 // Sliders, lists and compass-scale panels take a whole row of their group; other controls a cell.
@@ -389,6 +401,8 @@ void QtWindow::renderOne(const std::string& name, Shown& shown) {
     const WidgetKind kind = widgetKindOf(name);
     const QSignalBlocker quiet(w);  // showing the model is no operator input
     applyContent(w, c, kind);
+    if (kind == WidgetKind::Label && shown.rendered && c.caption != shown.last.caption)
+        holdReadoutRoom(static_cast<QLabel&>(w));
     // A new palette or tooltip repaints the widget anew: set them only when they changed.
     const Control& last = shown.last;
     if (!shown.rendered || c.foreColor != last.foreColor || c.backColor != last.backColor)

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace orvant {
 
@@ -14,6 +15,16 @@ constexpr double kMarkRadius = 6;
 // The point of the sky on a disc of radius `r` around `centre` (screen y grows downwards).
 QPointF onDisc(const SkyPoint& p, QPointF centre, double r) {
     return {centre.x() + p.x * r, centre.y() - p.y * r};
+}
+
+double discRadius(const QWidget& w) {
+    return std::min(w.width(), w.height()) / 2.0 - kMargin;
+}
+
+// Whether two marks (or their absence) paint alike on a disc of radius `r` pixels.
+bool paintAlike(const std::optional<SkyPoint>& a, const std::optional<SkyPoint>& b, double r) {
+    if (a.has_value() != b.has_value()) return false;
+    return !a || std::hypot(a->x - b->x, a->y - b->y) * r < 1;
 }
 
 void drawGrid(QPainter& painter, QPointF centre, double r) {
@@ -48,7 +59,11 @@ SkyWidget::SkyWidget() {
 }
 
 void SkyWidget::show(const SkyPicture& picture) {
-    if (picture == picture_) return;
+    const double r = discRadius(*this);
+    if (isVisible() && picture.track == picture_.track && picture.state == picture_.state &&
+        paintAlike(picture.satellite, picture_.satellite, r) &&
+        paintAlike(picture.antennas, picture_.antennas, r))
+        return;
     picture_ = picture;
     update();
 }
@@ -57,7 +72,7 @@ void SkyWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(palette().color(QPalette::WindowText));
-    const double r = std::min(width(), height()) / 2.0 - kMargin;
+    const double r = discRadius(*this);
     const QPointF centre(width() / 2.0, height() / 2.0);
     drawGrid(painter, centre, r);
     if (!picture_.track.empty()) {

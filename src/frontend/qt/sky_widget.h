@@ -12,7 +12,8 @@ namespace orvant {
 class SkyWidget : public QWidget {
   public:
     SkyWidget();
-    // Repaints only when the picture changed.
+    // Repaints only when the picture changed visibly: a mark that moved by less than a pixel
+    // since it was painted stays where it is until it has moved that far.
     void show(const SkyPicture& picture);
 
   protected:
