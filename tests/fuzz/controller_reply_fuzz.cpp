@@ -6,6 +6,7 @@
 
 #include "controller/frame_layout.h"
 #include "controller/link.h"
+#include "controller/port_protocol.h"
 #include "fuzz_check.h"
 #include "support/station_harness.h"
 
@@ -14,28 +15,52 @@ namespace {
 
 constexpr std::uint16_t kBase = 0x378;
 
-// A card whose status register shows the fuzzer's bytes in turn, then nothing ready; its data
-// register shows the auxiliary line as the first byte has it.
+// A card whose status register shows the fuzzer's bytes in turn. When they run out the card
+// either falls silent (nothing ready again, so every wait runs to its limit) or goes on answering
+// nibbles of 0 at once, as the first byte says; its data register shows the auxiliary line as the
+// first byte has it.
 class ScriptedCard : public PortIO {
   public:
-    ScriptedCard(Input& in) : in_(in), aux_(in.byte() & 0x20) {}
+    void play(Input& in) {
+        in_ = &in;
+        const std::uint8_t mode = in.byte();
+        aux_ = mode & port::kAuxLine;
+        afterwards_ = mode & 0x40 ? 0 : port::kReady;
+    }
     std::uint8_t read(std::uint16_t address) override {
-        return address == kBase + 1 ? in_.byte() : aux_;
+        if (address != kBase + 1) return aux_;
+        return in_->empty() ? afterwards_ : in_->byte();
     }
     void write(std::uint16_t, std::uint8_t) override {}
 
   private:
-    Input& in_;
-    std::uint8_t aux_;
+    Input* in_ = nullptr;
+    std::uint8_t aux_ = 0;
+    std::uint8_t afterwards_ = 0;
 };
 
+// One station serves every input (building one per input would take most of the run); each
+// exchange starts from a fresh link with the frame start-up leaves.
 struct CardStation : testing::StationHarness {
-    explicit CardStation(PortIO& card) {
+    CardStation() {
         station.cfg.portData = kBase;
         station.cfg.portStatus = kBase + 1;
         station.cfg.portControl = kBase + 2;
         station.port = &card;
     }
+    Station& fresh(Input& in) {
+        card.play(in);
+        traceText.str("");
+        station.link = LinkState{};
+        auto& slots = station.link.controllerFrame;
+        slots.fill(0);
+        for (int i = 2; i <= 44; ++i) slots[i] = 240;
+        slots[1] = 3;
+        slots[61] = 10;
+        slots[65] = 5;
+        return station;
+    }
+    ScriptedCard card;
 };
 
 void requireReplyDecoded(const Station& s) {
@@ -56,12 +81,12 @@ void requireReplyDecoded(const Station& s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvant;
     fuzz::Input in(data, size);
-    fuzz::ScriptedCard card(in);
-    fuzz::CardStation h(card);
+    static fuzz::CardStation h;
+    Station& station = h.fresh(in);
     if (in.byte() & 1)
-        laptop(h.station);
+        laptop(station);
     else
-        lapin(h.station);
-    fuzz::requireReplyDecoded(h.station);
+        lapin(station);
+    fuzz::requireReplyDecoded(station);
     return 0;
 }
