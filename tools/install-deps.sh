@@ -2,7 +2,10 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ dpkg-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libhamlib-utils)
+# dpkg-dev gives the Debian package its dependencies; clang and libclang-rt-dev (libFuzzer)
+# build the fuzz targets.
+packages=(cmake ninja-build g++ dpkg-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+          libhamlib-utils clang libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

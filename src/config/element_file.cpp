@@ -1,5 +1,8 @@
 #include "config/element_file.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +18,9 @@ namespace {
 // mean motion on line 2.
 constexpr int kLine1Needed = 43;
 constexpr int kLine2Needed = 63;
+constexpr double kDaysInALeapYear = 366;
+// Revolutions a day beyond any orbit: at 100 the ellipse would lie deep inside the earth.
+constexpr double kMaxMeanMotion = 100;
 
 std::vector<std::string> splitLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -61,9 +67,20 @@ bool isSecondLine(const std::optional<std::string>& line) {
     return line && left(*line, 1) == "2" && static_cast<int>(line->size()) >= kLine2Needed;
 }
 
-// An orbit the model can propagate: a closed ellipse travelled at a positive rate.
+bool allNumbers(const ElementSet& e) {
+    const double values[] = {e.epochYear,  e.epochDay,     e.decayRate,  e.inclination,
+                             e.raan,       e.eccentricity, e.argPerigee, e.meanAnomaly,
+                             e.meanMotion, e.epochOrbit};
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double v) { return std::isfinite(v); });
+}
+
+// An orbit the model can propagate: a closed ellipse travelled at a positive rate an orbit can
+// have, from an epoch within its year, every value a number (a field such as "15.5E9999" reads
+// as infinite).
 bool servable(const ElementSet& e) {
-    return e.meanMotion > 0 && e.eccentricity < 1;
+    return allNumbers(e) && e.meanMotion > 0 && e.meanMotion <= kMaxMeanMotion &&
+           e.eccentricity < 1 && e.epochDay >= 0 && e.epochDay < kDaysInALeapYear + 1;
 }
 
 ElementSet checkedElementSet(const std::string& line1, const std::optional<std::string>& line2) {

@@ -12,8 +12,9 @@ namespace orvant {
 // tested.
 //
 // Throws FileError: PastEnd when the catalog number is not in the text, Corrupt when the set
-// found is one the orbit model cannot serve (a line cut short, no second line, a mean motion of 0
-// or less, or an eccentricity of 1 or more).
+// found is one the orbit model cannot serve (a line cut short, no second line, a value beyond the
+// floating range, an epoch day outside its year, a mean motion of 0 or less or of more than 100
+// revolutions a day, or an eccentricity of 1 or more).
 ElementSet findElementSet(const std::string& text, const std::string& catalogNumber);
 
 }  // namespace orvant

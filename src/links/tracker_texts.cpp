@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/text_rules.h"
+#include "radio/frequency_text.h"
 
 namespace orvant {
 
@@ -30,6 +31,19 @@ std::optional<std::int16_t> nearestPhase(double value) {
 
 bool plausibleBearing(double azimuth, double elevation) {
     return std::abs(azimuth) <= 360 && std::abs(elevation) <= 90;
+}
+
+// A range rate (km/s) or a Doppler factor that not even light reaches is no number: the shift
+// it would give is more than the carrier itself.
+std::optional<double> physicalRate(const std::optional<double>& rate, double lightSpeed) {
+    if (!rate || !(std::abs(*rate) < lightSpeed)) return std::nullopt;
+    return rate;
+}
+
+// A frequency in hertz that some radio's dial can show.
+std::optional<double> dialMHz(const std::optional<double>& hz) {
+    if (!hz || *hz < 0 || !(*hz / 1e6 < kDialLimitMHz)) return std::nullopt;
+    return *hz / 1e6;
 }
 
 std::optional<std::string> satelliteName(const std::string& text) {
@@ -112,7 +126,8 @@ std::optional<TrackerReading> readFields(const std::string& text, const FieldLay
     const auto name = field1 ? satelliteName(*field1) : std::nullopt;
     const auto az = numberField(text, layout.azimuth);
     const auto el = numberField(text, layout.elevation);
-    const auto rate = numberField(text, layout.rate);
+    const auto rate = physicalRate(numberField(text, layout.rate),
+                                   layout.rateIsDopplerFactor ? 1 : kSpeedOfLightKmS);
     const auto value = numberField(text, layout.phase);
     const auto phase = value ? layout.phaseOf(*value) : std::nullopt;
     if (!name || !az || !el || !rate || !phase || !plausibleBearing(*az, *el)) return {};
@@ -138,7 +153,7 @@ std::optional<TrackerReading> readNovaText(const std::string& text) {
     const auto name = satelliteName(text.substr(0, m[0]));
     const auto az = numberBetween(text, m[0] + 3, m[1]);
     const auto el = numberBetween(text, m[1] + 3, m[2]);
-    const auto rr = numberBetween(text, m[2] + 3, m[3]);
+    const auto rr = physicalRate(numberBetween(text, m[2] + 3, m[3]), kSpeedOfLightKmS);
     const auto ma = numberBetween(text, m[3] + 3, flip);
     if (!name || !az || !el || !rr || !ma || !plausibleBearing(*az, *el)) return {};
     const auto phase = nearestPhase(*ma);
@@ -171,10 +186,10 @@ std::optional<TrackerReading> readWispText(const std::string& text) {
     const auto name = valueBetween(text, 2, m[0]);
     const auto az = numberBetween(text, m[0] + 2, m[1]);
     const auto el = numberBetween(text, m[1] + 2, m[2]);
-    const auto upHz = numberBetween(text, m[2] + 2, m[3]);
-    const auto downHz = numberBetween(text, m[4] + 2, m[5]);
+    const auto upMHz = dialMHz(numberBetween(text, m[2] + 2, m[3]));
+    const auto downMHz = dialMHz(numberBetween(text, m[4] + 2, m[5]));
     const auto ma = numberBetween(text, m[6] + 2, close);
-    if (!name || !satelliteName(*name) || !az || !el || !upHz || !downHz || !ma ||
+    if (!name || !satelliteName(*name) || !az || !el || !upMHz || !downMHz || !ma ||
         !plausibleBearing(*az, *el))
         return {};
     const auto phase = nearestPhase(*ma);
@@ -184,8 +199,8 @@ std::optional<TrackerReading> readWispText(const std::string& text) {
     r.satAzimuth = std::floor(*az);
     r.satElevation = std::floor(*el);
     r.horizonTest = r.satElevation;
-    r.uplinkMHz = *upHz / 1e6;
-    r.downlinkMHz = *downHz / 1e6;
+    r.uplinkMHz = upMHz;
+    r.downlinkMHz = downMHz;
     r.ma256 = *phase;
     return r;
 }

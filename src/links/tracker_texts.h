@@ -22,9 +22,10 @@ struct TrackerReading {
 
 // Readers of the tracking programs' texts, after their commas have become full stops. Each
 // gives nothing for a text that brings no data: a marker or field missing, a value that is not a
-// number, a name that is empty, too long or holds control characters, or a text beyond
-// `kMaxTrackerText` characters. Markers are looked for after the satellite's name (from the
-// right), so a name holding one ("KAZ-1", "DELFI-C3") reads like any other.
+// number, a name that is empty, too long or holds control characters, a range rate or Doppler
+// factor that not even light reaches, or a text beyond `kMaxTrackerText` characters. Markers are
+// looked for after the satellite's name (from the right), so a name holding one ("KAZ-1",
+// "DELFI-C3") reads like any other.
 constexpr std::size_t kMaxTrackerText = 512;
 constexpr std::size_t kMaxSatelliteName = 32;
 
@@ -35,7 +36,8 @@ std::optional<TrackerReading> readWinTrakText(const std::string& text);
 // WinOrbit: "name|azimuth|elevation|-|range rate|phase 0..255|".
 std::optional<TrackerReading> readWinOrbitText(const std::string& text);
 // WISP: two characters, the name, then "AZ", "EL", "UP", "UM", "DN", "DM", "MA" each followed by
-// its value and one separator, and the closing "|". Frequencies are in hertz.
+// its value and one separator, and the closing "|". Frequencies are in hertz; one below 0 or
+// beyond every radio's dial (`kDialLimitMHz`) is no number.
 std::optional<TrackerReading> readWispText(const std::string& text);
 
 }  // namespace orvant

@@ -10,7 +10,6 @@ namespace orvant {
 namespace {
 
 constexpr double kHzPerMHz = 1e6;
-constexpr double kSpeedOfLightKmS = 299792.458;
 // Rounding noise of a double at a few GHz, in Hz, far below one hertz.
 constexpr double kRoundingNoiseHz = 1e-3;
 
@@ -37,7 +36,8 @@ std::optional<double> typedFrequency(const std::string& text) {
     double mhz = 0;
     const char* end = number.data() + number.size();
     const auto [stop, error] = std::from_chars(number.data(), end, mhz);
-    if (number.empty() || error != std::errc{} || stop != end || !(mhz > 0) || !std::isfinite(mhz))
+    if (number.empty() || error != std::errc{} || stop != end || !(mhz > 0) ||
+        !(mhz < kDialLimitMHz))
         return std::nullopt;
     return mhz + kGuardMHz;
 }

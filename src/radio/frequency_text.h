@@ -20,11 +20,17 @@ FrequencyDigits frequencyDigits(double guardedMHz);
 // and the guard is kept on top of the mirrored frequency.
 double throughConverter(double guardedMHz, double oscillatorMHz);
 
+// No radio's dial reaches this frequency: the widest frequency field, eleven digits of hertz,
+// ends below it.
+constexpr double kDialLimitMHz = 100000;
+
 // A frequency typed by the operator: the whole text (blanks around it aside) must be a positive
-// number, read in the C locale; nullopt otherwise. The guard is added.
+// number below `kDialLimitMHz`, read in the C locale; nullopt otherwise. The guard is added.
 std::optional<double> typedFrequency(const std::string& text);
 // The text an entry box shows for a held frequency: the guard taken off, six decimals.
 std::string entryText(double guardedMHz);
+
+constexpr double kSpeedOfLightKmS = 299792.458;
 
 // Doppler shifts in whole Hz, floored, of a carrier: from the range rate (km/s, positive while
 // the distance grows), or from a Doppler factor. Positive while the satellite approaches.

@@ -115,9 +115,12 @@ double elevationDegrees(double u) {
 
 std::int16_t orbitPhase256(double meanAnomaly) {
     // The mean anomaly lies in [0, 2 pi) but for the rounding of its reduction; 256ths of a
-    // revolution count round, so a rounding that lands on 2 pi (or just below 0) folds back.
-    const auto phase = static_cast<int>(std::floor(meanAnomaly * 128 / std::numbers::pi));
-    return static_cast<std::int16_t>((phase % 256 + 256) % 256);
+    // revolution count round, so a rounding that lands on 2 pi (or just below 0) folds back. An
+    // element set far out of the ordinary (a mean anomaly of 1e40 degrees) leaves an anomaly that
+    // no reduction brings back: the count is folded while it is still a floating value, where it
+    // cannot overflow.
+    const double phase = std::fmod(std::floor(meanAnomaly * 128 / std::numbers::pi), 256);
+    return static_cast<std::int16_t>(std::fmod(phase + 256, 256));
 }
 
 }  // namespace orvant

@@ -142,6 +142,10 @@ TEST_F(ElementFile, AMissingSetIsPastTheEndAndOneTheOrbitModelCannotServeIsCorru
         head + ao7Line2With(53, " 0.00000000") + "\r\n",        // no mean motion
         head + ao7Line2With(53, "-1.00000000") + "\r\n",        // negative mean motion
         head + ao7Line2With(27, "99E+01 ") + "\r\n",            // eccentricity .99E+01 = 9.9
+        head + ao7Line2With(53, "12.5E999999") + "\r\n",        // mean motion beyond any number
+        head + ao7Line2With(53, "2.0856e+269") + "\r\n",        // an orbit inside the earth
+        // an epoch on day 9020 of its year
+        kAo7Line1.substr(0, 20) + "9020.9288275" + kAo7Line1.substr(32) + "\r\n" + kAo7Line2,
     };
     for (const std::string& file : corrupt)
         EXPECT_EQ(failureFinding("07530", file), FileErrorKind::Corrupt) << file;

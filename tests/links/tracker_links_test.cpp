@@ -115,6 +115,7 @@ std::vector<ReadingCase> readingCases() {
         {"NovaWithoutRangeRate", nova, "AO-7 AZ:1 EL:20 MA:7 Flip:No", {}},
         {"NovaAzimuthNotANumber", nova, "AO-7 AZ:--- EL:20 RR:0 MA:7 Flip:No", {}},
         {"NovaShortText", nova, "AO-7 AZ:12", {}},
+        {"NovaRangeRateBeyondLight", nova, "AO-7 AZ:1 EL:20 RR:-3e5 MA:7 Flip:No", {}},
         {"NovaTimedOut", nova, kAo7, {}, 1, TimedOut},
         {"WinTrak",
          wintrak,
@@ -133,6 +134,7 @@ std::vector<ReadingCase> readingCases() {
          wintrak,
          "AO-27|0.1|200.9|0|90",
          {"AO-27", 200, 0, 64, 0.5, "SNAO-27|0.1|200.9|0|90|"}},
+        {"WinTrakDopplerFactorOfOne", wintrak, "AO-27|12.5|200.9|1|90", {}},
         {"WinOrbit",
          winorbit,
          "AO-7|123.75|30.5|x|-2.5|200",
@@ -143,6 +145,11 @@ std::vector<ReadingCase> readingCases() {
         {"WispBelowHorizon", wisp, "  SN NO ", {"DEFAULT", 7, 8, 300, 0.5, "SN NO |"}},
         {"WispWithoutFullControl", wisp, kWisp, {"AO-7", 7, 8, 9, 0.5, kWisp + "|"}, 0},
         {"WispUplinkNotANumber", wisp, "SNAO-7 AZ1 EL2 UP14x5 UMUSB DN435100000 DMLSB MA128 ", {}},
+        {"WispUplinkBelowZero", wisp, "SNAO-7 AZ1 EL2 UP-1 UMUSB DN435100000 DMLSB MA128 ", {}},
+        {"WispDownlinkBeyondEveryDial",
+         wisp,
+         "SNAO-7 AZ1 EL2 UP145900000 UMUSB DN1e300 DMLSB MA128 ",
+         {}},
     };
 }
 

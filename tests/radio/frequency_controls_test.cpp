@@ -104,8 +104,9 @@ TEST(FullDopplerTuning, ReadsTheTunedDialAndLetsTheUplinkFollow) {
     EXPECT_TRUE(d["lbl_down_read"].visible && d["lbl_DnVal"].visible);
 }
 
-// A refused entry is asked again with nothing sent in between; the number typed in the end is
-// sent to the hertz. In fixed-frequency mode a box without a number is never sent.
+// A refused entry (no number, or one beyond every radio's dial) is asked again with nothing sent
+// in between; the number typed in the end is sent to the hertz. In fixed-frequency mode a box
+// without a number is never sent.
 TEST(FixedFrequencyEntry, RefusesAnythingButANumberAndSendsTheTypedFrequency) {
     FrequencyStation h;
     Station& s = h.station;
@@ -118,13 +119,13 @@ TEST(FixedFrequencyEntry, RefusesAnythingButANumberAndSendsTheTypedFrequency) {
     EXPECT_EQ(s.track.freqChanged, 1);  // sent as soon as the box holds a number
     h.post(0, InputKind::Click, "txt_rad_right");
     int afterMs = 0;
-    for (const char* keys : {"\r", "43x.1\r", "435.07\r"})
+    for (const char* keys : {"\r", "43x.1\r", "435E80\r", "435.07\r"})
         h.post(afterMs += 100, InputKind::Keys, "txt_rad_right", keys);
     h.pump.pumpOnce();
     const std::string refusal =
         "   A number must be entered in the form 123.123456\r\n\r\n     KELDAN           "
         "Ver 2.2.14          April. 2002";
-    EXPECT_EQ(h.alerts.boxes, std::vector<std::string>(2, refusal));
+    EXPECT_EQ(h.alerts.boxes, std::vector<std::string>(3, refusal));
     EXPECT_EQ(h.sentDown(), "");
     EXPECT_EQ(s.sat.downlinkMHz, 435.07 + kGuardMHz);
     h.pass();

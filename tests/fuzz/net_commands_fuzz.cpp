@@ -1,0 +1,75 @@
+// The lines network clients send the rotator and radio services. Every line gets a reply that
+// ends its last line; a refused line asks nothing of the station; what a line asks lies within
+// what the station told the client it can do.
+#include <cstdint>
+#include <string>
+
+#include "fuzz_check.h"
+#include "links/net_commands.h"
+
+namespace orvant::fuzz {
+namespace {
+
+// The result code of a reply that closes with "RPRT n"; 0 for a reply of values only.
+int closingCode(const std::string& reply) {
+    const std::size_t last = reply.rfind('\n', reply.size() - 2);
+    const std::size_t start = last == std::string::npos ? 0 : last + 1;
+    if (reply.compare(start, 5, "RPRT ") != 0) return rprt::kOk;
+    return std::stoi(reply.substr(start + 5));
+}
+
+bool withinRanges(const RadioFacts& facts, double hz) {
+    for (const auto& [low, high] : facts.rangesHz)
+        if (hz >= low && hz <= high) return true;
+    return false;
+}
+
+void checkRequest(const NetRequest& r, const RotatorFacts& rot, const RadioFacts& radio) {
+    switch (r.kind) {
+        case NetRequestKind::Point:
+            require(finite(r.first) && r.first >= rot.minAzimuth && r.first <= rot.maxAzimuth);
+            require(finite(r.second) && r.second >= 0 && r.second <= 180);
+            return;
+        case NetRequestKind::SetDownlink:
+        case NetRequestKind::SetUplink:
+            require(finite(r.first) && r.first >= 0 && withinRanges(radio, r.first));
+            return;
+        case NetRequestKind::SetMode:
+            require(!r.mode.empty() && r.mode.find(' ') == std::string::npos);
+            return;
+        default:
+            return;
+    }
+}
+
+void checkAnswer(const NetAnswer& answer, const RotatorFacts& rot, const RadioFacts& radio) {
+    const std::string& reply = answer.reply;
+    require(!reply.empty() && reply.back() == '\n');
+    if (closingCode(reply) != rprt::kOk) require(answer.request.kind == NetRequestKind::None);
+    checkRequest(answer.request, rot, radio);
+}
+
+}  // namespace
+}  // namespace orvant::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace orvant;
+    fuzz::Input in(data, size);
+    const std::uint8_t pick = in.byte();
+    RotatorFacts rot;
+    rot.minAzimuth = pick & 2 ? -180 : 0;
+    rot.maxAzimuth = pick & 4 ? 450 : 360;
+    RadioFacts radio;
+    radio.rangesHz = {{144e6, 146e6}, {430e6, 440e6}};
+    if (pick & 8) radio.rangesHz.push_back({0, 30e6});
+    while (!in.empty()) {
+        const std::string line = in.line();
+        const NetAnswer answer =
+            pick & 1 ? answerRadioLine(line, radio) : answerRotatorLine(line, rot);
+        fuzz::checkAnswer(answer, rot, radio);
+        const NetAnswer again =
+            pick & 1 ? answerRadioLine(line, radio) : answerRotatorLine(line, rot);
+        fuzz::require(again.reply == answer.reply && again.request.kind == answer.request.kind);
+    }
+    return 0;
+}
