@@ -24,21 +24,21 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 
 void convertValues(SatelliteRecord& sat) {
     sat.catalogNumber = toUpper(value(sat, 1));
-    sat.uplinkMHz = numberValue(value(sat, 2));
-    sat.downlinkMHz = numberValue(value(sat, 3));
+    sat.uplinkMHz = frequencyValue(value(sat, 2));
+    sat.downlinkMHz = frequencyValue(value(sat, 3));
     sat.uplinkMode = toUpper(value(sat, 4));
     sat.downlinkMode = toUpper(value(sat, 5));
-    sat.offsetMHz = numberValue(value(sat, 6));
+    sat.offsetMHz = frequencyValue(value(sat, 6));
     sat.uplinkOffsetKHz = numberValue(value(sat, 7));
     sat.fineStepHz = numberValue(value(sat, 8));
     if (toUpper(value(sat, 9)) == "YES") sat.phaseAutomation = true;
     sat.gateThresholdHz = integerValue(value(sat, 10));
     sat.parkAzimuth = integerValue(value(sat, 11));
-    sat.downConverterMHz = numberValue(value(sat, 12));
-    sat.upConverterMHz = numberValue(value(sat, 13));
+    sat.downConverterMHz = frequencyValue(value(sat, 12));
+    sat.upConverterMHz = frequencyValue(value(sat, 13));
     sat.extPortWord = integerValue(value(sat, 14));
     sat.extPortWord2 = integerValue(value(sat, 15));
-    sat.beaconMHz = numberValue(value(sat, 16)) + kGuardMHz;
+    sat.beaconMHz = frequencyValue(value(sat, 16)) + kGuardMHz;
     sat.uplinkRadioType = integerValue(value(sat, 17));
     sat.downlinkRadioType = integerValue(value(sat, 18));
     sat.uplinkCatPort = integerValue(value(sat, 19));

@@ -11,6 +11,10 @@ namespace orvant {
 // of a hertz can never lose a whole one. The text handed to a radio takes the guard off again.
 constexpr double kGuardMHz = 0.000001;
 
+// No radio's dial reaches this frequency: the widest frequency field, eleven digits of hertz,
+// ends below it.
+constexpr double kDialLimitMHz = 100000;
+
 // One serial timing pair sent to the controller card for a radio link.
 struct TimingPair {
     std::int16_t high = 0;

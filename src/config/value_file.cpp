@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "config/config_error.h"
+#include "config/satellite_record.h"
 #include "config/text_rules.h"
 
 namespace orvant {
@@ -32,6 +33,12 @@ std::int16_t integerValue(const std::string& text) {
 double numberValue(const std::string& text) {
     const double value = leadingNumber(text);
     if (!std::isfinite(value)) throw FileError{FileErrorKind::Corrupt};
+    return value;
+}
+
+double frequencyValue(const std::string& text) {
+    const double value = numberValue(text);
+    if (!(std::abs(value) < kDialLimitMHz)) throw FileError{FileErrorKind::Corrupt};
     return value;
 }
 

@@ -25,6 +25,9 @@ std::int16_t integerValue(const std::string& text);
 // A number field: the leading number of the text. Throws FileError Corrupt when the number lies
 // beyond the floating range.
 double numberValue(const std::string& text);
+// A frequency (or a converter's or a transponder's offset) in MHz: a number whose size stays
+// below every radio's dial; corrupt otherwise, since no radio could be sent it.
+double frequencyValue(const std::string& text);
 
 // A "YES" switch: true when the text, upper-cased, is exactly "YES".
 bool yesFlag(const std::string& text);

@@ -20,10 +20,6 @@ FrequencyDigits frequencyDigits(double guardedMHz);
 // and the guard is kept on top of the mirrored frequency.
 double throughConverter(double guardedMHz, double oscillatorMHz);
 
-// No radio's dial reaches this frequency: the widest frequency field, eleven digits of hertz,
-// ends below it.
-constexpr double kDialLimitMHz = 100000;
-
 // A frequency typed by the operator: the whole text (blanks around it aside) must be a positive
 // number below `kDialLimitMHz`, read in the C locale; nullopt otherwise. The guard is added.
 std::optional<double> typedFrequency(const std::string& text);

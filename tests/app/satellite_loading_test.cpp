@@ -242,11 +242,13 @@ TEST_F(SatelliteFile, MissingFilesFoldersAndOversizedNumbersAreReportedAndChange
     EXPECT_EQ(control("lbl_sat_name").caption, "AO-27.SAT");
 
     h.station.sat.catalogNumber = "before";
-    // Integers beyond sixteen bits, and numbers beyond the floating range.
+    // Integers beyond sixteen bits, numbers beyond the floating range, and frequencies beyond
+    // every radio's dial.
     const std::pair<int, const char*> corrupt[] = {
         {10, "32768"}, {11, "32768"}, {14, "32768"}, {15, "32768"}, {17, "32768"},
         {18, "32768"}, {19, "32768"}, {20, "32768"}, {10, "1e400"}, {2, "1e400"},
-        {6, "-1e400"}, {16, "1e400"}, {21, "1e400"}};
+        {6, "-1e400"}, {16, "1e400"}, {21, "1e400"}, {2, "1e300"},  {3, "100000"},
+        {6, "-1e300"}, {12, "1e300"}, {13, "1e300"}, {16, "1e300"}};
     for (const auto& [number, text] : corrupt) {
         addSatellite("BAD.SAT", typicalWith({{number, text}}));
         EXPECT_EQ(failureLoading("BAD"), FileErrorKind::Corrupt) << number << " = " << text;
