@@ -248,6 +248,25 @@ TEST(QtWindow, AWaitingHandlerKeepsTheWindowResponsive) {
     EXPECT_LT(took.elapsed(), 1000) << "the waits woke for the operator's input";
 }
 
+// A group box shows while any of its controls does, and hides when the model hides them all.
+TEST(QtWindow, AGroupShowsOnlyWhileAnyOfItsControlsDoes) {
+    WindowStation s;
+    QGroupBox* tracking = nullptr;
+    for (QGroupBox* box : s.window.mainWindow().findChildren<QGroupBox*>())
+        if (box->title() == "Tracking program") tracking = box;
+    ASSERT_NE(tracking, nullptr);
+    std::vector<std::string> members;
+    for (const std::string& name : s.display.names())
+        if (tracking->isAncestorOf(s.window.widget(name))) members.push_back(name);
+    ASSERT_FALSE(members.empty());
+    for (const std::string& name : members) s.display.hide(name);
+    s.window.render();
+    EXPECT_TRUE(tracking->isHidden());
+    s.display.show(members.front());
+    s.window.render();
+    EXPECT_FALSE(tracking->isHidden());
+}
+
 // The main window during the sample pass of AO-7, saved as the run's picture of it.
 TEST(QtWindow, ScreenshotDuringASimulatedPass) {
     application();

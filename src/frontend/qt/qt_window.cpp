@@ -232,8 +232,6 @@ void QtWindow::build() {
         return placementOf(a).order < placementOf(b).order;
     });
     for (const std::string& name : names) place(name, *shown_[name].widget);
-    for (const auto& [title, grid] : groups_)
-        if (grid->count() == 0) grid->parentWidget()->hide();  // nothing of the station's there
     main_->resize(1340, 740);
 }
 
@@ -289,6 +287,7 @@ void QtWindow::place(const std::string& name, QWidget& w) {
     }
     addToGroup(where.group, cellOf(name, w, where.title), takesWholeRow(kind) || where.wholeRow,
                where.startsRow);
+    groupMembers_[where.group].push_back(name);
 }
 
 // A readout under its small title, or a control with room on its right for its caption label;
@@ -390,13 +389,27 @@ QWidget* QtWindow::widget(std::string_view name) const {
 }
 
 void QtWindow::render() {
-    for (auto& [name, shown] : shown_) renderOne(name, shown);
+    bool visibilityChanged = false;
+    for (auto& [name, shown] : shown_) visibilityChanged |= renderOne(name, shown);
+    if (visibilityChanged) showGroupsWithContent();
     if (sky_) sky_->show(skySource_());
 }
 
-void QtWindow::renderOne(const std::string& name, Shown& shown) {
+void QtWindow::showGroupsWithContent() {
+    for (const auto& [title, grid] : groups_) {
+        const auto members = groupMembers_.find(title);
+        const bool anyShown =
+            members != groupMembers_.end() &&
+            std::any_of(members->second.begin(), members->second.end(),
+                        [&](const std::string& name) { return display_[name].visible; });
+        grid->parentWidget()->setVisible(anyShown);
+    }
+}
+
+bool QtWindow::renderOne(const std::string& name, Shown& shown) {
     const Control& c = display_[name];
-    if (shown.rendered && shown.last == c) return;
+    if (shown.rendered && shown.last == c) return false;
+    const bool visibilityChanged = !shown.rendered || c.visible != shown.last.visible;
     QWidget& w = *shown.widget;
     const WidgetKind kind = widgetKindOf(name);
     const QSignalBlocker quiet(w);  // showing the model is no operator input
@@ -414,6 +427,7 @@ void QtWindow::renderOne(const std::string& name, Shown& shown) {
     if (shown.title) shown.title->setVisible(c.visible);
     shown.last = c;
     shown.rendered = true;
+    return visibilityChanged;
 }
 
 }  // namespace orvant

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "display/display.h"
 #include "frontend/sky_view.h"
@@ -54,7 +55,10 @@ class QtWindow {
     void addToGroup(const std::string& group, QWidget& w, bool wholeRow, bool startsRow);
     QWidget& cellOf(const std::string& name, QWidget& w, const std::string& title);
     QWidget* makeWidget(const std::string& name);
-    void renderOne(const std::string& name, Shown& shown);
+    // Renders one control; true when its visibility changed.
+    bool renderOne(const std::string& name, Shown& shown);
+    // A group shows while any of its controls does: an empty box says nothing to the operator.
+    void showGroupsWithContent();
 
     Display& display_;
     MessagePump& pump_;
@@ -63,6 +67,7 @@ class QtWindow {
     std::unordered_map<std::string, Shown> shown_;
     std::map<std::string, QGridLayout*, std::less<>> groups_;
     std::map<std::string, int, std::less<>> groupCells_;
+    std::map<std::string, std::vector<std::string>, std::less<>> groupMembers_;
     std::set<std::string, std::less<>> hosts_;  // controls that share their cell with others
     std::map<std::string, QHBoxLayout*, std::less<>> cells_;
     SkyWidget* sky_ = nullptr;
