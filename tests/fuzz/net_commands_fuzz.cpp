@@ -18,8 +18,8 @@ int closingCode(const std::string& reply) {
     return std::stoi(reply.substr(start + 5));
 }
 
-bool withinRanges(const RadioFacts& facts, double hz) {
-    for (const auto& [low, high] : facts.rangesHz)
+bool withinRanges(const HzRanges& ranges, double hz) {
+    for (const auto& [low, high] : ranges)
         if (hz >= low && hz <= high) return true;
     return false;
 }
@@ -31,10 +31,14 @@ void checkRequest(const NetRequest& r, const RotatorFacts& rot, const RadioFacts
             require(finite(r.second) && r.second >= 0 && r.second <= 180);
             return;
         case NetRequestKind::SetDownlink:
+            require(finite(r.first) && r.first >= 0 &&
+                    withinRanges(radio.downlinkRangesHz, r.first));
+            return;
         case NetRequestKind::SetUplink:
-            require(finite(r.first) && r.first >= 0 && withinRanges(radio, r.first));
+            require(finite(r.first) && r.first >= 0 && withinRanges(radio.uplinkRangesHz, r.first));
             return;
         case NetRequestKind::SetMode:
+        case NetRequestKind::SelectVfo:
             require(!r.mode.empty() && r.mode.find(' ') == std::string::npos);
             return;
         default:
@@ -44,7 +48,9 @@ void checkRequest(const NetRequest& r, const RotatorFacts& rot, const RadioFacts
 
 void checkAnswer(const NetAnswer& answer, const RotatorFacts& rot, const RadioFacts& radio) {
     const std::string& reply = answer.reply;
-    require(!reply.empty() && reply.back() == '\n');
+    // Only a rotator client's quit is let go without a word.
+    if (reply.empty()) return require(answer.request.kind == NetRequestKind::Close);
+    require(reply.back() == '\n');
     if (closingCode(reply) != rprt::kOk) require(answer.request.kind == NetRequestKind::None);
     checkRequest(answer.request, rot, radio);
 }
@@ -60,8 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rot.minAzimuth = pick & 2 ? -180 : 0;
     rot.maxAzimuth = pick & 4 ? 450 : 360;
     RadioFacts radio;
-    radio.rangesHz = {{144e6, 146e6}, {430e6, 440e6}};
-    if (pick & 8) radio.rangesHz.push_back({0, 30e6});
+    radio.downlinkRangesHz = {{144e6, 146e6}};
+    radio.uplinkRangesHz = {{430e6, 440e6}};
+    if (pick & 8) {
+        radio.downlinkRangesHz.push_back({0, 30e6});
+        radio.uplinkRangesHz.push_back({0, 30e6});
+    }
+    if (pick & 16) radio.vfo = "Sub";
     while (!in.empty()) {
         const std::string line = in.line();
         const NetAnswer answer =
