@@ -132,8 +132,7 @@ bool workingFrequencies(Station& s) {
 void applyConverters(Station& s) {
     FrequencyState& f = s.freq;
     f.workingDownlinkMHz = throughConverter(f.workingDownlinkMHz, s.sat.downConverterMHz);
-    f.workingUplinkMHz = throughConverter(f.workingUplinkMHz, s.sat.upConverterMHz);
-    if (s.sat.offsetMHz != 0) f.workingUplinkMHz += s.sat.uplinkOffsetKHz * kHzPerKHz * kMHzPerHz;
+    f.workingUplinkMHz = uplinkRadioMHz(s.sat, f.workingUplinkMHz);
 }
 
 // Step 8.
@@ -229,6 +228,11 @@ void tuneParkedFrequencies(Station& station) {
     const SatelliteRecord& sat = station.sat;
     sendToRadios(station, frequencyDigits(throughConverter(sat.uplinkMHz, sat.upConverterMHz)).text,
                  frequencyDigits(throughConverter(sat.downlinkMHz, sat.downConverterMHz)).text);
+}
+
+double uplinkRadioMHz(const SatelliteRecord& sat, double guardedMHz) {
+    const double radioMHz = throughConverter(guardedMHz, sat.upConverterMHz);
+    return sat.offsetMHz != 0 ? radioMHz + sat.uplinkOffsetKHz * kHzPerKHz * kMHzPerHz : radioMHz;
 }
 
 }  // namespace orvant

@@ -5,6 +5,7 @@
 namespace orvant {
 
 struct Station;
+struct SatelliteRecord;
 
 // The frequency stage of a loop pass: Doppler correction and the frequency sends.
 void frequencyStage(Station& station);
@@ -20,6 +21,10 @@ void freeze(Station& station);
 
 // The offset in MHz that a fine-tuning slider (`hs_UpFine`, `hs_DnFine`) now adds to its link.
 double sliderOffsetMHz(const Station& station, std::string_view slider);
+
+// What the uplink radio is tuned to for an uplink of `guardedMHz`: through the uplink converter,
+// plus the operator's uplink offset on a linear transponder.
+double uplinkRadioMHz(const SatelliteRecord& sat, double guardedMHz);
 
 // The Doppler-corrected frequencies of the last pass, in MHz; the base frequencies before the
 // stage has run for the first time.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "radio/frequency_stage.h"
 #include "radio/frequency_text.h"
 #include "radio/tuning_range.h"
 #include "station/station.h"
@@ -40,12 +41,9 @@ void selectVfo(Station& s, int client, const std::string& name) {
         s.radio.clientUplinkVfo.erase(client);
 }
 
-// What the uplink radio gets for an uplink at the satellite: through the converter, with the
-// uplink offset of a linear transponder.
+// What the uplink radio gets for an uplink at the satellite, as the frequency stage forms it.
 double uplinkRadioHz(const Station& s, double guardedMHz) {
-    const double offsetMHz = s.sat.offsetMHz != 0 ? s.sat.uplinkOffsetKHz / 1000 : 0;
-    return std::stod(
-        frequencyDigits(throughConverter(guardedMHz, s.sat.upConverterMHz) + offsetMHz).text);
+    return std::stod(frequencyDigits(uplinkRadioMHz(s.sat, guardedMHz)).text);
 }
 
 }  // namespace
