@@ -134,13 +134,13 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     }
     Trace trace =
         o.traceFile.empty() ? Trace() : Trace(traceFile, [&] { return host.elapsedMs(); });
-    // The hand-off entry is asked for on every loop pass; looking at the file every 2 ms is
-    // enough to see a newer instance at once.
+    // The hand-off entry is asked for on every loop pass; looking at the file every 250 ms sees a
+    // newer instance within a quarter of a second, and spares most passes a look at the disk.
     // A settings file that cannot be written costs only the hand-off to later instances: the
     // operator is told, and the station goes on.
     FileSettingsStore settings(
         o.settingsFile.empty() ? FileSettingsStore::defaultPath() : o.settingsFile,
-        std::chrono::milliseconds(2), [&trace](const std::string& why) {
+        std::chrono::milliseconds(250), [&trace](const std::string& why) {
             std::cerr << "orvant: " << why << "; later instances cannot take over from this one\n";
             trace.event("settings", {{"error", why}});
         });

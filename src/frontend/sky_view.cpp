@@ -72,7 +72,8 @@ std::vector<SkyBearing> passTrack(const OrbitState& orbit, double T, double step
     std::vector<SkyBearing> track;
     for (double t = rise; t - rise < searchDays; t += stepDays) {
         const SkyBearing b = bearingAt(orbit, t);
-        if (b.elevationDeg < 0) break;
+        // Below the horizon, or no bearing at all (an orbit model not set up yet).
+        if (!(b.elevationDeg >= 0) || !std::isfinite(b.azimuthDeg)) break;
         track.push_back(b);
     }
     return track;
@@ -80,7 +81,10 @@ std::vector<SkyBearing> passTrack(const OrbitState& orbit, double T, double step
 
 const SkyPicture& SkyView::picture(const Station& station, const LocalDateTime& now) {
     const TrackingState& t = station.track;
-    if (t.satFileName != trackedName_ || minuteOf(now) != trackMinute_) sampleTrack(station, now);
+    const bool sameElements =
+        station.orbit.TEG == trackedEpochDays_ && station.orbit.meanMotion == trackedMeanMotion_;
+    if (t.satFileName != trackedName_ || minuteOf(now) != trackMinute_ || !sameElements)
+        sampleTrack(station, now);
     picture_.satellite.reset();
     if (positionKnown(station) && t.satElevation >= 0)
         picture_.satellite = skyPoint(t.satAzimuth, t.satElevation);
@@ -100,6 +104,8 @@ const SkyPicture& SkyView::picture(const Station& station, const LocalDateTime& 
 void SkyView::sampleTrack(const Station& station, const LocalDateTime& now) {
     trackedName_ = station.track.satFileName;
     trackMinute_ = minuteOf(now);
+    trackedEpochDays_ = station.orbit.TEG;
+    trackedMeanMotion_ = station.orbit.meanMotion;
     picture_.track.clear();
     if (!orbitModelRuns(station)) return;
     const CalendarDate date{now.year, now.month, now.day};

@@ -45,8 +45,9 @@ struct SkyPicture {
     bool operator==(const SkyPicture&) const = default;
 };
 
-// Builds the picture of a station; the pass track is sampled again only once a minute or when
-// another satellite is tracked, since the orbit model's pass changes slowly.
+// Builds the picture of a station; the pass track is sampled again only once a minute, when
+// another satellite is tracked or when the orbit model takes other elements (its set-up may come
+// after the first picture), since the orbit model's pass changes slowly.
 class SkyView {
   public:
     const SkyPicture& picture(const Station& station, const LocalDateTime& now);
@@ -57,6 +58,8 @@ class SkyView {
     SkyPicture picture_;
     std::string trackedName_;
     long long trackMinute_ = -1;
+    double trackedEpochDays_ = -1;
+    double trackedMeanMotion_ = -1;
 };
 
 }  // namespace orvant

@@ -65,8 +65,9 @@ void pollTrackingProgramWhenDue(Station& s) {
 
 // Step 5: the operator picked another file from the list while the loop ran.
 bool otherFilePicked(Station& s) {
+    if (s.track.satSource != 3) return false;
     const std::string picked = toUpper(s.display["lbl_sat_name"].caption);
-    return s.track.satSource == 3 && !picked.empty() && picked != toUpper(s.track.satNamePrev) &&
+    return !picked.empty() && picked != toUpper(s.track.satNamePrev) &&
            picked != toUpper(s.app.satName) + ".SAT";
 }
 

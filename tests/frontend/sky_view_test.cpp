@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 
 #include "support/iss_elements.h"
@@ -60,6 +61,28 @@ TEST(SkyView, PassTrackRunsFromRiseToSetOfThePassUnderWayOrTheNext) {
         EXPECT_TRUE(
             std::all_of(track.begin(), track.end(), [](auto& b) { return b.elevationDeg >= 0; }));
     }
+}
+
+// The window may take its first picture before the orbit model is set up; the set-up, within the
+// same minute, brings the pass track (before the mend the track stayed a row of NaN points until
+// the minute turned, and the sky view repainted on every refresh).
+TEST(SkyView, PassTrackFollowsTheOrbitModelSetUpWithinTheMinute) {
+    testing::StationHarness harness;
+    Station& station = harness.station;
+    station.cfg.latitudeRad = 51.5 * std::numbers::pi / 180;
+    station.cfg.longitudeRad = -0.1 * std::numbers::pi / 180;
+    station.cfg.timeOffsetHours = 1;
+    station.track.satFileName = "ISS";
+    station.sat.elements = testing::issElements2018();
+    const LocalDateTime now{2018, 1, 21, 0, 9, 5, 0};
+    SkyView view;
+    EXPECT_TRUE(view.picture(station, now).track.empty());
+    orbitSetup(station);
+    const std::vector<SkyPoint>& track = view.picture(station, now).track;
+    ASSERT_GT(track.size(), 10u);
+    EXPECT_TRUE(std::all_of(track.begin(), track.end(), [](const SkyPoint& p) {
+        return std::isfinite(p.x) && std::isfinite(p.y);
+    }));
 }
 
 }  // namespace
