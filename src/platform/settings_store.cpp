@@ -114,7 +114,7 @@ void FileSettingsStore::save(const std::string& app, const std::string& section,
 std::string FileSettingsStore::get(const std::string& app, const std::string& section,
                                    const std::string& key, const std::string& fallback) {
     const Entries& entries = load(Freshness::Recent);
-    const auto it = entries.find({app, section, key});
+    const auto it = entries.find(std::tie(app, section, key));
     return it == entries.end() ? fallback : it->second;
 }
 

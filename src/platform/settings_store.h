@@ -61,7 +61,9 @@ class FileSettingsStore : public SettingsStore {
     static std::string defaultPath();
 
   private:
-    using Entries = std::map<std::tuple<std::string, std::string, std::string>, std::string>;
+    // Ordered with std::less<> so that a read finds its entry without copying the names.
+    using Entries =
+        std::map<std::tuple<std::string, std::string, std::string>, std::string, std::less<>>;
     // Changes always start from the file as it is now (never from an older reading, which could
     // bring back an entry another instance deleted); reads may use a reading within the recheck
     // interval.
