@@ -1,5 +1,6 @@
 #include "links/net_commands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -207,18 +208,16 @@ Outcome tune(const Words& args, const HzRanges& ranges, NetRequestKind kind) {
     return asks({kind, hz, 0, {}});
 }
 
-bool knownMode(const std::string& mode) {
-    for (const char* known : {"USB", "LSB", "CW", "CWR", "FM", "WFM", "AM", "PKTUSB", "PKTLSB",
-                              "PKTFM", "RTTY", "RTTYR"})
-        if (mode == known) return true;
-    return false;
-}
-
-Outcome setMode(const Words& args, const RadioFacts&) {
+// A mode for the link of the client's VFO, which that link's radio must take.
+Outcome setMode(const Words& args, const RadioFacts& f) {
+    const bool uplink = isUplinkVfo(f.vfo);
+    const ModeNames& taken = uplink ? f.uplinkModes : f.downlinkModes;
     double passband = 0;
-    if (!knownMode(args[0]) || !numberOf(args[1], passband) || passband < 0)
+    if (std::find(taken.begin(), taken.end(), args[0]) == taken.end() ||
+        !numberOf(args[1], passband) || passband < 0)
         return failed(rprt::kInvalid);
-    return asks({NetRequestKind::SetMode, 0, 0, args[0]});
+    return asks(
+        {uplink ? NetRequestKind::SetUplinkMode : NetRequestKind::SetDownlinkMode, 0, 0, args[0]});
 }
 
 // The VFO names Hamlib's clients send.
@@ -234,8 +233,9 @@ Outcome selectVfo(const Words& args, const RadioFacts&) {
     return asks({NetRequestKind::SelectVfo, 0, 0, args[0]});
 }
 
-Outcome hertz(double hz) {
-    return tells({fixed(hz, 0)});
+// A frequency a client reads, and its wish for a fresh read of that link's dial.
+Outcome hertz(double hz, NetRequestKind read) {
+    return {rprt::kOk, {fixed(hz, 0)}, requestOf(read)};
 }
 
 Outcome accepted(const Words&, const RadioFacts&) {
@@ -256,7 +256,8 @@ const std::vector<Command<RadioFacts>> kRadioCommands = {
      0,
      {"Frequency"},
      [](const Words&, const RadioFacts& f) {
-         return hertz(isUplinkVfo(f.vfo) ? f.uplinkHz : f.downlinkHz);
+         return isUplinkVfo(f.vfo) ? hertz(f.uplinkHz, NetRequestKind::ReadUplink)
+                                   : hertz(f.downlinkHz, NetRequestKind::ReadDownlink);
      }},
     {'I',
      "set_split_freq",
@@ -269,14 +270,16 @@ const std::vector<Command<RadioFacts>> kRadioCommands = {
      "get_split_freq",
      0,
      {"TX Frequency"},
-     [](const Words&, const RadioFacts& f) { return hertz(f.uplinkHz); }},
+     [](const Words&, const RadioFacts& f) {
+         return hertz(f.uplinkHz, NetRequestKind::ReadUplink);
+     }},
     {'M', "set_mode", 2, {}, setMode},
     {'m',
      "get_mode",
      0,
      {"Mode", "Passband"},
      [](const Words&, const RadioFacts& f) {
-         return tells({f.mode, "15000"});
+         return tells({isUplinkVfo(f.vfo) ? f.uplinkMode : f.downlinkMode, "15000"});
      }},
     {'V', "set_vfo", 1, {}, selectVfo},
     {'v', "get_vfo", 0, {"VFO"}, [](const Words&, const RadioFacts& f) { return tells({f.vfo}); }},

@@ -30,7 +30,10 @@ enum class NetRequestKind {
     Park,
     SetDownlink,
     SetUplink,
-    SetMode,
+    SetUplinkMode,
+    SetDownlinkMode,
+    ReadDownlink,  // a client read the frequency: a fresh read of the radio's dial is welcome
+    ReadUplink,
     SelectVfo,
     Close
 };
@@ -58,17 +61,24 @@ struct RotatorFacts {
 // Frequency ranges in hertz, lowest and highest.
 using HzRanges = std::vector<std::pair<double, double>>;
 
-// What the radio side knows: the frequencies (hertz) and mode, the ranges each link's radio can
-// be tuned to, and the VFO this client selected. A client that selects the transmitting VFO
-// ("VFOB", "Sub", "TX") sets and reads the uplink with F and f, as a duplex client alternating
-// between its two VFOs does; any other VFO is the downlink's.
+// The modes a link's radio can be set up in, by the clients' names.
+using ModeNames = std::vector<std::string>;
+
+// What the radio side knows: the frequencies (hertz), the ranges each link's radio can be tuned
+// to, the VFO this client selected, and each link's mode and the modes its radio takes. A client
+// that selects the transmitting VFO ("VFOB", "Sub", "TX") sets and reads the uplink with F and f,
+// and its mode with M and m, as a duplex client alternating between its two VFOs does; any other
+// VFO is the downlink's.
 struct RadioFacts {
     double downlinkHz = 0;
     double uplinkHz = 0;
-    std::string mode = "FM";
     HzRanges downlinkRangesHz;
     HzRanges uplinkRangesHz;
     std::string vfo = "VFOA";
+    std::string downlinkMode = "FM";
+    std::string uplinkMode = "FM";
+    ModeNames downlinkModes;
+    ModeNames uplinkModes;
 };
 
 // Whether a client on VFO `name` works the uplink.

@@ -1,3 +1,5 @@
+#include "radio/adjust_read.h"
+
 #include <cmath>
 
 #include "config/text_rules.h"
@@ -15,10 +17,9 @@ constexpr double kPlausibleMHz = 2;  // how far, in whole MHz, a dial may lie fr
 
 // A read-back is taken only when it lies near the frequency shown for that link; anything else
 // (nothing read, a reply from the wrong band) leaves every frequency as it was.
-bool plausible(const Station& s) {
-    const double read = s.radio.readFreq;
+bool plausible(const Station& s, double read, int readSide) {
     if (!(read > 0) || !std::isfinite(read)) return false;
-    const double shown = s.radio.readSide == 2 ? correctedDownlinkMHz(s) : correctedUplinkMHz(s);
+    const double shown = readSide == 2 ? correctedDownlinkMHz(s) : correctedUplinkMHz(s);
     return std::abs(std::floor(shown) - std::floor(read)) <= kPlausibleMHz;
 }
 
@@ -62,12 +63,17 @@ void refuse(Station& s) {
 
 void adjust_read(Station& station) {
     const std::int16_t side = station.radio.readSide;
-    if ((side != 1 && side != 2) || !plausible(station)) return refuse(station);
+    if ((side != 1 && side != 2) || !plausible(station, station.radio.readFreq, side))
+        return refuse(station);
     if (side == 2)
         recentreOnDownlink(station);
     else
         recentreOnUplink(station);
     station.track.freqChanged = 1;
+}
+
+bool dialNearLink(const Station& station, int side, std::int64_t hz) {
+    return plausible(station, static_cast<double>(hz) * kMHzPerHz + kGuardMHz, side + 1);
 }
 
 }  // namespace orvant

@@ -32,4 +32,13 @@ const Row* nearestModeRow(std::span<const Row> table, std::string_view text) {
     return best;
 }
 
+// Whether the table holds a row of the same mode as `text`, not only a nearest one.
+template <typename Row>
+bool holdsMode(std::span<const Row> table, std::string_view text) {
+    const std::string key = modeKey(text);
+    for (const Row& row : table)
+        if (modeKey(row.text) == key) return true;
+    return false;
+}
+
 }  // namespace orvant

@@ -21,17 +21,22 @@ constexpr RadioDrivers kIcom{init_icom, Icom, readback_icom_tx, readback_icom_rx
 constexpr RadioDrivers kIcomR8500{init8500, R8500, readback_icom_tx, readback_icom_rx};
 constexpr RadioDrivers kIcomR7000{Init_R7000, Icom, readback_icom_tx, readback_icom_rx};
 constexpr RadioDrivers kIcomR9000{init_R9000, Icom, readback_icom_tx, readback_icom_rx};
-constexpr RadioDrivers kFt736{init736, ft736, readback_736_tx, readback_736_rx};
-constexpr RadioDrivers kFt847{init847, FT847,
-                              [](Station& s, const RadioType& t) { readback_847(s, t, 0); },
-                              [](Station& s, const RadioType& t) { readback_847(s, t, 1); }};
-constexpr RadioDrivers kFt757{init_757, FT757, nullptr, nullptr};
+// The five-byte Yaesu commands carry 10 Hz steps, the FT-100's 1.25 Hz ones.
+constexpr int kFiveByteStepHz = 10;
+constexpr int kFt100StepHz = 2;
+
+constexpr RadioDrivers kFt736{init736,         ft736,           readback_736_tx,
+                              readback_736_rx, kFiveByteStepHz, true};
+constexpr RadioDrivers kFt847{
+    init847, FT847, [](Station& s, const RadioType& t) { readback_847(s, t, 0); },
+    [](Station& s, const RadioType& t) { readback_847(s, t, 1); }, kFiveByteStepHz};
+constexpr RadioDrivers kFt757{init_757, FT757, nullptr, nullptr, kFiveByteStepHz};
 constexpr RadioDrivers kFt980{init980, nullptr, nullptr, nullptr};
 constexpr RadioDrivers kFt100{init_ft100,
                               [](Station& s, const RadioType& t) {
                                   s.radio.catSide == 0 ? ft_100_tx(s, t) : ft_100_rx(s, t);
                               },
-                              readback_ft100_tx, readback_ft100_rx};
+                              readback_ft100_tx, readback_ft100_rx, kFt100StepHz};
 constexpr RadioDrivers kAr5000{init_ar5000, ar5000, readback_ar5000, readback_ar5000};
 
 }  // namespace

@@ -16,10 +16,12 @@ using RadioRoutine = void (*)(Station& station, const RadioType& type);
 // The routines of one driver family; nullptr where the family has none (a radio set up only,
 // models without a read-back).
 struct RadioDrivers {
-    RadioRoutine init;          // set-up at the start of a pass
-    RadioRoutine send;          // one frequency, on every send; sends nothing while inhibited
-    RadioRoutine readUplink;    // read-back of the uplink radio's dial
-    RadioRoutine readDownlink;  // read-back of the downlink radio's dial
+    RadioRoutine init;           // set-up at the start of a pass
+    RadioRoutine send;           // one frequency, on every send; sends nothing while inhibited
+    RadioRoutine readUplink;     // read-back of the uplink radio's dial
+    RadioRoutine readDownlink;   // read-back of the downlink radio's dial
+    int stepHz = 1;              // the finest step a frequency is sent and read back in
+    bool typedReadback = false;  // the operator types the dial in: no read-back of its own
 };
 
 // The routines of a family; nullptr for a family whose radios are only named.

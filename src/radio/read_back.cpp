@@ -16,6 +16,22 @@ void holdInStepMode(Station& station) {
 }  // namespace
 
 void acceptReadback(Station& station, int side, std::int64_t hz) {
+    DialWatch& watch = station.radio.dialWatch;
+    if (watch.reading) {
+        watch.dialHz = hz;
+        return;
+    }
+    recentreOnDial(station, side, hz);
+    holdInStepMode(station);
+}
+
+void refuseReadback(Station& station) {
+    if (station.radio.dialWatch.reading) return;
+    station.platform.alerts.beep();
+    holdInStepMode(station);
+}
+
+void recentreOnDial(Station& station, int side, std::int64_t hz) {
     RadioState& radio = station.radio;
     radio.readFreq = static_cast<double>(hz) / 1e6 + kGuardMHz;
     radio.readSide = static_cast<std::int16_t>(side + 1);
@@ -23,12 +39,6 @@ void acceptReadback(Station& station, int side, std::int64_t hz) {
     radio.readSide = 0;
     radio.readFreq = 0;
     station.track.freqChanged = 1;
-    holdInStepMode(station);
-}
-
-void refuseReadback(Station& station) {
-    station.platform.alerts.beep();
-    holdInStepMode(station);
 }
 
 void readbackBrokeDown() {

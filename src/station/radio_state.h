@@ -1,10 +1,26 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace orvant {
+
+// The radio clients' watch of the dials that read back automatically, per link (0 uplink,
+// 1 downlink): a client that reads a link's frequency asks for a fresh read of its dial.
+struct DialWatch {
+    // A watch read is under way: the read-back leaves the dial here (nothing when it was
+    // refused) instead of re-centring the bases, and a refusal makes no beep.
+    bool reading = false;
+    std::optional<std::int64_t> dialHz;
+
+    std::array<bool, 2> asked{};
+    std::array<std::optional<std::int64_t>, 2> lastReadMs;
+    // A read of the link's radio broke down: it is not watched again.
+    std::array<bool, 2> givenUp{};
+};
 
 // What the rest of the program needs to know about the radios.
 struct RadioState {
@@ -23,12 +39,13 @@ struct RadioState {
     std::int16_t catSide = 0;
     std::string catFreq;
 
-    // The mode a radio client last set (--rigctld); the radios keep the satellite file's modes.
-    std::string clientMode;
+    // A radio client (--rigctld) changed a link's mode since the radios were last set up.
+    bool clientModeSet = false;
     // A radio client set the uplink since the loop last compared it with the uplink radio's.
     bool clientUplinkSet = false;
     // The radio clients that selected the uplink's VFO, and the name they gave it.
     std::map<int, std::string> clientUplinkVfo;
+    DialWatch dialWatch;
 
     bool rxInhibit = false;
     bool txInhibit = false;

@@ -13,6 +13,7 @@
 #include "station/handoff.h"
 #include "station/station.h"
 #include "station/waits.h"
+#include "tracking/dial_watch.h"
 #include "tracking/net_source.h"
 #include "tracking/orbit_model.h"
 #include "tracking/parking.h"
@@ -281,6 +282,7 @@ PassOutcome loopPass(Station& s) {
     showTimeAndDate(s, now);
     propagateOrbit(s, now);
     visibilityStage(s);
+    watchDials(s);  // before a send puts a turned dial back
     runFrequencyStage(s);
     elevationStage(s);  // in flip mode `flipper` makes the sends
     azimuthStage(s);

@@ -3,8 +3,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "links/net_modes.h"
 #include "radio/frequency_stage.h"
 #include "radio/frequency_text.h"
+#include "radio/link_modes.h"
+#include "radio/radio_start.h"
 #include "radio/tuning_range.h"
 #include "station/station.h"
 
@@ -23,14 +26,24 @@ double guardedMHzOf(double hz) {
 }
 
 RadioFacts radioFacts(const Station& s, int client) {
-    const std::string& mode = s.radio.clientMode.empty() ? s.sat.downlinkMode : s.radio.clientMode;
     const auto vfo = s.radio.clientUplinkVfo.find(client);
     return {hertzOf(s.sat.downlinkMHz),
             hertzOf(s.sat.uplinkMHz),
-            mode,
             linkTuningRangesHz(s.sat, 1),
             linkTuningRangesHz(s.sat, 0),
-            vfo == s.radio.clientUplinkVfo.end() ? "VFOA" : vfo->second};
+            vfo == s.radio.clientUplinkVfo.end() ? "VFOA" : vfo->second,
+            clientModeOfLink(s.sat, 1),
+            clientModeOfLink(s.sat, 0),
+            clientModesOfLink(s.sat, 1),
+            clientModesOfLink(s.sat, 0)};
+}
+
+// A mode the link's radio takes becomes the mode its set-up sends.
+void setMode(Station& s, int side, const std::string& clientMode) {
+    const std::string text = linkModeText(s.sat, side, clientMode);
+    if (text.empty() || text == linkMode(s.sat, side)) return;
+    setLinkMode(s.sat, side, text);
+    s.radio.clientModeSet = true;
 }
 
 // Only the clients on an uplink VFO are remembered; a client that leaves forgets its choice.
@@ -61,8 +74,15 @@ void carryOutRadioRequest(Station& s, int client, const NetRequest& request) {
             s.sat.uplinkMHz = guardedMHzOf(request.first);
             s.radio.clientUplinkSet = true;
             return;
-        case NetRequestKind::SetMode:
-            s.radio.clientMode = request.mode;
+        case NetRequestKind::SetUplinkMode:
+            return setMode(s, 0, request.mode);
+        case NetRequestKind::SetDownlinkMode:
+            return setMode(s, 1, request.mode);
+        case NetRequestKind::ReadUplink:
+            s.radio.dialWatch.asked[0] = true;
+            return;
+        case NetRequestKind::ReadDownlink:
+            s.radio.dialWatch.asked[1] = true;
             return;
         case NetRequestKind::SelectVfo:
             return selectVfo(s, client, request.mode);
@@ -80,6 +100,13 @@ void sendWhenClientsUplinkMoved(Station& s) {
     const double sentHz = sent.empty() ? 0 : std::stod(sent);
     if (std::abs(uplinkRadioHz(s, s.sat.uplinkMHz) - sentHz) > s.sat.gateThresholdHz)
         s.track.freqChanged = 1;
+}
+
+void setUpWhenClientsModeChanged(Station& s) {
+    if (!s.radio.clientModeSet) return;
+    s.radio.clientModeSet = false;
+    startRadiosWithRotatorsHeld(s);
+    s.track.freqChanged = 1;
 }
 
 }  // namespace orvant

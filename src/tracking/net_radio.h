@@ -20,4 +20,9 @@ void carryOutRadioRequest(Station& station, int client, const NetRequest& reques
 // downlink to drift.
 void sendWhenClientsUplinkMoved(Station& station);
 
+// A mode a client changed reaches its radio as at the start of a pass: the radios are set up
+// again, and the frequencies sent again on the next pass, since a set-up may move a dial (the
+// TS-2000's satellite mode starts its receive VFO afresh). Once a change, not every pass.
+void setUpWhenClientsModeChanged(Station& station);
+
 }  // namespace orvant

@@ -101,6 +101,7 @@ void serveNetClients(Station& s) {
     }
     if (s.platform.rotatorServer) watchPositionAge(s);
     sendWhenClientsUplinkMoved(s);
+    setUpWhenClientsModeChanged(s);
     if (s.display.has(kNetSourceLabel)) s.display.setCaption(kNetSourceLabel, netSourceText(s));
 }
 

@@ -1,6 +1,7 @@
 // The lines network clients send the rotator and radio services. Every line gets a reply that
 // ends its last line; a refused line asks nothing of the station; what a line asks lies within
 // what the station told the client it can do.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -24,6 +25,10 @@ bool withinRanges(const HzRanges& ranges, double hz) {
     return false;
 }
 
+bool takes(const ModeNames& modes, const std::string& mode) {
+    return std::find(modes.begin(), modes.end(), mode) != modes.end();
+}
+
 void checkRequest(const NetRequest& r, const RotatorFacts& rot, const RadioFacts& radio) {
     switch (r.kind) {
         case NetRequestKind::Point:
@@ -37,7 +42,10 @@ void checkRequest(const NetRequest& r, const RotatorFacts& rot, const RadioFacts
         case NetRequestKind::SetUplink:
             require(finite(r.first) && r.first >= 0 && withinRanges(radio.uplinkRangesHz, r.first));
             return;
-        case NetRequestKind::SetMode:
+        case NetRequestKind::SetUplinkMode:
+            return require(isUplinkVfo(radio.vfo) && takes(radio.uplinkModes, r.mode));
+        case NetRequestKind::SetDownlinkMode:
+            return require(!isUplinkVfo(radio.vfo) && takes(radio.downlinkModes, r.mode));
         case NetRequestKind::SelectVfo:
             require(!r.mode.empty() && r.mode.find(' ') == std::string::npos);
             return;
@@ -73,6 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         radio.uplinkRangesHz.push_back({0, 30e6});
     }
     if (pick & 16) radio.vfo = "Sub";
+    radio.downlinkModes = {"USB", "CWR"};
+    radio.uplinkModes = {"LSB", "FM"};
     while (!in.empty()) {
         const std::string line = in.line();
         const NetAnswer answer =

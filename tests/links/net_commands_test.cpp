@@ -10,7 +10,9 @@ namespace orvant {
 namespace {
 
 const RotatorFacts kRotator{181.5, 44.25, 0, 450};
-const RadioFacts kRadio{145900000, 435100000, "USB", {{144e6, 146e6}}, {{430e6, 440e6}}};
+const RadioFacts kRadio{
+    145900000,     435100000, {{144e6, 146e6}}, {{430e6, 440e6}}, "VFOA", "USB", "FM",
+    {"USB", "CW"}, {"FM"}};
 
 struct Case {
     const char* line;
@@ -68,9 +70,10 @@ TEST(RadioProtocol, AnswersEachCommandInBothForms) {
         {"F 145900000.000000", "RPRT 0\n", SetDownlink, 145900000},
         {"I 435100000", "RPRT 0\n", SetUplink, 435100000},
         {"+F 145800000", "set_freq: 145800000\nRPRT 0\n", SetDownlink, 145800000},
-        {"f", "145900000\n"},
-        {"+i", "get_split_freq:\nTX Frequency: 435100000\nRPRT 0\n"},
-        {"M FM 0", "RPRT 0\n", SetMode},
+        {"f", "145900000\n", ReadDownlink},
+        {"+i", "get_split_freq:\nTX Frequency: 435100000\nRPRT 0\n", ReadUplink},
+        {"M CW 0", "RPRT 0\n", SetDownlinkMode},
+        {"M FM 0", "RPRT -1\n"},  // the uplink radio's mode, not the downlink radio's
         {"m", "USB\n15000\n"},
         {"V VFOA", "RPRT 0\n", SelectVfo},
         {"V Sub", "RPRT 0\n", SelectVfo},
@@ -98,12 +101,15 @@ TEST(RadioProtocol, AnswersEachCommandInBothForms) {
     }
     EXPECT_EQ(answerRadioLine("M USB 2400", kRadio).request.mode, "USB");
 
-    // On the transmitting VFO, F and f are the uplink's.
+    // On the transmitting VFO, F, f, M and m are the uplink's.
     RadioFacts onSub = kRadio;
     onSub.vfo = "Sub";
     expectAnswer(answerRadioLine("F 435000000", onSub), {"", "RPRT 0\n", SetUplink, 435000000});
     EXPECT_EQ(answerRadioLine("F 145900000", onSub).reply, "RPRT -1\n");
     EXPECT_EQ(answerRadioLine("f", onSub).reply, "435100000\n");
+    EXPECT_EQ(answerRadioLine("f", onSub).request.kind, ReadUplink);
+    EXPECT_EQ(answerRadioLine("M FM 0", onSub).request.kind, SetUplinkMode);
+    EXPECT_EQ(answerRadioLine("m", onSub).reply, "FM\n15000\n");
     EXPECT_EQ(answerRadioLine("v", onSub).reply, "Sub\n");
 }
 

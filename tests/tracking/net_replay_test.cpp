@@ -46,9 +46,10 @@ struct ServedStation : testing::PassStation {
         server.type(client, std::string(line) + "\n");
         ++typed;
     }
-    std::int64_t dialHz(int band) {
-        return radios.radioOf(2)->dial().vfo(band, sim::RadioDial::kVfoA).hz;
+    sim::RadioDial::Vfo& dial(int band) {
+        return radios.radioOf(2)->dial().bands[band][sim::RadioDial::kVfoA];
     }
+    std::int64_t dialHz(int band) { return dial(band).hz; }
 
     FakeLineServer rotctld{"127.0.0.1:4533", kMaxNetLine};
     CountingLineServer rigctld{"127.0.0.1:4532", kMaxNetLine};
@@ -116,6 +117,85 @@ TEST(NetReplay, TheOrbitModelAddsNoDopplerToAClientsFrequencies) {
     p.run("AO-7");
     EXPECT_EQ(p.dialHz(sim::RadioDial::kMain), 145953000);
     EXPECT_EQ(p.dialHz(sim::RadioDial::kSub), 432147000);
+}
+
+// A client's mode reaches the radio of its VFO's link; the radio ends on the client's
+// frequencies in that mode.
+TEST(NetReplay, AClientsModesReachTheRadiosOnItsFrequencies) {
+    ServedStation p;
+    p.platform.rotatorServer = nullptr;  // the orbit model follows AO-7's pass
+    int tick = 0;
+    p.observeEvery(1000, [&] {
+        if (++tick != 3) return;
+        for (const char* line : {"F 145953007", "I 432147003", "M CW 0", "V Sub", "M FM 0", "m",
+                                 "V Main", "m", "M XYZ 0"})
+            p.rigctld.type(p.radio, std::string(line) + "\n");
+    });
+    p.exitAt(8000);
+    p.run("AO-7");
+    EXPECT_TRUE(p.rigctld.sent[p.radio].ends_with("FM\n15000\nRPRT 0\nCW\n15000\nRPRT -1\n"));
+    EXPECT_EQ(p.dial(sim::RadioDial::kMain).mode, "CW");
+    EXPECT_EQ(p.dial(sim::RadioDial::kSub).mode, "FM");
+    EXPECT_EQ(p.dialHz(sim::RadioDial::kMain), 145953000);
+    EXPECT_EQ(p.dialHz(sim::RadioDial::kSub), 432147000);
+}
+
+// The operator turns the downlink radio's dial during a pass, by `turnHz` from where the client
+// put it; the client reads the downlink every second.
+struct DialScene {
+    std::int64_t turnHz;
+    const char* lastRead;  // the client's last read of the downlink
+    std::int64_t dialHz;   // the dial at the end
+};
+
+TEST(NetReplay, TheDialIsWatchedForTheOperatorsHand) {
+    const DialScene scenes[] = {
+        {0, "145953007\n", 145953000},
+        {40, "145953007\n", 145953000},    // within the gate and a step: the client's own value
+        {6000, "145959000\n", 145959000},  // turned: read at the satellite, and sent from there
+    };
+    for (const DialScene& scene : scenes) {
+        SCOPED_TRACE(scene.turnHz);
+        ServedStation p;
+        int tick = 0;
+        p.observeEvery(1000, [&] {
+            p.type(p.rotctld, p.rotator, "P %.2f %.2f", 180, 45);
+            if (++tick == 2) p.type(p.rigctld, p.radio, "F %10.0f", 145953007.0);
+            if (tick == 6) p.dial(sim::RadioDial::kMain).hz += scene.turnHz;
+            if (tick > 9) return;
+            p.rigctld.sent[p.radio].clear();
+            p.type(p.rigctld, p.radio, "f");
+        });
+        p.exitAt(11000);
+        p.run("AO-7");
+        EXPECT_EQ(p.rigctld.sent[p.radio], scene.lastRead);
+        EXPECT_EQ(p.dialHz(sim::RadioDial::kMain), scene.dialHz);
+        EXPECT_EQ(p.alerts.beeps, 0);
+    }
+}
+
+// A radio that never answers: the clients go on reading their own values, the loop goes on
+// without a beep or a box, and the trace tells of each refused read.
+TEST(NetReplay, ARadioThatNeverAnswersIsWatchedSilently) {
+    ServedStation p;
+    p.platform.rotatorServer = nullptr;
+    p.radios.radioOf(2)->setSilent(true);
+    int tick = 0;
+    p.observeEvery(1000, [&] {
+        if (++tick == 2) p.type(p.rigctld, p.radio, "F %10.0f", 145953007.0);
+        if (tick > 6) return;
+        p.rigctld.sent[p.radio].clear();
+        p.type(p.rigctld, p.radio, "f");
+    });
+    p.exitAt(8000);
+    p.run("AO-7");
+    EXPECT_EQ(p.rigctld.sent[p.radio], "145953007\n");
+    EXPECT_EQ(p.alerts.beeps, 0);
+    EXPECT_TRUE(p.alerts.boxes.empty());
+    const std::vector<testing::TraceEvent> reads = testing::eventsOf(p.traceText.str(), "dial");
+    ASSERT_GE(reads.size(), 2u);
+    for (const testing::TraceEvent& e : reads)
+        EXPECT_EQ(testing::fieldText(e.line, "outcome"), "\"refused\"") << e.line;
 }
 
 // The loop's passes in the last 6 s of a 12 s run, while both clients send `burst` cycles every

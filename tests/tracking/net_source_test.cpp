@@ -114,6 +114,7 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
         {"f", "435100000\n", 435.1, 145.9, 0},
         {"+i", "get_split_freq:\nTX Frequency: 145900000\nRPRT 0\n", 435.1, 145.9, 0},
         {"m", "USB\n15000\n", 435.1, 145.9, 0},
+        {"M CW 0", "RPRT 0\n", 435.1, 145.9, 1},  // the radios set up again in it
         // Refused, changing nothing.
         {"F 1000000000", "RPRT -1\n", 435.1, 145.9, 0},  // more than the FT-847 takes
         {"I 1116000000", "RPRT -1\n", 435.1, 145.9, 0},
@@ -121,6 +122,7 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
         {"I abc", "RPRT -1\n", 435.1, 145.9, 0},
         {"F", "RPRT -1\n", 435.1, 145.9, 0},
         {"Y 1", "RPRT -4\n", 435.1, 145.9, 0},
+        {"M XYZ 0", "RPRT -1\n", 435.1, 145.9, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

@@ -1,5 +1,10 @@
 #include "radio/aor/aor_line.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "config/text_rules.h"
 #include "radio/digit_field.h"
 
 namespace orvant::aor {
@@ -15,12 +20,48 @@ struct ModeCommand {
 constexpr ModeCommand kModeCommands[] = {
     {"MD0", "FM"}, {"MD1", "AM"}, {"MD2", "LSB"}, {"MD3", "USB"}, {"MD4", "CW"}};
 
+constexpr std::size_t kModeCommand = 3;  // the fourth
+
+// Where the fourth command of a list starts and ends; nothing when the list has none.
+std::optional<std::pair<std::size_t, std::size_t>> modeCommandSpan(const std::string& list) {
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < kModeCommand; ++k) {
+        start = list.find(',', start);
+        if (start == std::string::npos) return std::nullopt;
+        ++start;
+    }
+    return std::pair{start, std::min(list.find(',', start), list.size())};
+}
+
+const ModeCommand* commandOfMode(std::string_view mode) {
+    const auto m = std::find_if(std::begin(kModeCommands), std::end(kModeCommands),
+                                [mode](const ModeCommand& c) { return c.mode == mode; });
+    return m == std::end(kModeCommands) ? nullptr : &*m;
+}
+
 }  // namespace
 
 std::string_view modeOfCommand(std::string_view command) {
     for (const ModeCommand& m : kModeCommands)
         if (m.command == command) return m.mode;
     return {};
+}
+
+std::string_view modeOfList(const std::string& list) {
+    const auto span = modeCommandSpan(list);
+    if (!span) return {};
+    return modeOfCommand(trim(list.substr(span->first, span->second - span->first)));
+}
+
+bool listTakesMode(const std::string& list, std::string_view mode) {
+    return modeCommandSpan(list) && commandOfMode(mode);
+}
+
+std::string listWithMode(const std::string& list, std::string_view mode) {
+    const auto span = modeCommandSpan(list);
+    const ModeCommand* m = commandOfMode(mode);
+    if (!span || !m) return list;
+    return list.substr(0, span->first) + std::string(m->command) + list.substr(span->second);
 }
 
 std::optional<std::string> frequencyLine(std::string_view hzDigits) {

@@ -21,6 +21,15 @@ constexpr std::string_view kReadQuery = "RX\r";
 // other text.
 std::string_view modeOfCommand(std::string_view command);
 
+// The receiver's set-up list (the satellite file's downlink mode text, commands separated by
+// commas) carries its mode in the fourth command.
+// The mode of a list's fourth command; empty when it has none of the modes above.
+std::string_view modeOfList(const std::string& list);
+// Whether a list has a fourth command and the mode a command.
+bool listTakesMode(const std::string& list, std::string_view mode);
+// The list with its fourth command set to a mode's; unchanged when it does not take the mode.
+std::string listWithMode(const std::string& list, std::string_view mode);
+
 // "RF0145900000\r" for "145900000"; nothing for a text that is not a frequency of at most ten
 // digits.
 std::optional<std::string> frequencyLine(std::string_view hzDigits);

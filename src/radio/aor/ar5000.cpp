@@ -18,7 +18,6 @@ namespace orvant {
 namespace {
 
 constexpr std::size_t kSetUpCommands = 5;
-constexpr std::size_t kModeCommand = 3;  // the fourth
 // A line and the end byte behind it fill at most the message slots.
 constexpr std::size_t kLongestLine = frame::kCatLast - frame::kCatFirst;
 constexpr std::int64_t kLinePauseMs = 50;
@@ -51,8 +50,8 @@ void sendLine(Station& station, const std::string& line) {
     timerx(station, kLinePauseMs);
 }
 
-void showModeCaption(Station& station, const std::string& command) {
-    const std::string_view mode = aor::modeOfCommand(command);
+void showModeCaption(Station& station, const std::string& list) {
+    const std::string_view mode = aor::modeOfList(list);
     if (!mode.empty()) station.display.setCaption("lbl_DnMode", std::string(mode));
 }
 
@@ -73,7 +72,7 @@ void init_ar5000(Station& station, const RadioType&) {
         else
             sendLine(station, command + aor::kLineEnd);
     }
-    if (commands.size() > kModeCommand) showModeCaption(station, commands[kModeCommand]);
+    showModeCaption(station, list);
 }
 
 void ar5000(Station& station, const RadioType&) {

@@ -47,4 +47,17 @@ ModeBytes r9000Mode(std::string_view text) {
     return nearestMode(kR9000, text, {5, 0});
 }
 
+bool takesMode(RadioDriver driver, std::string_view text) {
+    switch (driver) {
+        case RadioDriver::IcomR8500:
+            return holdsMode<ModeRow>(kR8500, text);
+        case RadioDriver::IcomR7000:  // FM in every form
+            return modeKey(text) == "FM" || holdsMode<ModeRow>(kR7000, text);
+        case RadioDriver::IcomR9000:
+            return holdsMode<ModeRow>(kR9000, text);
+        default:
+            return holdsMode<ModeRow>(kTransceiver, text);
+    }
+}
+
 }  // namespace orvant::icom

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "radio/radio_types.h"
+
 namespace orvant::icom {
 
 // The CI-V mode (and, for the receivers, filter) bytes of a satellite file's mode text. A text is
@@ -24,5 +26,8 @@ ModeBytes r8500Mode(std::string_view text);
 ModeBytes r7000Mode(std::string_view text);
 // The IC-R9000: LSB, USB, FM, and its wide FM for "FMW" (no filter byte).
 ModeBytes r9000Mode(std::string_view text);
+
+// Whether the model of a driver has a mode of its own for a text, not only the nearest or FM.
+bool takesMode(RadioDriver driver, std::string_view text);
 
 }  // namespace orvant::icom

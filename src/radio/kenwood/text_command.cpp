@@ -23,12 +23,21 @@ bool isDigit(std::uint8_t c) {
     return c >= '0' && c <= '9';
 }
 
+const ModeCode* modeCodeOf(std::string_view mode) {
+    const auto it = std::find_if(kModes.begin(), kModes.end(),
+                                 [mode](const ModeCode& m) { return m.mode == mode; });
+    return it == kModes.end() ? nullptr : &*it;
+}
+
 }  // namespace
 
 std::string modeCommand(std::string_view mode) {
-    const auto it = std::find_if(kModes.begin(), kModes.end(),
-                                 [mode](const ModeCode& m) { return m.mode == mode; });
-    return std::string("MD") + (it == kModes.end() ? kOtherModes : it->digit) + ";";
+    const ModeCode* code = modeCodeOf(mode);
+    return std::string("MD") + (code ? code->digit : kOtherModes) + ";";
+}
+
+bool takesMode(std::string_view mode) {
+    return modeCodeOf(mode) != nullptr;
 }
 
 std::string modeOfDigit(char digit) {

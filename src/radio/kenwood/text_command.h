@@ -18,6 +18,8 @@ constexpr int kFrequencyDigits = 11;
 std::string modeCommand(std::string_view mode);
 // The mode text of a mode command's digit ('4' is "FM"); empty for a digit no mode uses.
 std::string modeOfDigit(char digit);
+// Whether a mode text has a mode command of its own (FM does; "CW-R" takes FM's).
+bool takesMode(std::string_view mode);
 
 // The frequency command of a VFO ('A' or 'B'): "FA00145900000;" for "145900000". Nothing for a
 // text that is empty, holds anything but digits or does not fit the field.

@@ -55,6 +55,8 @@ class SimulatedRadio : public SimRadio {
 
     void setSilent(bool silent) { silent_ = silent; }
     const RadioDial& dial() const { return dial_; }
+    // The dial as the operator turns it.
+    RadioDial& dial() { return dial_; }
     int messagesReceived() const { return messagesReceived_; }
 
   private:

@@ -143,6 +143,24 @@ void FT757(Station& station, const RadioType&) {
     tune(station, kFt757);
 }
 
+const yaesu::ModeTable* setUpModes(RadioDriver driver, int side, bool shared) {
+    const auto ofModel = [side, shared](const Model& model) {
+        return shared && !model.setUpWhenShared ? nullptr : model.modes[side];
+    };
+    switch (driver) {
+        case RadioDriver::Ft736:
+            return ofModel(kFt736);
+        case RadioDriver::Ft847:
+            return ofModel(kFt847);
+        case RadioDriver::Ft757:
+            return ofModel(kFt757);
+        case RadioDriver::Ft100:
+            return &yaesu::kFt100Modes;
+        default:
+            return nullptr;
+    }
+}
+
 void readback_847(Station& station, const RadioType&, int side) {
     constexpr ByPosition kReadShared{0x23, 0x13};
     constexpr std::int16_t kReadAlone = 0x03;

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "radio/radio_types.h"
+
 namespace orvant {
 
 struct Station;
-struct RadioType;
+namespace yaesu {
+struct ModeTable;
+}
 
 // The Yaesu transceivers that are set up with CAT on, the satellite mode where they have one and
 // the mode, and tuned by one frequency block per link: FT-736R, FT-847 and FT-757. One radio in
@@ -27,5 +31,9 @@ void FT757(Station& station, const RadioType& type);
 // it; an answer that is not a frequency is refused with a beep. The radio is then told the read
 // is over (00 00 00 00 88).
 void readback_847(Station& station, const RadioType& type, int side);
+
+// The mode table a Yaesu model's set-up of a position (side 0 uplink, 1 downlink) sends its mode
+// from, FT-100 included; nullptr where it sends none (the FT-757 in both positions, the FT-980).
+const yaesu::ModeTable* setUpModes(RadioDriver driver, int side, bool shared);
 
 }  // namespace orvant

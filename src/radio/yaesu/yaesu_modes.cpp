@@ -31,6 +31,10 @@ std::int16_t modeCode(const ModeTable& table, std::string_view text) {
     return row ? row->code : table.otherwise;
 }
 
+bool takesMode(const ModeTable& table, std::string_view text) {
+    return holdsMode(table.rows, text);
+}
+
 std::string_view modeText(const ModeTable& table, std::int16_t code) {
     const auto row = std::find_if(table.rows.begin(), table.rows.end(),
                                   [code](const ModeRow& r) { return r.code == code; });

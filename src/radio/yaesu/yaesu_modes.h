@@ -32,6 +32,8 @@ extern const ModeTable kFt757DownlinkModes;
 extern const ModeTable kFt100Modes;
 
 std::int16_t modeCode(const ModeTable& table, std::string_view text);
+// Whether the table has a row of the text's own mode.
+bool takesMode(const ModeTable& table, std::string_view text);
 // The mode of a code, as the table's first row that gives it names it; empty for none.
 std::string_view modeText(const ModeTable& table, std::int16_t code);
 
