@@ -77,9 +77,10 @@ void judgeDial(Station& s, int side, std::int64_t dialHz, int stepHz) {
     traceWatch(s, side, "turned", dialHz);
 }
 
-void watchLink(Station& s, int side) {
+// Whether the link's dial was read.
+bool watchLink(Station& s, int side) {
     const RadioDrivers* drivers = selfReadingDrivers(s, side);
-    if (!drivers || !due(s, side)) return;
+    if (!drivers || !due(s, side)) return false;
     DialWatch& w = s.radio.dialWatch;
     w.asked[side] = false;
     w.lastReadMs[side] = s.platform.host.elapsedMs();
@@ -88,6 +89,7 @@ void watchLink(Station& s, int side) {
         judgeDial(s, side, *dial, drivers->stepHz);
     else
         traceWatch(s, side, w.givenUp[side] ? "broke down" : "refused");
+    return true;
 }
 
 }  // namespace
@@ -95,8 +97,9 @@ void watchLink(Station& s, int side) {
 void watchDials(Station& s) {
     const LineServer* server = s.platform.radioServer;
     if (!server || server->clientCount() == 0 || s.link.diagnostic) return;
-    watchLink(s, 0);
-    watchLink(s, 1);
+    // One read a pass: a read takes a few hundred milliseconds of the card, and a pass that also
+    // sends the frequencies already takes about as long; the other link waits for the next pass.
+    if (!watchLink(s, 1)) watchLink(s, 0);
 }
 
 }  // namespace orvant
