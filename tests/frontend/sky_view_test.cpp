@@ -37,15 +37,21 @@ TEST(SkyView, AntennasFlippedOverTheTopLookTheOtherWay) {
     }
 }
 
-// The ISS over London: the pass that peaks near 78 degrees at local 00:09:05 on 2018-01-21, seen
-// from its top and, three hours of search away at most, from before it rises.
-TEST(SkyView, PassTrackRunsFromRiseToSetOfThePassUnderWayOrTheNext) {
-    testing::StationHarness harness;
-    Station& station = harness.station;
+// The ISS over London, its orbit model not yet set up.
+void watchIssFromLondon(Station& station) {
     station.cfg.latitudeRad = 51.5 * std::numbers::pi / 180;
     station.cfg.longitudeRad = -0.1 * std::numbers::pi / 180;
     station.cfg.timeOffsetHours = 1;
+    station.track.satFileName = "ISS";
     station.sat.elements = testing::issElements2018();
+}
+
+// The pass that peaks near 78 degrees at local 00:09:05 on 2018-01-21, seen from its top and,
+// three hours of search away at most, from before it rises.
+TEST(SkyView, PassTrackRunsFromRiseToSetOfThePassUnderWayOrTheNext) {
+    testing::StationHarness harness;
+    Station& station = harness.station;
+    watchIssFromLondon(station);
     orbitSetup(station);
     const LocalDateTime top{2018, 1, 21, 0, 9, 5, 0};
     const double T = daysSinceEpoch(station.orbit, {2018, 1, 21}, top, 1);
@@ -69,11 +75,7 @@ TEST(SkyView, PassTrackRunsFromRiseToSetOfThePassUnderWayOrTheNext) {
 TEST(SkyView, PassTrackFollowsTheOrbitModelSetUpWithinTheMinute) {
     testing::StationHarness harness;
     Station& station = harness.station;
-    station.cfg.latitudeRad = 51.5 * std::numbers::pi / 180;
-    station.cfg.longitudeRad = -0.1 * std::numbers::pi / 180;
-    station.cfg.timeOffsetHours = 1;
-    station.track.satFileName = "ISS";
-    station.sat.elements = testing::issElements2018();
+    watchIssFromLondon(station);
     const LocalDateTime now{2018, 1, 21, 0, 9, 5, 0};
     SkyView view;
     EXPECT_TRUE(view.picture(station, now).track.empty());
