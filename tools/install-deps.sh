@@ -3,9 +3,9 @@
 set -euo pipefail
 
 # dpkg-dev gives the Debian package its dependencies; clang and libclang-rt-dev (libFuzzer)
-# build the fuzz targets.
+# build the fuzz targets; ccache keeps compiled objects between builds.
 packages=(cmake ninja-build g++ dpkg-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          libhamlib-utils clang libclang-rt-dev)
+          libhamlib-utils clang libclang-rt-dev ccache)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
