@@ -10,7 +10,8 @@ PortIO* PortChoice::open(std::uint16_t baseAddress) {
         port_ = openPrinterPort(baseAddress, device_);
         return port_.get();
     }
-    auto card = std::make_unique<sim::SimControllerCard>(host_, baseAddress);
+    auto card = std::make_unique<sim::SimControllerCard>(host_, baseAddress,
+                                                         sim::SimControllerCard::RelayRecord::None);
     card->attachRadio(1, simRadios_[0]);
     card->attachRadio(2, simRadios_[1]);
     port_ = std::move(card);
