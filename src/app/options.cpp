@@ -57,9 +57,9 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
         if (arg.rfind("--", 0) != 0) {
             words += (words.empty() ? "" : " ") + arg;
         } else if (arg == "--help") {
-            o.help = true;
+            o.request = Request::Help;
         } else if (arg == "--version") {
-            o.version = true;
+            if (o.request != Request::Help) o.request = Request::Version;
         } else if (arg == "--headless") {
             o.headless = true;
         } else if (arg == "--sim") {

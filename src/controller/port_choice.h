@@ -20,6 +20,8 @@ class PortChoice {
 
     // nullptr when no driver can be opened.
     PortIO* open(std::uint16_t baseAddress);
+    // Lets go of the port opened (another program may claim it now).
+    void release() { port_.reset(); }
     // The radios on the simulated card's two serial channels, attached whenever it is opened.
     void attachSimRadios(sim::SimRadio* channel1, sim::SimRadio* channel2);
 

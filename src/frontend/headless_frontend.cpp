@@ -23,6 +23,10 @@ void StreamAlerts::beep() {
     out_.flush();
 }
 
+void StreamAlerts::note(const std::string& text) {
+    out_ << "orvant: " << text << std::endl;
+}
+
 namespace {
 
 // Nothing is tracked before the polling loop runs (while start-up or the file list waits), nor

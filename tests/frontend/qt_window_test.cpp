@@ -16,9 +16,11 @@
 #include <QTimer>
 #include <cstdlib>
 #include <functional>
+#include <sstream>
 #include <utility>
 #include <vector>
 
+#include "frontend/qt/qt_alerts.h"
 #include "frontend/qt/qt_host.h"
 #include "station/program_end.h"
 #include "station/waits.h"
@@ -268,6 +270,27 @@ TEST(QtWindow, AGroupShowsOnlyWhileAnyOfItsControlsDoes) {
 }
 
 // The main window during the sample pass of AO-7, saved as the run's picture of it.
+// A note shows in a box of its own that holds nothing up, says the same on the error stream and
+// closes itself; waiting for the notes lasts until it has.
+TEST(QtAlerts, ANoteShowsWithoutHoldingUpAndClosesItself) {
+    application();
+    std::ostringstream errors;
+    constexpr int kNoteMs = 200;
+    QtAlerts alerts("ORVANT", errors, kNoteMs);
+    alerts.note("a newer instance has taken over");
+    EXPECT_EQ(errors.str(), "orvant: a newer instance has taken over\n");
+    const std::vector<QMessageBox*> shown = alerts.notesShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_FALSE(shown[0]->isModal());
+    EXPECT_EQ(shown[0]->windowTitle().toStdString(), "ORVANT");
+    EXPECT_EQ(shown[0]->text().toStdString(), "a newer instance has taken over");
+    QElapsedTimer waited;
+    waited.start();
+    alerts.waitForNotes();
+    EXPECT_TRUE(alerts.notesShown().empty());
+    EXPECT_GE(waited.elapsed(), kNoteMs - 10);  // it closed by its own timer, not at once
+}
+
 TEST(QtWindow, ScreenshotDuringASimulatedPass) {
     application();
     testing::PassStation pass({2018, 1, 21, 4, 20, 0, 0});
