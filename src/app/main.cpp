@@ -155,6 +155,7 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     Platform platform{
         pumpHost, settings, alerts,        launcher,
         files,    trace,    conversations, [&](std::uint16_t base) { return ports.open(base); }};
+    platform.portTries = [&ports] { return ports.tries(); };
     platform.rotatorServer = rotctld.get();
     platform.radioServer = rigctld.get();
     MessagePump pump(pumpHost);

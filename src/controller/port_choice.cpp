@@ -7,7 +7,8 @@ namespace orvant {
 
 PortIO* PortChoice::open(std::uint16_t baseAddress) {
     if (!simulated_) {
-        port_ = openPrinterPort(baseAddress, device_);
+        tries_.clear();
+        port_ = openPrinterPort(baseAddress, device_, {}, &tries_);
         return port_.get();
     }
     auto card = std::make_unique<sim::SimControllerCard>(host_, baseAddress,

@@ -10,11 +10,21 @@
 
 namespace orvant {
 
-void StreamAlerts::messageBox(const std::string& text) {
+void writeMessage(std::ostream& out, const std::string& text) {
     std::string shown;
     for (char c : text)
         if (c != '\r') shown += c;
-    out_ << "[message] " << shown << "\n[message] OK\n";
+    out << "[message] " << shown << "\n";
+    out.flush();
+}
+
+void writeNote(std::ostream& out, const std::string& text) {
+    out << "orvant: " << text << std::endl;
+}
+
+void StreamAlerts::messageBox(const std::string& text) {
+    writeMessage(out_, text);
+    out_ << "[message] OK\n";
     out_.flush();
 }
 
@@ -24,7 +34,7 @@ void StreamAlerts::beep() {
 }
 
 void StreamAlerts::note(const std::string& text) {
-    out_ << "orvant: " << text << std::endl;
+    writeNote(out_, text);
 }
 
 namespace {

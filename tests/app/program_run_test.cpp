@@ -83,10 +83,15 @@ std::string badKeps() {
     return badKepsText(h.station);
 }
 
+// The no-driver dialog as it stands, then what was tried (the device the run names) and how to go
+// on.
 std::string noDriver() {
     testing::StationHarness h;
     h.station.cfg.programDirectory = ".";
-    return noDriverText(h.station);
+    return noDriverText(h.station) +
+           "\r\n\r\nTried the parallel-port device /nonexistent/parport: no such device.\r\n"
+           "To go on, name the port's device with --port=DEVICE (for example "
+           "--port=/dev/parport0), or run with --sim on the simulated controller card.";
 }
 
 std::string badCfg() {

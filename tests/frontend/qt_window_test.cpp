@@ -291,6 +291,18 @@ TEST(QtAlerts, ANoteShowsWithoutHoldingUpAndClosesItself) {
     EXPECT_GE(waited.elapsed(), kNoteMs - 10);  // it closed by its own timer, not at once
 }
 
+// A message box's text also goes to the error stream, as it does without a window.
+TEST(QtAlerts, AMessageBoxAlsoGoesToTheErrorStream) {
+    application();
+    std::ostringstream errors;
+    QtAlerts alerts("ORVANT", errors);
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    alerts.messageBox("first line\r\nsecond line");
+    EXPECT_EQ(errors.str(), "[message] first line\nsecond line\n");
+}
+
 TEST(QtWindow, ScreenshotDuringASimulatedPass) {
     application();
     testing::PassStation pass({2018, 1, 21, 4, 20, 0, 0});

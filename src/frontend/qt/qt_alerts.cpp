@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "frontend/headless_frontend.h"
+
 namespace orvant {
 
 QtAlerts::~QtAlerts() {
@@ -10,6 +12,7 @@ QtAlerts::~QtAlerts() {
 }
 
 void QtAlerts::messageBox(const std::string& text) {
+    writeMessage(errors_, text);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title_),
                     QString::fromStdString(text), QMessageBox::Ok);
     box.exec();
@@ -20,7 +23,7 @@ void QtAlerts::beep() {
 }
 
 void QtAlerts::note(const std::string& text) {
-    errors_ << "orvant: " << text << std::endl;
+    writeNote(errors_, text);
     auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdString(title_),
                                 QString::fromStdString(text), QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);

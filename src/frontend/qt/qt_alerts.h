@@ -11,7 +11,8 @@
 namespace orvant {
 
 // Alerts as the desktop shows them: a message box with the application's title and an OK
-// button, and the desktop's beep. A note goes to the error stream and shows in a box of its own
+// button (its text also goes to the error stream, as without a window), and the desktop's beep.
+// A note goes to the error stream and shows in a box of its own
 // that holds nothing up: the station goes on while it shows, and it closes itself after
 // `noteMs` unless the operator closes it first.
 class QtAlerts : public Alerts {
