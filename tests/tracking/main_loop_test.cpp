@@ -78,6 +78,30 @@ TEST(TrackerPoll, ComesEverySpacingPlusFiftyPasses) {
     }
 }
 
+// The poll comes within a second of the last one however long the card's exchanges of the
+// passes between take: here WinOrbit moves the satellite further than the update steps at every
+// poll, so each poll is followed by the drive's sends.
+TEST(TrackerPoll, ComesWithinASecondWhateverTheExchangesBetweenTake) {
+    PassStation p(kBeforeAos);
+    ASSERT_TRUE(p.startUpToTheLoop("WINORBIT"));
+    std::vector<ConversationReply> moving;
+    for (int k = 0; k < 10; ++k)
+        moving.push_back({ConversationStatus::Ok, "AO-7|" + std::to_string(100 + 9 * k) + "|" +
+                                                      std::to_string(20 + 6 * k) + "|x|-3|77"});
+    p.conversations.answer("WinOrbit", "TrackingInfo", moving);
+    TrackingState& t = p.station.track;
+    t.satNamePrev = t.satNameShown = "AO-7";  // the satellite WinOrbit names is loaded
+    t.satChangeHandled = 1;
+    std::vector<std::int64_t> pollMs;
+    while (pollMs.size() < moving.size()) {
+        ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
+        if (t.ddePollCounter == 0) pollMs.push_back(t.ddePollMs);
+    }
+    EXPECT_GT(p.card.framesTaken(), 2 * 10) << "the drive sent after every poll";
+    for (std::size_t i = 1; i < pollMs.size(); ++i)
+        EXPECT_LE(pollMs[i] - pollMs[i - 1], 1000) << "poll " << i + 1;
+}
+
 TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
     PassStation p(kInView);
     ASSERT_TRUE(p.startUpToTheLoop("WISP"));
