@@ -308,6 +308,7 @@ void loadSatellite(Station& s) {
     s.track.forceElSend = 1;
     s.track.forceAzSend = 1;
     s.track.parkedDone = 0;
+    s.rot.typedBearing = {};  // a bearing typed for the last satellite
     s.link.controllerFrame[51] = s.link.extPortValue;
     s.link.extPortApplied = s.link.extPortValue;
     switch_(s, s.link.extPortValue);

@@ -15,6 +15,7 @@
 #include "station/tracker_kinds.h"
 #include "station/waits.h"
 #include "tracking/dial_watch.h"
+#include "tracking/manual_entry.h"
 #include "tracking/net_source.h"
 #include "tracking/orbit_model.h"
 #include "tracking/parking.h"
@@ -127,6 +128,7 @@ void propagateOrbit(Station& s, const LocalDateTime& now) {
     const std::string& name = s.track.satFileName;
     if (name == "KWIP" || name == "PARK" || s.track.fullDdeControl == 1) return;
     orbitStep(s, now);
+    holdTypedBearing(s);
 }
 
 void showBelowHorizon(Station& s) {

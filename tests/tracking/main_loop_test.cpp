@@ -287,6 +287,32 @@ TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
     }
 }
 
+int sentAzimuthTarget(const PassStation& p) {
+    const SentBytes& frame = p.card.lastFrame();
+    return 256 * frame[frame::kAzTargetHigh] + frame[frame::kAzTargetLow];
+}
+
+// A bearing typed in during a pass on the orbit model is sent, and the model takes over again
+// with its own next send, once it has moved an update step (ORV.CFG values 16 and 17, 2 degrees).
+// A 360-degree rotator with its end stop north (type 1), whose window offers manual entry.
+TEST(LoopManualEntry, TheTypedBearingIsSentAndTheOrbitModelTakesOverAgain) {
+    constexpr double kAzScale = 360.0 / 1023;
+    PassStation p(kLate);
+    p.setConfig(22, "1");
+    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    ASSERT_TRUE(passFor(p, 2000));
+    const int modelTarget = sentAzimuthTarget(p);
+    p.post(0, InputKind::DblClick, "lbl_hf");
+    p.post(100, InputKind::Click, "txt_aztxt");
+    p.post(300, InputKind::Keys, "txt_aztxt", "100\r");
+    ASSERT_TRUE(passFor(p, 2000));
+    EXPECT_EQ(sentAzimuthTarget(p), 284);  // 100 / (360 / 1023) = 284.2 counts
+    EXPECT_LT(p.card.azimuthCounts(), modelTarget - 20) << "the antennas turn toward it";
+    ASSERT_TRUE(passFor(p, 60000));
+    EXPECT_NE(p.station.track.satAzimuth, 100);
+    EXPECT_NEAR(sentAzimuthTarget(p), p.station.track.satAzimuth / kAzScale, 2 / kAzScale);
+}
+
 // While no other exchange reads the rotator, the loop reads it itself at least every 2 s, so the
 // bearings shown (and a manual entry that keeps them) follow the antennas.
 TEST(PositionRefresh, TheRotatorIsReadAtLeastEveryTwoSeconds) {
