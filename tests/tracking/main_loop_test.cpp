@@ -265,9 +265,11 @@ TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
         int starts = 0;
         bool due = t.parkingDue;
         std::int64_t parkedMs = -1;
+        StatusLines status;
         // Five minutes: before AO-7 rises at 04:26, or past its set at 04:49.
         while (p.host.elapsedMs() < 5 * 60 * 1000) {
             ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
+            const std::string line = status.next(p.station);
             if (t.parkingDue && !due) {
                 ++starts;
                 EXPECT_EQ(t.satElevation, c.startsAt);
@@ -277,6 +279,7 @@ TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
             if (parkedMs >= 0) {
                 ASSERT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts)
                     << "moved after parking at " << p.host.elapsedMs() << " ms";
+                ASSERT_TRUE(line.ends_with(" parked")) << line;
             }
         }
         EXPECT_EQ(starts, 1);
