@@ -198,7 +198,7 @@ void startUnderNova(Station& s) {
     do {
         timerx(s, 200);
         lbl_Nova_dde_Click(s);
-    } while (left(s.track.trackerStatus, 4) == "TUNE");
+    } while (s.track.tuneReplies > 0);  // NOVA still echoes the poke
 }
 
 void startUnderWinOrbitOrWinTrak(Station& s, std::int16_t kind, const std::string& caption) {

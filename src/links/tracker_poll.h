@@ -49,7 +49,8 @@ void handleUp(Station& station);
 void storeGoodPoll(Station& station, const TrackerLink& link, const TrackerReading& reading);
 
 // The poll of NOVA, WinTrak and WinOrbit after the request: the program's elevation decides
-// visibility against the minimum elevation, and a fresh position is marked "SN".
+// visibility against the minimum elevation, and a fresh position is marked "SN". A text that
+// brings no data, or an elevation of exactly 0, changes nothing.
 void judgeAndStore(Station& station, const TrackerLink& link, const std::string& status);
 
 }  // namespace orvant
