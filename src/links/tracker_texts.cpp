@@ -141,6 +141,24 @@ std::optional<TrackerReading> readFields(const std::string& text, const FieldLay
     return r;
 }
 
+// Where a WISP text's markers and closing "|" stand, and the name before them.
+struct WispLayout {
+    std::vector<std::size_t> markers;  // "AZ", "EL", "UP", "UM", "DN", "DM", "MA"
+    std::size_t close = 0;
+    std::string name;
+};
+
+std::optional<WispLayout> wispLayout(const std::string& text) {
+    const std::size_t close = text.rfind('|');
+    if (tooLong(text) || close == std::string::npos) return {};
+    const auto at = markersBefore(text, {"AZ", "EL", "UP", "UM", "DN", "DM", "MA"}, close);
+    if (!at) return {};
+    const auto value = valueBetween(text, 2, (*at)[0]);
+    const auto name = value ? satelliteName(*value) : std::nullopt;
+    if (!name) return {};
+    return WispLayout{*at, close, *name};
+}
+
 }  // namespace
 
 std::optional<TrackerReading> readNovaText(const std::string& text) {
@@ -177,25 +195,26 @@ std::optional<TrackerReading> readWinOrbitText(const std::string& text) {
     return readFields(text, kWinOrbitFields);
 }
 
+std::optional<std::string> readWispName(const std::string& text) {
+    const auto layout = wispLayout(text);
+    if (!layout) return {};
+    return layout->name;
+}
+
 std::optional<TrackerReading> readWispText(const std::string& text) {
-    const std::size_t close = text.rfind('|');
-    if (tooLong(text) || close == std::string::npos) return {};
-    const auto at = markersBefore(text, {"AZ", "EL", "UP", "UM", "DN", "DM", "MA"}, close);
-    if (!at) return {};
-    const auto& m = *at;
-    const auto name = valueBetween(text, 2, m[0]);
+    const auto layout = wispLayout(text);
+    if (!layout) return {};
+    const std::vector<std::size_t>& m = layout->markers;
     const auto az = numberBetween(text, m[0] + 2, m[1]);
     const auto el = numberBetween(text, m[1] + 2, m[2]);
     const auto upMHz = dialMHz(numberBetween(text, m[2] + 2, m[3]));
     const auto downMHz = dialMHz(numberBetween(text, m[4] + 2, m[5]));
-    const auto ma = numberBetween(text, m[6] + 2, close);
-    if (!name || !satelliteName(*name) || !az || !el || !upMHz || !downMHz || !ma ||
-        !plausibleBearing(*az, *el))
-        return {};
+    const auto ma = numberBetween(text, m[6] + 2, layout->close);
+    if (!az || !el || !upMHz || !downMHz || !ma || !plausibleBearing(*az, *el)) return {};
     const auto phase = nearestPhase(*ma);
     if (!phase) return {};
     TrackerReading r;
-    r.name = *satelliteName(*name);
+    r.name = layout->name;
     r.satAzimuth = std::floor(*az);
     r.satElevation = std::floor(*el);
     r.horizonTest = r.satElevation;

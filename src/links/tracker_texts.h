@@ -39,5 +39,8 @@ std::optional<TrackerReading> readWinOrbitText(const std::string& text);
 // its value and one separator, and the closing "|". Frequencies are in hertz; one below 0 or
 // beyond every radio's dial (`kDialLimitMHz`) is no number.
 std::optional<TrackerReading> readWispText(const std::string& text);
+// The satellite's name from a WISP text whose markers are all there, whatever its values: all a
+// poll without full DDE control uses.
+std::optional<std::string> readWispName(const std::string& text);
 
 }  // namespace orvant

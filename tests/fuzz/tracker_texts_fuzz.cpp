@@ -70,9 +70,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 2:
             fuzz::checkReading(readWinOrbitText(text), false);
             break;
-        default:
-            fuzz::checkReading(readWispText(text), false);
+        default: {
+            const auto reading = readWispText(text);
+            const auto name = readWispName(text);
+            fuzz::checkReading(reading, false);
+            if (name) fuzz::checkName(*name);
+            fuzz::require(!reading || (name && *name == reading->name));
             break;
+        }
     }
     return 0;
 }

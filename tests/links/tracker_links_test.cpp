@@ -81,6 +81,7 @@ struct ReadingCase {
 
 const std::string kAo7 = " AO-7 AZ:123.9 EL:45.2 RR:-3.1 MA:77 Flip:No";
 const std::string kWisp = "SNAO-7 AZ123.4 EL45.6 UP145900000 UMUSB DN435100000 DMLSB MA128 ";
+const std::string kWispNoValues = "SNAO-7 AZ--- EL--- UP--- UMUSB DN--- DMLSB MA--- ";
 
 std::vector<ReadingCase> readingCases() {
     using enum ConversationStatus;
@@ -142,6 +143,12 @@ std::vector<ReadingCase> readingCases() {
         {"Wisp", wisp, "  " + kWisp, {"AO-7", 123, 45, 128, 0.5, kWisp + "|"}},
         {"WispBelowHorizon", wisp, "  SN NO ", {"DEFAULT", 7, 8, 300, 0.5, "SN NO |"}},
         {"WispWithoutFullControl", wisp, kWisp, {"AO-7", 7, 8, 9, 0.5, kWisp + "|"}, 0},
+        {"WispWithoutFullControlUnusedValuesNoNumbers",
+         wisp,
+         kWispNoValues,
+         {"AO-7", 7, 8, 9, 0.5, kWispNoValues + "|"},
+         0},
+        {"WispValuesNoNumbers", wisp, kWispNoValues, {}},
         {"WispUplinkNotANumber", wisp, "SNAO-7 AZ1 EL2 UP14x5 UMUSB DN435100000 DMLSB MA128 ", {}},
         {"WispUplinkBelowZero", wisp, "SNAO-7 AZ1 EL2 UP-1 UMUSB DN435100000 DMLSB MA128 ", {}},
         {"WispDownlinkBeyondEveryDial",
