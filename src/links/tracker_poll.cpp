@@ -16,8 +16,8 @@ bool saysBelowHorizon(const std::string& status) {
 std::optional<std::string> fetchStatus(Station& station, const TrackerLink& link) {
     const ConversationReply reply =
         station.platform.conversations.request(link.service, link.topic, link.item);
-    if (reply.status == ConversationStatus::TimedOut) return {};
     if (reply.status == ConversationStatus::Refused) failLink(station, link);
+    if (reply.status != ConversationStatus::Ok) return {};  // timed out, or answered badly
     std::string status = link.normalise(reply.text);
     station.display.setCaption(link.control, status);
     std::replace(status.begin(), status.end(), ',', '.');

@@ -32,9 +32,10 @@ inline const std::string kBelowHorizonStatus = "'  NO";
 bool saysBelowHorizon(const std::string& status);
 
 // Requests the link's text. The normalised text (commas turned into full stops) also becomes the
-// caption of the link's control. A request that times out gives nothing: the poll changes
-// nothing. A conversation that no server accepts takes the failure path: the link's message,
-// the shutdown, and the program ends.
+// caption of the link's control. A request that times out, or that a running server answers
+// badly, gives nothing: the poll changes nothing. Only a program that is not there (no server
+// accepts the conversation, or the connection is lost) takes the failure path: the link's
+// message, the shutdown, and the program ends.
 std::optional<std::string> fetchStatus(Station& station, const TrackerLink& link);
 // The failure path of a link.
 [[noreturn]] void failLink(Station& station, const TrackerLink& link);

@@ -116,6 +116,7 @@ std::vector<ReadingCase> readingCases() {
         {"NovaShortText", nova, "AO-7 AZ:12", {}},
         {"NovaRangeRateBeyondLight", nova, "AO-7 AZ:1 EL:20 RR:-3e5 MA:7 Flip:No", {}},
         {"NovaTimedOut", nova, kAo7, {}, 1, TimedOut},
+        {"NovaAnsweredBadly", nova, kAo7, {}, 1, Unusable},
         {"WinTrak",
          wintrak,
          "AO-27|12.5|200.9|-0.0000123|90",
