@@ -25,7 +25,7 @@ struct TrackerReading {
 // number, a name that is empty, too long or holds control characters, a range rate or Doppler
 // factor that not even light reaches, or a text beyond `kMaxTrackerText` characters. Markers are
 // looked for after the satellite's name (from the right), so a name holding one ("KAZ-1",
-// "DELFI-C3") reads like any other.
+// "DELFI-C3") reads like any other. Every phase comes in whole 256ths folded into 0..255.
 constexpr std::size_t kMaxTrackerText = 512;
 constexpr std::size_t kMaxSatelliteName = 32;
 
