@@ -114,6 +114,32 @@ TEST(QtWindow, WidgetsFollowTheModelLive) {
     EXPECT_FALSE(s.widget("txt_aztxt").isEnabled());
 }
 
+// The phase label switched off (red, yellow text), on (grey, navy text) and back to the default
+// pair, which shows the desktop's palette like every label that was never coloured.
+TEST(QtWindow, ALabelShowsEachColourItIsGivenGreyIncluded) {
+    WindowStation s;
+    const QPalette desktop = s.widget("lbl_satpos").palette();
+    struct Step {
+        std::uint32_t back, text;
+        QColor shownBack, shownText;
+    };
+    const Step steps[] = {
+        {bgr::kRed, bgr::kYellow, QColor(255, 0, 0), QColor(255, 255, 0)},
+        {bgr::kGrey, bgr::kDarkBlue, QColor(192, 192, 192), QColor(0, 0, 128)},
+        {bgr::kGrey, bgr::kBlack, desktop.color(QPalette::Window),
+         desktop.color(QPalette::WindowText)},
+    };
+    for (const Step& step : steps) {
+        Control& label = s.display["lbl_ma256"];
+        label.backColor = step.back;
+        label.foreColor = step.text;
+        s.window.render();
+        const QWidget& shown = s.widget("lbl_ma256");
+        EXPECT_EQ(shown.palette().color(QPalette::Window), step.shownBack) << step.back;
+        EXPECT_EQ(shown.palette().color(QPalette::WindowText), step.shownText) << step.text;
+    }
+}
+
 struct InputCase {
     std::string name;
     std::string control;

@@ -50,23 +50,24 @@ bool takesClicks(WidgetKind kind) {
            kind == WidgetKind::Entry;
 }
 
-// The model's own colours are shown where they differ from the defaults; elsewhere the desktop's
-// palette (dark or light) shows through.
+// A control with colours of its own (a lamp, or any colour but the default grey with black text)
+// shows both of them as the model sets them, grey included; a control in the default pair shows
+// the desktop's palette (dark or light), whatever it showed before. The palette is made afresh
+// each time, so no colour of an earlier state stays behind.
 void applyColours(QWidget& w, const Control& c, WidgetKind kind) {
-    QPalette palette = w.palette();
-    const bool lamp = kind == WidgetKind::Lamp;
-    if (c.backColor != bgr::kGrey || lamp) {
+    QPalette palette;  // the roles left unset come from the desktop's palette
+    const bool own =
+        kind == WidgetKind::Lamp || c.backColor != bgr::kGrey || c.foreColor != bgr::kBlack;
+    if (own) {
         const QPalette::ColorRole role = kind == WidgetKind::Button  ? QPalette::Button
                                          : kind == WidgetKind::Entry ? QPalette::Base
                                                                      : QPalette::Window;
         palette.setColor(role, colourOf(c.backColor));
-        w.setAutoFillBackground(true);
-    }
-    if (c.foreColor != bgr::kBlack) {
-        for (QPalette::ColorRole role :
+        for (QPalette::ColorRole text :
              {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-            palette.setColor(role, colourOf(c.foreColor));
+            palette.setColor(text, colourOf(c.foreColor));
     }
+    w.setAutoFillBackground(own);
     w.setPalette(palette);
 }
 
