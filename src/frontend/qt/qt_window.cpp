@@ -71,6 +71,14 @@ void applyColours(QWidget& w, const Control& c, WidgetKind kind) {
     w.setPalette(palette);
 }
 
+// Leading blanks place a caption inside a label drawn wider than its text (570 of them put the
+// waiting notice of a tracking program out of sight of the controls it masks); this window places
+// each control itself and sizes it to its text, so a label shows its caption without them.
+std::string withoutLeadingBlanks(const std::string& caption) {
+    const std::size_t text = caption.find_first_not_of(' ');
+    return text == std::string::npos ? std::string() : caption.substr(text);
+}
+
 void applyContent(QWidget& w, const Control& c, WidgetKind kind) {
     switch (kind) {
         case WidgetKind::Window:
@@ -105,10 +113,10 @@ void applyContent(QWidget& w, const Control& c, WidgetKind kind) {
         case WidgetKind::Lamp:
         case WidgetKind::Label: {
             auto& label = static_cast<QLabel&>(w);
-            label.setText(QString::fromStdString(c.caption));
+            const std::string text = withoutLeadingBlanks(c.caption);
+            label.setText(QString::fromStdString(text));
             // A caption laid out with runs of blanks keeps its line; others wrap to fit.
-            const bool wrap =
-                kind == WidgetKind::Label && c.caption.find("  ") == std::string::npos;
+            const bool wrap = kind == WidgetKind::Label && text.find("  ") == std::string::npos;
             if (label.wordWrap() != wrap) label.setWordWrap(wrap);
             break;
         }
@@ -340,6 +348,7 @@ QWidget* QtWindow::makeWidget(const std::string& name) {
             frame->setFrameShape(QFrame::StyledPanel);
             auto* row = new QHBoxLayout(frame);
             row->setContentsMargins(2, 2, 2, 2);
+            row->setSpacing(3);  // 21 tick labels in a row: close enough to fit 1366x768
             w = frame;
             break;
         }
