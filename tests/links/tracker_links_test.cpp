@@ -247,8 +247,36 @@ TEST(BelowHorizon, IsHandledOncePerPass) {
     EXPECT_TRUE(t.parkingDue) << "a new pass";
 }
 
+// At the minimum elevation (5 degrees) a tracking program's satellite is below the horizon: the
+// antennas are marked for parking. WinTrak compares its elevation as read, NOVA the elevation's
+// integer part; just above the minimum the satellite is up.
+TEST(BelowHorizon, AtTheMinimumElevationAndNotJustAboveIt) {
+    struct Case {
+        std::int16_t kind;
+        const char* text;
+        bool below;
+    };
+    const Case cases[] = {
+        {tracker::kWinTrak, "AO-27|5|200|0|90", true},
+        {tracker::kWinTrak, "AO-27|5.4|200|0|90", false},
+        {tracker::kNova, "AO-27 AZ:200 EL:5.9 RR:0 MA:64 Flip:No ", true},
+        {tracker::kNova, "AO-27 AZ:200 EL:6 RR:0 MA:64 Flip:No ", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        LinkStation s(c.kind);
+        s.station.cfg.minElevation = 5;
+        s.poll(c.text);
+        const TrackingState& t = s.station.track;
+        EXPECT_EQ(t.trackerStatus == "'  NO", c.below) << t.trackerStatus;
+        EXPECT_EQ(t.trackerStatus.starts_with("SN"), !c.below);
+        EXPECT_EQ(t.parkingDue, c.below);
+    }
+}
+
 // NOVA waits at the horizon (or overhead, flipped) while the satellite rises toward the minimum
-// elevation; never while it sets or while parking is due.
+// elevation (here 5 degrees, from 6 below the horizon); never while it sets or while parking is
+// due.
 TEST(NovaPrePositioning, DrivesOnlyWhileRisingAndNotParking) {
     struct Case {
         const char* name;
@@ -260,6 +288,9 @@ TEST(NovaPrePositioning, DrivesOnlyWhileRisingAndNotParking) {
     };
     const Case cases[] = {
         {"Rising", {-3}, "No", 0, false, 0},
+        {"AtTheLowest", {-6}, "No", 0, false, 0},
+        {"AtTheMinimum", {5}, "No", 0, false, 0},
+        {"JustAboveTheMinimum", {6}, "No", 0, false, std::nullopt},
         {"RisingFlipped", {-3}, "Ye", 1, false, 1023},
         {"FlipNotAllowed", {-3}, "Ye", 0, false, 0},
         {"TooLow", {-7}, "No", 0, false, std::nullopt},
@@ -269,6 +300,7 @@ TEST(NovaPrePositioning, DrivesOnlyWhileRisingAndNotParking) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LinkStation s(tracker::kNova);
+        s.station.cfg.minElevation = 5;
         s.station.cfg.flipAllowed = c.flipAllowed;
         s.station.track.parkingDue = c.parkingDue;
         int frames = 0;
