@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -164,35 +165,49 @@ INSTANTIATE_TEST_SUITE_P(ModeTexts, Ar5000SetUp, ::testing::Values(
 struct CatControlCase {
     std::string name;
     std::int16_t up, down, upPort, downPort;
-    Messages exits, resumes;
+    // What the card relays after each step: downlink inhibited, uplink inhibited, downlink
+    // released, uplink released.
+    std::array<Messages, 4> steps;
 };
 
 class Ft736CatControl : public ::testing::TestWithParam<CatControlCase> {};
 
-// The first inhibit takes the FT-736R out of CAT control, the last release sets it up again;
-// radios of other makers hear none of it.
-TEST_P(Ft736CatControl, FollowsTheInhibitsOnItsOwnPositionsOnly) {
+// An FT-736R leaves CAT control once every link it serves is inhibited and is set up again when
+// one of them is released; a radio whose link is still tuned, and radios of other makers, hear
+// none of it.
+TEST_P(Ft736CatControl, FollowsTheInhibitsOfTheLinksItServes) {
     const CatControlCase& c = GetParam();
     RadioStation s(c.up, c.down, c.upPort, c.downPort);
     radioinit(s.station);
-    std::size_t before = s.card.relayed().size();
-    s.display.fire("Lbl_inhibit_rx", ControlEvent::DblClick);
-    s.display.fire("lbl_inhibit_tx", ControlEvent::DblClick);
-    EXPECT_EQ(s.relayedSince(before, true), c.exits);
-    before = s.card.relayed().size();
-    s.display.fire("Lbl_inhibit_rx", ControlEvent::Click);
-    EXPECT_EQ(s.card.relayed().size(), before);  // the uplink is still inhibited
-    s.display.fire("lbl_inhibit_tx", ControlEvent::Click);
-    EXPECT_EQ(s.relayedSince(before, true), c.resumes);
+    const std::pair<const char*, ControlEvent> steps[] = {
+        {"Lbl_inhibit_rx", ControlEvent::DblClick},
+        {"lbl_inhibit_tx", ControlEvent::DblClick},
+        {"Lbl_inhibit_rx", ControlEvent::Click},
+        {"lbl_inhibit_tx", ControlEvent::Click}};
+    for (std::size_t i = 0; i < c.steps.size(); ++i) {
+        const std::size_t before = s.card.relayed().size();
+        s.display.fire(steps[i].first, steps[i].second);
+        EXPECT_EQ(s.relayedSince(before, true), c.steps[i]) << "step " << i;
+    }
 }
+
+const Messages kCatOff = {"00 00 00 00 80"};
+// An FT-736R alone in its position: CAT on, its plain counterpart of the satellite mode, 88, and
+// the mode (uplink USB 01, downlink LSB 00) with the plain command.
+const Messages kFt736AloneUplinkSetUp = {"00 00 00 00 00", "00 00 00 00 00", "00 00 00 00 88",
+                                         "01 00 00 00 07"};
+const Messages kFt736AloneDownlinkSetUp = {"00 00 00 00 00", "00 00 00 00 00", "00 00 00 00 88",
+                                           "00 00 00 00 07"};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Positions, Ft736CatControl, ::testing::Values(
-    CatControlCase{"SharedFt736", 1, 1, 1, 1, on(1, {"00 00 00 00 80", "00 00 00 00 80"}),
-        kFt736SharedSetUp},
-    CatControlCase{"Ft736DownlinkIc910Uplink", 27, 1, 2, 1, on(1, {"00 00 00 00 80"}),
-        on(1, {"00 00 00 00 00", "00 00 00 00 00", "00 00 00 00 88", "00 00 00 00 07"})},
-    CatControlCase{"NoFt736", 2, 27, 1, 2, {}, {}}),
+    CatControlCase{"SharedFt736", 1, 1, 1, 1,
+        {Messages{}, on(1, {"00 00 00 00 80", "00 00 00 00 80"}), kFt736SharedSetUp, Messages{}}},
+    CatControlCase{"Ft736UplinkIc821Downlink", 1, 15, 1, 2,
+        {Messages{}, on(1, kCatOff), Messages{}, on(1, kFt736AloneUplinkSetUp)}},
+    CatControlCase{"Ft736DownlinkIc910Uplink", 27, 1, 2, 1,
+        {on(1, kCatOff), Messages{}, on(1, kFt736AloneDownlinkSetUp), Messages{}}},
+    CatControlCase{"NoFt736", 2, 27, 1, 2, {}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
@@ -257,7 +272,7 @@ TEST(SimulatedYaesu, DialsFollowTheBlocksWhileUnderCatControl) {
     // Out of CAT control the FT-736R hears nothing but CAT on.
     RadioStation ft736(1, 1);
     ft736.setUpAndTune("435123456", "145900000");
-    yaesu_exit(ft736.station);
+    yaesu_exit(ft736.station, 0);
     ft736.send("435000000", "145000000");
     const sim::RadioDial& dial = ft736.radios.radioOf(1)->dial();
     EXPECT_FALSE(dial.catOn);
