@@ -68,7 +68,7 @@ struct ModeCase {
 
 class YaesuModeTexts : public ::testing::TestWithParam<ModeCase> {};
 
-TEST_P(YaesuModeTexts, PickTheNearestModeOfTheModel) {
+TEST_P(YaesuModeTexts, FollowTheRowsOfTheModel) {
     const ModeCase& c = GetParam();
     EXPECT_EQ(yaesu::modeCode(*c.table, c.text), c.code);
 }
@@ -76,15 +76,19 @@ TEST_P(YaesuModeTexts, PickTheNearestModeOfTheModel) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Models, YaesuModeTexts, ::testing::Values(
     ModeCase{"Ft736TrimmedNarrowFm", &yaesu::kFt736Modes, " FM-N ", 0x88},
-    ModeCase{"Ft736NarrowCwInBrackets", &yaesu::kFt736Modes, "CW(N)", 0x82},
+    ModeCase{"Ft736NarrowCw", &yaesu::kFt736Modes, "CWN", 0x82},
     ModeCase{"Ft736EmptyIsFm", &yaesu::kFt736Modes, "", 0x08},
-    ModeCase{"Ft847NarrowCwWithoutBrackets", &yaesu::kFt847Modes, "CWN", 0x82},
-    ModeCase{"Ft847WideFmIsFm", &yaesu::kFt847Modes, "FMW", 0x08},
-    ModeCase{"Ft847UnknownIsNarrowFm", &yaesu::kFt847Modes, "DIG", 0x88},
-    ModeCase{"Ft757DownlinkPlainCw", &yaesu::kFt757DownlinkModes, "CW", 0x12},
-    ModeCase{"Ft757DownlinkUnknown", &yaesu::kFt757DownlinkModes, "RTTY", 0x08},
-    ModeCase{"Ft100DataSideband", &yaesu::kFt100Modes, "USB-D", 1},
-    ModeCase{"Ft100WideFm", &yaesu::kFt100Modes, "W-FM", 7}),
+    ModeCase{"Ft736OtherTextIsFm", &yaesu::kFt736Modes, "CW(N)", 0x08},
+    ModeCase{"Ft847NarrowCwReverse", &yaesu::kFt847Modes, "CW-R(N)", 0x83},
+    ModeCase{"Ft847NarrowFm", &yaesu::kFt847Modes, "FM(N)", 0x88},
+    ModeCase{"Ft847NarrowCwWithoutBracketsIsOtherText", &yaesu::kFt847Modes, "CWN", 0x88},
+    ModeCase{"Ft847WideFmIsOtherText", &yaesu::kFt847Modes, "FMW", 0x88},
+    ModeCase{"Ft757DownlinkWideCw", &yaesu::kFt757DownlinkModes, "CWW", 0x12},
+    ModeCase{"Ft757DownlinkNarrowFm", &yaesu::kFt757DownlinkModes, "FM-N", 0x17},
+    ModeCase{"Ft757DownlinkPlainCwIsOtherText", &yaesu::kFt757DownlinkModes, "CW", 0x08},
+    ModeCase{"Ft100Data", &yaesu::kFt100Modes, "DIG", 5},
+    ModeCase{"Ft100WideFm", &yaesu::kFt100Modes, "W-FM", 7},
+    ModeCase{"Ft100DataSidebandIsOtherText", &yaesu::kFt100Modes, "USB-D", 6}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
