@@ -116,6 +116,12 @@ INSTANTIATE_TEST_SUITE_P(YaesuAndAorCodes, RadioScenes, ::testing::Values(
     SceneCase{"Ft100PairSplitUplinkOnVfoB", 23, 23, 1, 1, kFt100PairSetUp,
         on(1, {"00 00 00 01 05", "45 23 51 43 0A", "00 00 00 00 05", "00 00 00 00 05",
                "00 00 59 14 0A"})},
+    // The FT-100 takes its frequency as eight BCD digits of 10 Hz steps, the least significant
+    // pair first: 145.896898 MHz is 14 589 689 steps (the 8 Hz below a step dropped), digits
+    // 14 58 96 89, sent 89 96 58 14.
+    SceneCase{"Ft100DownlinkInTensOfHertz", 0, 23, 1, 1,
+        on(1, {"00 00 00 00 01", "00 00 00 00 05", "00 00 00 00 0C"}),
+        on(1, {"00 00 00 00 05", "89 96 58 14 0A"}), false, false, "435123456", "145896898"},
     SceneCase{"Ft100UplinkInhibited", 23, 23, 1, 1, kFt100PairSetUp,
         on(1, {"00 00 00 00 05", "00 00 59 14 0A"}), true, false},
     SceneCase{"Ar5000DownlinkInhibited", 0, 35, 1, 2, {}, {}, false, true},
