@@ -15,6 +15,7 @@ namespace orvant {
 namespace {
 
 using testing::bytesOf;
+using testing::civ;
 using testing::Messages;
 using testing::on;
 using testing::operator+;
@@ -220,6 +221,20 @@ INSTANTIATE_TEST_SUITE_P(Positions, Ft736CatControl, ::testing::Values(
     CatControlCase{"NoFt736", 2, 27, 1, 2, {}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
+
+// A pass's set-up leaves an FT-736R whose links are all inhibited out of CAT control; the other
+// radio is set up as always.
+TEST(Ft736CatControl, SetUpLeavesARadioWithEveryLinkInhibitedAlone) {
+    for (const auto& [down, relayed] :
+         {std::pair{std::int16_t{1}, Messages{}},
+          std::pair{std::int16_t{15}, civ(2, "4C", {"07 D0", "07 00", "06 00"})}}) {
+        RadioStation s(1, down, 1, 2);
+        s.station.radio.txInhibit = true;
+        s.station.radio.rxInhibit = down == 1;
+        radioinit(s.station);
+        EXPECT_EQ(s.relayedSince(0, true), relayed) << down;
+    }
+}
 
 struct TypedDialCase {
     std::string name, label, box, typed;
