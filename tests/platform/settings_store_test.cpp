@@ -1,26 +1,22 @@
 #include "platform/settings_store.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "support/blocked_settings.h"
+#include "support/program_run.h"
+
 namespace orvant {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A settings file of its own in a fresh folder, removed afterwards.
+// A settings file in a fresh folder of its own.
 struct ScratchFile {
     explicit ScratchFile(const std::string& name)
-        : folder(fs::temp_directory_path() / ("orvant_" + name)), path((folder / "s").string()) {
-        fs::remove_all(folder);
-    }
-    ~ScratchFile() { fs::remove_all(folder); }
-    fs::path folder;
+        : folder("settings-" + name), path((folder.path() / "s").string()) {}
+    testing::TempDir folder;
     std::string path;
 };
 
@@ -49,32 +45,6 @@ TEST(FileSettingsStore, WithARecheckIntervalTheFileIsLookedAtOnlyThatOften) {
     EXPECT_EQ(reader.get("ORVANT", "Startup", "Left", ""), "ORVANT");  // not looked at again yet
     now += std::chrono::milliseconds(1);
     EXPECT_EQ(reader.get("ORVANT", "Startup", "Left", "gone"), "gone");
-}
-
-// A change starts from the file as it is now, never from an older reading: the entry another
-// store deleted does not come back, and the other store's entries stay.
-TEST(FileSettingsStore, AChangeStartsFromTheFileAsItIsNow) {
-    const ScratchFile file("settings_fresh");
-    FileSettingsStore reader(file.path, std::chrono::hours(1));
-    FileSettingsStore writer(file.path);
-    EXPECT_EQ(writer.save("ORVANT", "Startup", "Left", "ORVANT"), "");
-    EXPECT_EQ(reader.get("ORVANT", "Startup", "Left", ""), "ORVANT");
-    EXPECT_EQ(writer.change("ORVANT",
-                            [](SettingsStore::Entries& e) {
-                                e.clear();
-                                e[{"Startup", "Instance"}] = "2";
-                            }),
-              "");
-    std::string seen;
-    EXPECT_EQ(reader.change("ORVANT",
-                            [&](SettingsStore::Entries& e) {
-                                seen = e[{"Startup", "Instance"}];
-                                e[{"Startup", "Other"}] = "x";
-                            }),
-              "");
-    EXPECT_EQ(seen, "2");
-    EXPECT_EQ(writer.get("ORVANT", "Startup", "Left", "gone"), "gone");
-    EXPECT_EQ(writer.get("ORVANT", "Startup", "Instance", ""), "2");
 }
 
 // Two instances changing one file at the same moment: each change reads what the other wrote, so
@@ -116,19 +86,15 @@ TEST(FileSettingsStore, AChangeThatCannotBeWrittenIsLostAndTheFileIsStillRead) {
     const ScratchFile file("settings_blocked");
     FileSettingsStore store(file.path);
     EXPECT_EQ(store.save("ORVANT", "Startup", "Instance", "1"), "");
-    const std::vector<fs::path> blockers = {file.path + ".lock",
-                                            file.path + ".tmp" + std::to_string(::getpid())};
-    for (const fs::path& blocker : blockers) {
-        fs::remove(blocker);
-        fs::create_directory(blocker);
-    }
+    const testing::BlockedSettings blocked(file.path);
+    blocked.block();
 
     const std::string why = store.save("ORVANT", "Startup", "Left", "ORVANT");
     EXPECT_NE(why.find("cannot write " + file.path), std::string::npos) << why;
     EXPECT_EQ(store.get("ORVANT", "Startup", "Left", "none"), "none");
     EXPECT_EQ(store.get("ORVANT", "Startup", "Instance", ""), "1");
 
-    for (const fs::path& blocker : blockers) fs::remove(blocker);
+    blocked.unblock();
     EXPECT_EQ(FileSettingsStore(file.path).save("ORVANT", "Startup", "Instance", "2"), "");
     EXPECT_EQ(store.get("ORVANT", "Startup", "Instance", ""), "2");
 }

@@ -1,10 +1,8 @@
 #include "station/handoff.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,7 +11,9 @@
 #include "platform/settings_store.h"
 #include "station/program_end.h"
 #include "station/station.h"
+#include "support/blocked_settings.h"
 #include "support/pass_station.h"
+#include "support/program_run.h"
 #include "support/shared_timeline.h"
 
 // Instances on one settings file, the way separate processes share it: each with a store of its
@@ -22,29 +22,24 @@
 namespace orvant {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::PassStation;
 using testing::StationHarness;
 
 constexpr auto kRecheck = std::chrono::milliseconds(250);
 constexpr LocalDateTime kAo7InView{2018, 1, 21, 4, 29, 0, 0};  // AO-7 is up from 04:26 to 04:49
 
-// A settings file of its own in a fresh folder, removed afterwards.
+// A settings file in a fresh folder of its own, and its hand-off entries as any instance reads
+// them now.
 struct SharedFile {
     explicit SharedFile(const std::string& name)
-        : folder(fs::temp_directory_path() / ("orvant_handoff_" + name)),
-          path((folder / "settings").string()) {
-        fs::remove_all(folder);
-    }
-    ~SharedFile() { fs::remove_all(folder); }
-    // The file's hand-off entries as any instance reads them now.
+        : folder("handoff-" + name), path((folder.path() / "settings").string()) {}
     std::string left() const {
         return FileSettingsStore(path).get("ORVANT", "Startup", "Left", "");
     }
     std::string newest() const {
         return FileSettingsStore(path).get("ORVANT", "Startup", "Instance", "");
     }
-    fs::path folder;
+    testing::TempDir folder;
     std::string path;
 };
 
@@ -157,21 +152,13 @@ TEST(HandoffStoreFailing, AnInstanceWhoseWritesFailGoesOnAndStillSeesANewerOne) 
     PassStation p(host, store);
     FileSettingsStore newerStore(file.path);
     StationHarness newer(host, newerStore);
-    const std::vector<fs::path> blockers = {file.path + ".lock",
-                                            file.path + ".tmp" + std::to_string(::getpid())};
+    const testing::BlockedSettings blocked(file.path);
     constexpr std::int64_t kBlockMs = 1, kUnblockMs = 5000, kNewerMs = 8000;
     std::int64_t newerMs = -1;
     p.display.declare("test_block");
-    p.display.on("test_block", ControlEvent::Click, [&] {
-        for (const fs::path& blocker : blockers) {
-            fs::remove(blocker);
-            fs::create_directory(blocker);
-        }
-    });
+    p.display.on("test_block", ControlEvent::Click, [&] { blocked.block(); });
     p.display.declare("test_unblock");
-    p.display.on("test_unblock", ControlEvent::Click, [&] {
-        for (const fs::path& blocker : blockers) fs::remove(blocker);
-    });
+    p.display.on("test_unblock", ControlEvent::Click, [&] { blocked.unblock(); });
     p.display.declare("test_newer");
     p.display.on("test_newer", ControlEvent::Click, [&] {
         ASSERT_TRUE(p.station.app.loopRunning);
