@@ -102,6 +102,14 @@ std::string noDriverText(const Station& station) {
                       shortSignature(21, station.app.versionText, station.app.versionDate)});
 }
 
+std::string portTriesText(const PortTries& tries) {
+    std::string text;
+    for (const PortTry& t : tries) text += "Tried " + t.what + ": " + t.why + ".\r\n";
+    return text +
+           "To go on, name the port's device with --port=DEVICE (for example "
+           "--port=/dev/parport0), or run with --sim on the simulated controller card.";
+}
+
 std::string badRadioText(const Station& station) {
     return joinLines({"One of the " + station.radio.uplinkRadioName + "/" +
                           station.radio.downlinkRadioName +

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/port_failure.h"
+
 namespace orvant {
 
 struct Station;
@@ -19,6 +21,9 @@ std::string badSatFileText(const std::string& version, const std::string& date);
 std::string noFilesText(const std::string& version, const std::string& date);
 std::string badKepsText(const Station& station);
 std::string noDriverText(const Station& station);
+// What follows the no-driver dialog's text on this system: each way to the port that was tried
+// and why it failed, then how to go on.
+std::string portTriesText(const PortTries& tries);
 std::string badRadioText(const Station& station);
 
 // A radio whose read-back broke down: the dialog naming the pair of radios, then the shutdown;

@@ -97,7 +97,13 @@ bool queueOperatorInput(const Options& o, MessagePump& pump, const Display& disp
 }
 
 int exitCode(EndReason reason) {
+    if (reason == EndReason::Refused) return 2;
     return reason == EndReason::Fatal || reason == EndReason::NoFiles ? 1 : 0;
+}
+
+std::string handoffNote(const std::string& settingsPath) {
+    return "a newer instance of ORVANT, started on the settings file " + settingsPath +
+           ", has taken over the station; this one ends and leaves the controller card to it";
 }
 
 // Opens the server of clients asked for on `address` (none when it is empty). False, said on the
@@ -136,14 +142,9 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
         o.traceFile.empty() ? Trace() : Trace(traceFile, [&] { return host.elapsedMs(); });
     // The hand-off entry is asked for on every loop pass; looking at the file every 250 ms sees a
     // newer instance within a quarter of a second, and spares most passes a look at the disk.
-    // A settings file that cannot be written costs only the hand-off to later instances: the
-    // operator is told, and the station goes on.
-    FileSettingsStore settings(
-        o.settingsFile.empty() ? FileSettingsStore::defaultPath() : o.settingsFile,
-        std::chrono::milliseconds(250), [&trace](const std::string& why) {
-            std::cerr << "orvant: " << why << "; later instances cannot take over from this one\n";
-            trace.event("settings", {{"error", why}});
-        });
+    const std::string settingsPath =
+        o.settingsFile.empty() ? FileSettingsStore::defaultPath() : o.settingsFile;
+    FileSettingsStore settings(settingsPath, std::chrono::milliseconds(250));
     StreamAlerts streamAlerts(std::cerr);
     TracingAlerts alerts(frontend ? frontend->alerts() : streamAlerts, trace);
     ProcessLauncher launcher;
@@ -154,6 +155,7 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     Platform platform{
         pumpHost, settings, alerts,        launcher,
         files,    trace,    conversations, [&](std::uint16_t base) { return ports.open(base); }};
+    platform.portTries = [&ports] { return ports.tries(); };
     platform.rotatorServer = rotctld.get();
     platform.radioServer = rigctld.get();
     MessagePump pump(pumpHost);
@@ -187,6 +189,12 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
         return 3;
     }
     trace.event("end", {{"reason", endReasonName(reason)}});
+    if (reason == EndReason::Handoff) {
+        // The newer instance drives the card now: let go of the port before the note shows.
+        ports.release();
+        alerts.note(handoffNote(settingsPath));
+        if (frontend) frontend->waitForNotes();
+    }
     return scriptRefused ? 2 : exitCode(reason);
 }
 
@@ -208,13 +216,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     const Options& o = parsed.options;
-    if (o.help) {
-        std::cout << usageText();
-        return 0;
-    }
-    if (o.version) {
-        std::cout << "orvant " << ORVANT_VERSION << "\n";
-        return 0;
+    switch (o.request) {
+        case Request::Help:
+            std::cout << usageText();
+            return 0;
+        case Request::Version:
+            std::cout << "orvant " << ORVANT_VERSION << "\n";
+            return 0;
+        case Request::RunStation:
+            break;
     }
     std::unique_ptr<Host> host = makeHost(o);
     if (o.headless || !desktopPresent()) return runStationProgram(o, nullptr, *host);

@@ -57,9 +57,9 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
         if (arg.rfind("--", 0) != 0) {
             words += (words.empty() ? "" : " ") + arg;
         } else if (arg == "--help") {
-            o.help = true;
+            o.request = Request::Help;
         } else if (arg == "--version") {
-            o.version = true;
+            if (o.request != Request::Help) o.request = Request::Version;
         } else if (arg == "--headless") {
             o.headless = true;
         } else if (arg == "--sim") {
@@ -130,7 +130,8 @@ std::string usageText() {
            "                      input that comes while its control is hidden or\n"
            "                      disabled is refused (exit status 2); a control of\n"
            "                      another window is named after it (Form3.Command1)\n"
-           "  --settings=FILE     the settings store (the hand-off entry) in FILE\n"
+           "  --settings=FILE     the settings store (the hand-off entry) in FILE; a\n"
+           "                      station started on it ends the one running there\n"
            "  --trace=FILE        write the trace of the run to FILE\n"
            "  --port=DEVICE       the parallel-port device, e.g. /dev/parport0\n"
            "  --dde-dir=DIR       the folder where tracking programs serve their\n"
@@ -148,10 +149,9 @@ std::string usageText() {
            "  --help              this text\n"
            "  --version           the program's version\n"
            "\n"
-           "Exit status: 0 ended by the operator or by parking, 1 ended by a fatal error or for\n"
-           "want of station files, 2 wrong options, events file or conversation folder, 3 "
-           "internal\n"
-           "error.\n";
+           "Exit status: 0 ended by the operator, by parking or by a newer instance, 1 ended by a\n"
+           "fatal error or for want of station files, 2 wrong options, events file, conversation\n"
+           "folder or settings file, 3 internal error.\n";
 }
 
 }  // namespace orvant

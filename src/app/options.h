@@ -8,11 +8,15 @@
 
 namespace orvant {
 
+// What the program is asked to do. Only `RunStation` runs a station, and only it opens the
+// settings file that holds the hand-off between instances: every other request answers and ends
+// first, so asking for it never ends or disturbs a station that is running.
+enum class Request { RunStation, Help, Version };
+
 // The program's own options (words starting with "--"); the remaining words form the station's
 // command line.
 struct Options {
-    bool help = false;
-    bool version = false;
+    Request request = Request::RunStation;
     bool headless = false;
     bool sim = false;
     std::optional<LocalDateTime> clock;           // run on a virtual clock from this local time

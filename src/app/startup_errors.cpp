@@ -57,7 +57,7 @@ void reportStartupError(Station& s, FileErrorKind kind) {
 }
 
 void reportMissingDriver(Station& s) {
-    dialogThenEnd(s, noDriverText(s));
+    dialogThenEnd(s, noDriverText(s) + "\r\n\r\n" + portTriesText(s.platform.portTries()));
 }
 
 }  // namespace orvant

@@ -7,10 +7,12 @@ namespace orvant {
 
 PortIO* PortChoice::open(std::uint16_t baseAddress) {
     if (!simulated_) {
-        port_ = openPrinterPort(baseAddress, device_);
+        tries_.clear();
+        port_ = openPrinterPort(baseAddress, device_, {}, &tries_);
         return port_.get();
     }
-    auto card = std::make_unique<sim::SimControllerCard>(host_, baseAddress);
+    auto card = std::make_unique<sim::SimControllerCard>(host_, baseAddress,
+                                                         sim::SimControllerCard::RelayRecord::None);
     card->attachRadio(1, simRadios_[0]);
     card->attachRadio(2, simRadios_[1]);
     port_ = std::move(card);

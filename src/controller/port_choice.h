@@ -6,6 +6,7 @@
 
 #include "controller/sim/sim_radio.h"
 #include "platform/host.h"
+#include "platform/port_failure.h"
 #include "platform/port_io.h"
 
 namespace orvant {
@@ -18,8 +19,11 @@ class PortChoice {
     PortChoice(Host& host, bool simulated, std::string device)
         : host_(host), simulated_(simulated), device_(std::move(device)) {}
 
-    // nullptr when no driver can be opened.
+    // nullptr when no driver can be opened; `tries` then says what was tried and why it failed.
     PortIO* open(std::uint16_t baseAddress);
+    const PortTries& tries() const { return tries_; }
+    // Lets go of the port opened (another program may claim it now).
+    void release() { port_.reset(); }
     // The radios on the simulated card's two serial channels, attached whenever it is opened.
     void attachSimRadios(sim::SimRadio* channel1, sim::SimRadio* channel2);
 
@@ -28,6 +32,7 @@ class PortChoice {
     bool simulated_;
     std::string device_;
     std::unique_ptr<PortIO> port_;
+    PortTries tries_;
     sim::SimRadio* simRadios_[2] = {nullptr, nullptr};
 };
 

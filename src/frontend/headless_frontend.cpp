@@ -11,17 +11,31 @@
 
 namespace orvant {
 
-void StreamAlerts::messageBox(const std::string& text) {
+void writeMessage(std::ostream& out, const std::string& text) {
     std::string shown;
     for (char c : text)
         if (c != '\r') shown += c;
-    out_ << "[message] " << shown << "\n[message] OK\n";
+    out << "[message] " << shown << "\n";
+    out.flush();
+}
+
+void writeNote(std::ostream& out, const std::string& text) {
+    out << "orvant: " << text << std::endl;
+}
+
+void StreamAlerts::messageBox(const std::string& text) {
+    writeMessage(out_, text);
+    out_ << "[message] OK\n";
     out_.flush();
 }
 
 void StreamAlerts::beep() {
     out_ << '\a';
     out_.flush();
+}
+
+void StreamAlerts::note(const std::string& text) {
+    writeNote(out_, text);
 }
 
 namespace {

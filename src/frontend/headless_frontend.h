@@ -9,13 +9,19 @@ namespace orvant {
 
 struct Station;
 
+// A message box's text as it goes to the error stream, after "[message] ", without the CRs.
+void writeMessage(std::ostream& out, const std::string& text);
+// A note as it goes to the error stream: one line starting "orvant: ".
+void writeNote(std::ostream& out, const std::string& text);
+
 // Alerts without a window: each message box is written to the error stream and acknowledged with
-// OK at once; a beep is a bell character there.
+// OK at once; a beep is a bell character there, and a note a line starting "orvant: ".
 class StreamAlerts : public Alerts {
   public:
     explicit StreamAlerts(std::ostream& out) : out_(out) {}
     void messageBox(const std::string& text) override;
     void beep() override;
+    void note(const std::string& text) override;
 
   private:
     std::ostream& out_;

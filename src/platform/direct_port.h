@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/port_io.h"
 
@@ -12,8 +13,9 @@ namespace orvant {
 // to access ports (root, or the raw-I/O capability); not available on other processors.
 class DirectPort : public PortIO {
   public:
-    // nullptr when port access is not granted or not possible on this processor.
-    static std::unique_ptr<DirectPort> open(std::uint16_t base);
+    // nullptr when port access is not granted or not possible on this processor; then `why`
+    // (when given) says why.
+    static std::unique_ptr<DirectPort> open(std::uint16_t base, std::string* why = nullptr);
 
     std::uint8_t read(std::uint16_t address) override;
     void write(std::uint16_t address, std::uint8_t value) override;

@@ -6,14 +6,29 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "platform/busy_wait.h"
+#include "platform/port_failure.h"
 
 namespace orvant {
 
-std::unique_ptr<PpdevPort> PpdevPort::open(const std::string& device, std::uint16_t base) {
+namespace {
+
+std::nullptr_t failed(const std::string& device, std::string* why) {
+    const int error = errno;
+    if (why) *why = deviceFailure(device, error, deviceAccessOf(device));
+    return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<PpdevPort> PpdevPort::open(const std::string& device, std::uint16_t base,
+                                           std::string* why) {
     const int fd = ::open(device.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) return nullptr;
+    if (fd < 0) return failed(device, why);
     if (::ioctl(fd, PPCLAIM) != 0) {
+        failed(device, why);
         ::close(fd);
         return nullptr;
     }

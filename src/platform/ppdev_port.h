@@ -13,8 +13,9 @@ namespace orvant {
 // base + 2 (control); other addresses read 0xFF and ignore writes.
 class PpdevPort : public PortIO {
   public:
-    // nullptr when the device cannot be opened or claimed.
-    static std::unique_ptr<PpdevPort> open(const std::string& device, std::uint16_t base);
+    // nullptr when the device cannot be opened or claimed; then `why` (when given) says why.
+    static std::unique_ptr<PpdevPort> open(const std::string& device, std::uint16_t base,
+                                           std::string* why = nullptr);
     ~PpdevPort() override;
     PpdevPort(const PpdevPort&) = delete;
     PpdevPort& operator=(const PpdevPort&) = delete;

@@ -17,6 +17,13 @@ bool listedBase(const std::filesystem::path& file, unsigned long& base) {
     return static_cast<bool>(in >> base);
 }
 
+// A port address as ORV.CFG writes it: hexadecimal, upper case, no prefix.
+std::string hexAddress(std::uint16_t address) {
+    std::ostringstream text;
+    text << std::uppercase << std::hex << address;
+    return text.str();
+}
+
 // The whole text of a kernel list; empty when it cannot be read.
 std::string readText(const std::string& path) {
     std::ifstream in(path);
@@ -69,15 +76,33 @@ bool directAccessAllowed(std::uint16_t base, const std::string& ioports) {
 }
 
 std::unique_ptr<PortIO> openPrinterPort(std::uint16_t base, const std::string& devicePath,
-                                        const ParportPaths& paths) {
-    if (!devicePath.empty()) return PpdevPort::open(devicePath, base);
+                                        const ParportPaths& paths, PortTries* tries) {
+    std::string why;
+    const auto tried = [&](std::string what) {
+        if (tries) tries->push_back({std::move(what), why});
+        return nullptr;
+    };
+    if (!devicePath.empty()) {
+        if (std::unique_ptr<PortIO> port = PpdevPort::open(devicePath, base, &why)) return port;
+        return tried("the parallel-port device " + devicePath);
+    }
+    const std::string at = "base address " + hexAddress(base);
     const std::string listed = findParportDevice(base, paths);
-    if (!listed.empty()) {
-        if (std::unique_ptr<PortIO> port = PpdevPort::open(listed, base)) return port;
+    if (listed.empty()) {
+        why = "the kernel lists none there";
+        tried("a parallel-port device at " + at);
+    } else if (std::unique_ptr<PortIO> port = PpdevPort::open(listed, base, &why)) {
+        return port;
+    } else {
+        tried("the parallel-port device " + listed + ", the kernel's port at " + at);
     }
     // Direct port I/O writes wherever the base points: only where a printer port is known to be.
-    if (!directAccessAllowed(base, readText(paths.ioports))) return nullptr;
-    return DirectPort::open(base);
+    if (!directAccessAllowed(base, readText(paths.ioports))) {
+        why = "no printer port is known there, so it was not tried";
+        return tried("direct port access at " + at);
+    }
+    if (std::unique_ptr<PortIO> port = DirectPort::open(base, &why)) return port;
+    return tried("direct port access at " + at);
 }
 
 }  // namespace orvant

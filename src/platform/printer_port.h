@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/port_failure.h"
 #include "platform/port_io.h"
 
 namespace orvant {
@@ -29,8 +30,9 @@ std::string findParportDevice(std::uint16_t base, const ParportPaths& paths = {}
 // - otherwise the parallel-port device listed with that base address, else direct port I/O at
 //   that address where `directAccessAllowed` permits it (x86 only; needs the right to access
 //   ports, normally root).
-// Returns nullptr when nothing can be opened.
+// Returns nullptr when nothing can be opened; then `tries` (when given) holds each way that was
+// tried and why it failed.
 std::unique_ptr<PortIO> openPrinterPort(std::uint16_t base, const std::string& devicePath = {},
-                                        const ParportPaths& paths = {});
+                                        const ParportPaths& paths = {}, PortTries* tries = nullptr);
 
 }  // namespace orvant

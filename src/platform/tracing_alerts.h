@@ -6,7 +6,7 @@
 namespace orvant {
 
 // Passes alerts on to the operator's alerts and records each in the trace ("msgbox" with the
-// text exactly as shown, "beep").
+// text exactly as shown, "beep", "note" with its text).
 class TracingAlerts : public Alerts {
   public:
     TracingAlerts(Alerts& inner, Trace& trace) : inner_(inner), trace_(trace) {}
@@ -17,6 +17,10 @@ class TracingAlerts : public Alerts {
     void beep() override {
         trace_.event("beep");
         inner_.beep();
+    }
+    void note(const std::string& text) override {
+        trace_.event("note", {{"text", text}});
+        inner_.note(text);
     }
 
   private:

@@ -25,6 +25,11 @@ struct AppState {
     // newest instance's number as read last.
     std::string instanceNumber;
     std::string newestInstance;
+    // The store could not keep this instance's "Left" entry when the loop began: its absence
+    // then says nothing of a newer instance (the instance number still does).
+    bool handoffUnwritten = false;
+    // A change to the settings store failed and none has succeeded since (told once).
+    bool settingsFailing = false;
     bool loopRunning = false;  // set just before the polling loop is entered
     // The program directory once it has been made current, as a full path: the satellite files
     // are read from it (a relative directory must not be applied a second time).

@@ -14,6 +14,8 @@ std::string endReasonName(EndReason reason) {
             return "parked";
         case EndReason::NoFiles:
             return "nofiles";
+        case EndReason::Refused:
+            return "refused";
     }
     return "exit";
 }

@@ -4,8 +4,9 @@
 
 namespace orvant {
 
-// Why the program ended.
-enum class EndReason { Exit, Handoff, Fatal, Parked, NoFiles };
+// Why the program ended. `Refused`: the station was never started, because this instance could
+// not take part in the hand-off.
+enum class EndReason { Exit, Handoff, Fatal, Parked, NoFiles, Refused };
 
 std::string endReasonName(EndReason reason);
 

@@ -255,19 +255,20 @@ TEST(FaultDrills, RotctldClientVanishesMidPass) {
     targetsWithinTravel(p.traceText.str());
 }
 
-// A settings file that cannot be written (a plain file stands where its folder should be): the
-// operator is told on the error stream and the pass is tracked to its end all the same.
-TEST(FaultDrills, SettingsFileUnwritable) {
+// A settings file that cannot be written at start-up (a plain file stands where its folder should
+// be): the station is never started, since no later instance could take it over. The operator is
+// told why and how to go on; the card gets nothing.
+TEST(FaultDrills, SettingsFileUnwritableAtStartUp) {
     testing::StationCopy station("drill_settings");
     station.write("blocker", "a file, not a folder");
-    const testing::ProgramRun run = station.run(
-        {"AO-7"},
-        {.until = "20", .extra = {"--settings=" + station.path("blocker/settings").string()}});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
-    const auto lines = testing::statusLinesOf(run);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back().state, "tracking");
+    const std::string path = station.path("blocker/settings").string();
+    const testing::ProgramRun run =
+        station.run({"AO-7"}, {.until = "20", .extra = {"--settings=" + path}});
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("cannot write " + path), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("--settings=FILE"), std::string::npos) << run.err;
+    EXPECT_EQ(testing::endReason(run), "refused");
+    EXPECT_TRUE(testing::framesOf(run).empty());
 }
 
 }  // namespace

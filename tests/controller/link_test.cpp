@@ -497,7 +497,8 @@ TEST(LinkHandoff, AHandoffLostDuringAPauseEndsTheProgramThere) {
     s.station.app.loopRunning = true;
     make_regist(s.station);
     s.display.declare("lbl_newer");
-    s.display.on("lbl_newer", ControlEvent::Click, [&] { kill_regist(s.station); });
+    s.display.on("lbl_newer", ControlEvent::Click,
+                 [&] { ASSERT_EQ(s.settings.deleteApplication("ORVANT"), ""); });
     s.post(20, InputKind::Click, "lbl_newer");
     EXPECT_THROW(laptop(s.station), ProgramEnd);
     EXPECT_EQ(s.card.repliesGiven(), 0);

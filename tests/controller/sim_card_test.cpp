@@ -4,6 +4,7 @@
 
 #include "controller/controller_functions.h"
 #include "controller/link.h"
+#include "controller/port_choice.h"
 #include "support/sim_station.h"
 
 namespace orvant {
@@ -164,6 +165,29 @@ TEST(SimCardRelay, ACapturedAnswerStaysUntilTheNextCaptureAndIsCutBeforeTheCheck
     query();
     EXPECT_EQ(replyByte(s.station.link.replyNibbles, 1), 0);
     EXPECT_EQ(radio.received.size(), 2u);
+}
+
+// The card the program opens under --sim relays every message to its radio but keeps no record of
+// them: through a night of clients tuning the radios, a record would only grow.
+TEST(SimCardRelay, TheProgramsCardRelaysEveryMessageAndKeepsNoRecord) {
+    SimStation s;
+    PortChoice ports(s.host, true, "");
+    RecordingRadio radio;
+    ports.attachSimRadios(nullptr, &radio);
+    s.station.port = ports.open(SimStation::kBase);
+    const auto& card = dynamic_cast<const sim::SimControllerCard&>(*s.station.port);
+    s.station.link.radio2SendCode = 59;
+    s.slot(3) = 240;
+    constexpr int kMessages = 500;
+    for (int i = 0; i < kMessages; ++i) {
+        s.slot(2) = i % 200;
+        s.station.link.catRadio = 2;
+        s.station.link.catSendPending = 1;
+        s.station.link.catDelayMs = 100;
+        laptop(s.station);
+    }
+    EXPECT_EQ(radio.received.size(), static_cast<std::size_t>(kMessages));
+    EXPECT_TRUE(card.relayed().empty());
 }
 
 }  // namespace

@@ -16,9 +16,11 @@
 #include <QTimer>
 #include <cstdlib>
 #include <functional>
+#include <sstream>
 #include <utility>
 #include <vector>
 
+#include "frontend/qt/qt_alerts.h"
 #include "frontend/qt/qt_host.h"
 #include "station/program_end.h"
 #include "station/waits.h"
@@ -335,6 +337,35 @@ TEST(QtWindow, FitsA1366By768DisplayAsItOpens) {
 }
 
 // The main window during the sample pass of AO-7, saved as the run's picture of it.
+// A note shows in a box of its own that holds nothing up, says the same on the error stream and
+// closes itself; waiting for the notes lasts until it has.
+TEST(QtAlerts, ANoteShowsWithoutHoldingUpAndClosesItself) {
+    application();
+    std::ostringstream errors;
+    QtAlerts alerts("ORVANT", errors, 200);
+    alerts.note("a newer instance has taken over");
+    EXPECT_EQ(errors.str(), "orvant: a newer instance has taken over\n");
+    const std::vector<QMessageBox*> shown = alerts.notesShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_FALSE(shown[0]->isModal());
+    EXPECT_EQ(shown[0]->windowTitle().toStdString(), "ORVANT");
+    EXPECT_EQ(shown[0]->text().toStdString(), "a newer instance has taken over");
+    alerts.waitForNotes();  // until it closes by itself
+    EXPECT_TRUE(alerts.notesShown().empty());
+}
+
+// A message box's text also goes to the error stream, as it does without a window.
+TEST(QtAlerts, AMessageBoxAlsoGoesToTheErrorStream) {
+    application();
+    std::ostringstream errors;
+    QtAlerts alerts("ORVANT", errors);
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    alerts.messageBox("first line\r\nsecond line");
+    EXPECT_EQ(errors.str(), "[message] first line\nsecond line\n");
+}
+
 TEST(QtWindow, ScreenshotDuringASimulatedPass) {
     application();
     testing::PassStation pass({2018, 1, 21, 4, 20, 0, 0});

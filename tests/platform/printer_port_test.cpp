@@ -24,6 +24,7 @@ class FakeParportTree : public ::testing::Test {
         fs::create_directories(root_ / "dev");
         paths_.procRoot = (root_ / "proc").string();
         paths_.deviceRoot = (root_ / "dev").string();
+        paths_.ioports = (root_ / "ioports").string();  // lists no port
     }
     void TearDown() override { fs::remove_all(root_); }
 
@@ -47,11 +48,43 @@ TEST_F(FakeParportTree, TheDeviceIsFoundByItsDecimalBaseAddressInAReadableListin
     EXPECT_EQ(findParportDevice(0x378, paths_), "");
 }
 
-TEST_F(FakeParportTree, AGivenDeviceThatIsNoParallelPortOpensNothing) {
-    const fs::path notAPort = root_ / "dev" / "parport0";
-    std::ofstream(notAPort) << "x";
-    EXPECT_EQ(openPrinterPort(0x378, notAPort.string(), paths_), nullptr);
-    EXPECT_EQ(openPrinterPort(0x378, (root_ / "dev" / "missing").string(), paths_), nullptr);
+// When no port opens, each way that was tried is told with the reason it failed.
+TEST_F(FakeParportTree, NothingOpensAndEachTryIsToldWithItsReason) {
+    std::ofstream(root_ / "dev" / "file") << "x";
+    listPort("parport0", "49152\t49160\n");  // a PCI card at C000, its device missing
+    const std::string dev = paths_.deviceRoot;
+    const struct {
+        std::uint16_t base;
+        std::string device;
+        PortTries tries;
+    } cases[] = {
+        {0x378,
+         dev + "/missing",
+         {{"the parallel-port device " + dev + "/missing", "no such device"}}},
+        {0x378,
+         dev + "/file",
+         {{"the parallel-port device " + dev + "/file", "it is no parallel-port device"}}},
+        {0x3F0,
+         "",
+         {{"a parallel-port device at base address 3F0", "the kernel lists none there"},
+          {"direct port access at base address 3F0",
+           "no printer port is known there, so it was not tried"}}},
+        {0xC000,
+         "",
+         {{"the parallel-port device " + dev + "/parport0, the kernel's port at base address C000",
+           "no such device"},
+          {"direct port access at base address C000",
+           "no printer port is known there, so it was not tried"}}},
+    };
+    for (const auto& c : cases) {
+        PortTries tries;
+        EXPECT_EQ(openPrinterPort(c.base, c.device, paths_, &tries), nullptr);
+        ASSERT_EQ(tries.size(), c.tries.size()) << c.device;
+        for (std::size_t i = 0; i < tries.size(); ++i) {
+            EXPECT_EQ(tries[i].what, c.tries[i].what);
+            EXPECT_EQ(tries[i].why, c.tries[i].why);
+        }
+    }
 }
 
 // Direct port I/O writes wherever the base points, so it is used only at the standard printer

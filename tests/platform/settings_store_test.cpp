@@ -2,71 +2,101 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include "support/blocked_settings.h"
+#include "support/program_run.h"
 
 namespace orvant {
 namespace {
 
+// A settings file in a fresh folder of its own.
+struct ScratchFile {
+    explicit ScratchFile(const std::string& name)
+        : folder("settings-" + name), path((folder.path() / "s").string()) {}
+    testing::TempDir folder;
+    std::string path;
+};
+
 TEST(FileSettingsStore, TwoStoresOnOneFileSeeEachOthersChanges) {
-    const auto path = std::filesystem::temp_directory_path() / "orvant_settings_test" / "s";
-    std::filesystem::remove_all(path.parent_path());
-    FileSettingsStore first(path.string());
-    FileSettingsStore second(path.string());
+    const ScratchFile file("settings_shared");
+    FileSettingsStore first(file.path);
+    FileSettingsStore second(file.path);
     EXPECT_EQ(first.get("ORVANT", "Startup", "Left", "none"), "none");
-    second.save("ORVANT", "Startup", "Left", "ORVANT");
-    second.save("OTHER", "S", "K", "V");
+    EXPECT_EQ(second.save("ORVANT", "Startup", "Left", "ORVANT"), "");
+    EXPECT_EQ(second.save("OTHER", "S", "K", "V"), "");
     EXPECT_EQ(first.get("ORVANT", "Startup", "Left", ""), "ORVANT");
-    first.deleteApplication("ORVANT");
+    EXPECT_EQ(first.deleteApplication("ORVANT"), "");
     EXPECT_EQ(second.get("ORVANT", "Startup", "Left", ""), "");
     EXPECT_EQ(second.get("OTHER", "S", "K", ""), "V");
-    std::filesystem::remove_all(path.parent_path());
 }
 
 TEST(FileSettingsStore, WithARecheckIntervalTheFileIsLookedAtOnlyThatOften) {
-    const auto path = std::filesystem::temp_directory_path() / "orvant_settings_recheck" / "s";
-    std::filesystem::remove_all(path.parent_path());
-    FileSettingsStore reader(path.string(), std::chrono::hours(1));
-    FileSettingsStore writer(path.string());
-    writer.save("ORVANT", "Startup", "Left", "ORVANT");
+    const ScratchFile file("settings_recheck");
+    std::chrono::steady_clock::time_point now{};
+    FileSettingsStore reader(file.path, std::chrono::milliseconds(250), [&] { return now; });
+    FileSettingsStore writer(file.path);
+    EXPECT_EQ(writer.save("ORVANT", "Startup", "Left", "ORVANT"), "");
     EXPECT_EQ(reader.get("ORVANT", "Startup", "Left", ""), "ORVANT");
-    writer.deleteApplication("ORVANT");
+    EXPECT_EQ(writer.deleteApplication("ORVANT"), "");
+    now += std::chrono::milliseconds(249);
     EXPECT_EQ(reader.get("ORVANT", "Startup", "Left", ""), "ORVANT");  // not looked at again yet
-    // A change starts from the file as it is now, so the deleted entry does not come back.
-    reader.save("OTHER", "S", "K", "V");
+    now += std::chrono::milliseconds(1);
     EXPECT_EQ(reader.get("ORVANT", "Startup", "Left", "gone"), "gone");
-    EXPECT_EQ(writer.get("ORVANT", "Startup", "Left", "gone"), "gone");
-    std::filesystem::remove_all(path.parent_path());
+}
+
+// Two instances changing one file at the same moment: each change reads what the other wrote, so
+// none is lost.
+TEST(FileSettingsStore, ChangesAtTheSameMomentNeverLoseOneAnother) {
+    const ScratchFile file("settings_lock");
+    constexpr int kChangesEach = 100;
+    const auto count = [&] {
+        FileSettingsStore store(file.path);
+        for (int i = 0; i < kChangesEach; ++i)
+            ASSERT_EQ(store.change("ORVANT",
+                                   [](SettingsStore::Entries& e) {
+                                       std::string& n = e[{"Startup", "Count"}];
+                                       n = std::to_string(n.empty() ? 1 : std::stoi(n) + 1);
+                                   }),
+                      "");
+    };
+    std::thread first(count);
+    std::thread second(count);
+    first.join();
+    second.join();
+    EXPECT_EQ(FileSettingsStore(file.path).get("ORVANT", "Startup", "Count", ""),
+              std::to_string(2 * kChangesEach));
 }
 
 TEST(MemorySettingsStore, DeletesOnlyTheNamedApplication) {
     MemorySettingsStore store;
-    store.save("ORVANT", "Startup", "Left", "ORVANT");
-    store.save("OTHER", "S", "K", "V");
-    store.deleteApplication("ORVANT");
+    EXPECT_EQ(store.save("ORVANT", "Startup", "Left", "ORVANT"), "");
+    EXPECT_EQ(store.save("OTHER", "S", "K", "V"), "");
+    EXPECT_EQ(store.deleteApplication("ORVANT"), "");
     EXPECT_EQ(store.get("ORVANT", "Startup", "Left", "gone"), "gone");
     EXPECT_EQ(store.get("OTHER", "S", "K", ""), "V");
 }
 
-// A settings file whose folder cannot be made (a plain file stands in its way) never throws: the
-// entries live on in memory for this instance, and the failure is told once per spell.
-TEST(FileSettingsStore, AFileThatCannotBeWrittenKeepsTheEntriesInMemoryAndSaysSoOnce) {
-    const auto blocker = std::filesystem::temp_directory_path() / "orvant_settings_blocker";
-    std::filesystem::remove_all(blocker);
-    { std::ofstream(blocker) << "a file, not a folder"; }
-    std::vector<std::string> told;
-    FileSettingsStore store((blocker / "s").string(), {},
-                            [&](const std::string& why) { told.push_back(why); });
-    store.save("ORVANT", "Startup", "Left", "ORVANT");
-    store.save("ORVANT", "Startup", "Instance", "7");
-    EXPECT_EQ(store.get("ORVANT", "Startup", "Instance", ""), "7");
-    store.deleteApplication("ORVANT");
-    EXPECT_EQ(store.get("ORVANT", "Startup", "Left", "gone"), "gone");
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_NE(told[0].find((blocker / "s").string()), std::string::npos);
-    std::filesystem::remove_all(blocker);
+// A change that cannot be written (folders stand where the store's lock and temporary files would
+// go) says why and is lost: nothing in memory stands in for the file. Reads still come from the
+// file, so another instance's change is seen once it can be written.
+TEST(FileSettingsStore, AChangeThatCannotBeWrittenIsLostAndTheFileIsStillRead) {
+    const ScratchFile file("settings_blocked");
+    FileSettingsStore store(file.path);
+    EXPECT_EQ(store.save("ORVANT", "Startup", "Instance", "1"), "");
+    const testing::BlockedSettings blocked(file.path);
+    blocked.block();
+
+    const std::string why = store.save("ORVANT", "Startup", "Left", "ORVANT");
+    EXPECT_NE(why.find("cannot write " + file.path), std::string::npos) << why;
+    EXPECT_EQ(store.get("ORVANT", "Startup", "Left", "none"), "none");
+    EXPECT_EQ(store.get("ORVANT", "Startup", "Instance", ""), "1");
+
+    blocked.unblock();
+    EXPECT_EQ(FileSettingsStore(file.path).save("ORVANT", "Startup", "Instance", "2"), "");
+    EXPECT_EQ(store.get("ORVANT", "Startup", "Instance", ""), "2");
 }
 
 }  // namespace

@@ -17,6 +17,15 @@ struct LoopReached {};
 }  // namespace
 
 PassStation::PassStation(LocalDateTime start) : StationHarness(start), card(host, kPortBase) {
+    loadFiles();
+}
+
+PassStation::PassStation(Host& otherHost, SettingsStore& otherSettings)
+    : StationHarness(otherHost, otherSettings), card(host, kPortBase) {
+    loadFiles();
+}
+
+void PassStation::loadFiles() {
     portToOpen = &card;
     loadSampleStation(files, kFolder);
     // The window lists the satellite files of the folder it was started in.

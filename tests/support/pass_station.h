@@ -19,6 +19,8 @@ struct PassStation : StationHarness {
     static constexpr const char* kFolder = "/station";
 
     explicit PassStation(LocalDateTime start);
+    // On another host and settings store (the local time is the host's).
+    PassStation(Host& otherHost, SettingsStore& otherSettings);
 
     // Rewrites value `number` of ORV.CFG, or of a satellite file ("AO-7.SAT").
     void setConfig(int number, const std::string& value);
@@ -41,6 +43,9 @@ struct PassStation : StationHarness {
     bool startUpToTheLoop(const std::string& commandLine);
 
     sim::SimControllerCard card;
+
+  private:
+    void loadFiles();
 };
 
 // Runs start-up of `station` (whose window is built) with `commandLine` and stops it just before

@@ -18,23 +18,14 @@ namespace orvant::testing {
 
 // A whole station, with every control of the main window, on the virtual platform: virtual clock
 // (starting at `start`), settings in memory, alerts and launched programs recorded, files in
-// memory, a trace into a string, and no port until a test attaches one (`portToOpen`).
+// memory, a trace into a string, and no port until a test attaches one (`portToOpen`). Another
+// host and settings store may stand in for the virtual clock and the settings in memory (two
+// instances on one timeline and one settings file).
 struct StationHarness {
     explicit StationHarness(LocalDateTime start = {2018, 1, 20, 12, 0, 0, 0})
-        : host(start),
-          trace(traceText, [this] { return host.elapsedMs(); }),
-          platform{host,
-                   settings,
-                   alerts,
-                   launcher,
-                   files,
-                   trace,
-                   conversations,
-                   [this](std::uint16_t) { return portToOpen; }},
-          pump(host),
-          station(platform, pump, display) {
-        buildMainWindow(station);
-    }
+        : StationHarness(start, nullptr, nullptr) {}
+    StationHarness(Host& otherHost, SettingsStore& otherSettings)
+        : StationHarness({}, &otherHost, &otherSettings) {}
 
     // Queues operator input `afterMs` milliseconds of program time from now.
     void post(std::int64_t afterMs, InputKind kind, const std::string& control,
@@ -42,8 +33,10 @@ struct StationHarness {
         pump.post({host.elapsedMs() + afterMs, kind, control, text});
     }
 
-    VirtualHost host;
-    MemorySettingsStore settings;
+    VirtualHost virtualHost;
+    MemorySettingsStore memorySettings;
+    Host& host;
+    SettingsStore& settings;
     RecordingAlerts alerts;
     RecordingLauncher launcher;
     MemoryFileSystem files;
@@ -55,6 +48,19 @@ struct StationHarness {
     MessagePump pump;
     Display display;
     Station station;
+
+  private:
+    StationHarness(LocalDateTime start, Host* otherHost, SettingsStore* otherSettings)
+        : virtualHost(start),
+          host(otherHost ? *otherHost : virtualHost),
+          settings(otherSettings ? *otherSettings : memorySettings),
+          trace(traceText, [this] { return host.elapsedMs(); }),
+          platform{host,  settings, alerts,        launcher,
+                   files, trace,    conversations, [this](std::uint16_t) { return portToOpen; }},
+          pump(host),
+          station(platform, pump, display) {
+        buildMainWindow(station);
+    }
 };
 
 }  // namespace orvant::testing

@@ -17,8 +17,8 @@ int targetOf(const SentBytes& frame, int highSlot, int lowSlot) {
 
 }  // namespace
 
-SimControllerCard::SimControllerCard(Host& host, std::uint16_t baseAddress)
-    : host_(host), base_(baseAddress), lastMs_(host.elapsedMs()) {}
+SimControllerCard::SimControllerCard(Host& host, std::uint16_t baseAddress, RelayRecord record)
+    : host_(host), base_(baseAddress), lastMs_(host.elapsedMs()), record_(record) {}
 
 std::uint8_t SimControllerCard::read(std::uint16_t address) {
     if (address == base_) return data_;
@@ -185,8 +185,9 @@ void SimControllerCard::relayCat() {
         if (!send && !capture) continue;
         if (capture) answer_.clear();
         if (message.empty()) continue;
-        relayed_.push_back({channel, message, capture, frame_[frame::kTimingFirst],
-                            frame_[frame::kTimingFirst + 1]});
+        if (record_ == RelayRecord::Kept)
+            relayed_.push_back({channel, message, capture, frame_[frame::kTimingFirst],
+                                frame_[frame::kTimingFirst + 1]});
         if (!radios_[channel]) continue;
         const std::vector<std::uint8_t> answer = radios_[channel]->receive(message);
         if (capture) answer_ = answer;

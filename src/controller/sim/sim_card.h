@@ -38,8 +38,12 @@ struct CatRelay {
 class SimControllerCard : public PortIO {
   public:
     static constexpr double kDefaultFullTravelMs = 60000;
+    // Whether the card keeps a record of every CAT message it relays (`relayed`). Tests read it;
+    // the program never does, and a record kept through a night of radio traffic would only grow.
+    enum class RelayRecord { Kept, None };
 
-    SimControllerCard(Host& host, std::uint16_t baseAddress);
+    SimControllerCard(Host& host, std::uint16_t baseAddress,
+                      RelayRecord record = RelayRecord::Kept);
 
     std::uint8_t read(std::uint16_t address) override;
     void write(std::uint16_t address, std::uint8_t value) override;
@@ -73,6 +77,7 @@ class SimControllerCard : public PortIO {
     int repliesGiven() const { return repliesGiven_; }
     int resets() const { return resets_; }
     bool silent() const { return silent_; }
+    // Every CAT message relayed so far; always empty without a relay record.
     const std::vector<CatRelay>& relayed() const { return relayed_; }
 
   private:
@@ -119,6 +124,7 @@ class SimControllerCard : public PortIO {
     SentBytes frame_{};
     std::array<SimRadio*, 3> radios_{};
     std::vector<std::uint8_t> answer_;
+    RelayRecord record_;
     std::vector<CatRelay> relayed_;
     int framesTaken_ = 0;
     int repliesGiven_ = 0;

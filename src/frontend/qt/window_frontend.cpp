@@ -1,6 +1,7 @@
 #include "frontend/qt/window_frontend.h"
 
 #include <QApplication>
+#include <iostream>
 
 #include "frontend/qt/qt_alerts.h"
 #include "frontend/qt/qt_host.h"
@@ -26,7 +27,7 @@ struct WindowFrontend::Parts {
                [this] {
                    if (window) window->render();
                }),
-          alerts(title),
+          alerts(title, std::cerr),
           title(title) {}
     QApplication app;
     QtHost host;
@@ -47,6 +48,10 @@ Host& WindowFrontend::host() {
 
 Alerts& WindowFrontend::alerts() {
     return parts_->alerts;
+}
+
+void WindowFrontend::waitForNotes() {
+    parts_->alerts.waitForNotes();
 }
 
 void WindowFrontend::open(Station& station) {

@@ -22,6 +22,8 @@ class WindowFrontend {
 
     Host& host();
     Alerts& alerts();
+    // Keeps the window up until every note the alerts showed has closed (each closes itself).
+    void waitForNotes();
     // Builds the window on the station's declared controls, with the sky view; it shows itself
     // when the model shows "Form1".
     void open(Station& station);
