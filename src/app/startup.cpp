@@ -298,6 +298,7 @@ void loadSatellite(Station& s) {
     s.app.stage = Stage::SatelliteRead;
     s.track.satFileName = toUpper(s.app.satName);
     startRadiosWithRotatorsHeld(s);
+    s.track.radiosStarted = 0;  // no pass of this satellite is underway yet
     s.app.satName = toUpper(s.app.satName);
     prepareOrbit(s);
     if (left(s.app.satName, 5) != "AO-40" && s.sat.offsetMHz != 0) decideOffsetSign(s);

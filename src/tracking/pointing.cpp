@@ -17,18 +17,13 @@ namespace {
 
 constexpr std::int64_t kAfterSendMs = 100;
 
-bool testTracking(const Station& station) {
-    return station.display["ch_Test"].value != 0;
-}
-
 void formElevationTarget(Station& station) {
     RotatorState& rot = station.rot;
     const StationConfig& cfg = station.cfg;
     // Test tracking mirrors a copy: the satellite's own elevation stays as the orbit model or the
     // tracking program last gave it, so a value refreshed only by polls never flips back and forth.
     // The end of a pass is told from this target elevation.
-    const double satElevation = station.track.satElevation;
-    rot.targetElevation = testTracking(station) ? -satElevation : satElevation;
+    rot.targetElevation = trackedElevation(station);
     rot.elSlider = static_cast<std::int16_t>(station.display["hs_elevation"].value);
     rot.elCommandDeg = rot.targetElevation + cfg.elOffsetDeg + rot.elSlider;
     const bool aboveLimit = cfg.maxElevation > 0 && rot.elCommandDeg > cfg.maxElevation;
@@ -83,6 +78,11 @@ void sendAzimuthIfMoved(Station& station) {
 }
 
 }  // namespace
+
+double trackedElevation(const Station& station) {
+    const double satElevation = station.track.satElevation;
+    return station.display["ch_Test"].value != 0 ? -satElevation : satElevation;
+}
 
 bool targetInView(const Station& station) {
     return station.rot.targetElevation >= station.cfg.minElevation;

@@ -25,6 +25,7 @@ struct NetStation : testing::SimStation {
         sat.uplinkMHz = 145.9 + kGuardMHz;
         sat.downlinkMHz = 435.1 + kGuardMHz;
         sat.downlinkMode = "USB";
+        station.radio.setUp = true;
         declareLinkControls(display);
         for (const char* name : {"lbl_Azfed", "lbl_Elfed", "lbl_satpos", kNetSourceLabel})
             display.declare(name, labelControl({}, {}, false));
