@@ -16,9 +16,10 @@ struct LoopReached {};
 
 }  // namespace
 
-PassStation::PassStation(LocalDateTime start) : StationHarness(start), card(host, kPortBase) {
+PassStation::PassStation(LocalDateTime start, const std::string& example)
+    : StationHarness(start), card(host, kPortBase) {
     portToOpen = &card;
-    loadSampleStation(files, kFolder);
+    loadSampleStation(files, kFolder, example);
     // The window lists the satellite files of the folder it was started in.
     display["File1"].items = files.listFiles(".sat");
 }

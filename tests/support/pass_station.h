@@ -11,14 +11,15 @@
 
 namespace orvant::testing {
 
-// The whole program on the virtual platform: the sample station's files in memory (started in
+// The whole program on the virtual platform: a sample station's files in memory (started in
 // their folder), the simulated controller card on the printer port, the main window, and the
 // program time that start-up, the polling loop and the card's motors share.
 struct PassStation : StationHarness {
     static constexpr std::uint16_t kPortBase = 0x378;
     static constexpr const char* kFolder = "/station";
 
-    explicit PassStation(LocalDateTime start);
+    // The station of examples/`example` ("station", or "receiver").
+    explicit PassStation(LocalDateTime start, const std::string& example = "station");
 
     // Rewrites value `number` of ORV.CFG, or of a satellite file ("AO-7.SAT").
     void setConfig(int number, const std::string& value);
