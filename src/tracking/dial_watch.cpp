@@ -30,10 +30,9 @@ bool inhibited(const Station& s, int side) {
     return side == 0 ? s.radio.txInhibit : s.radio.rxInhibit;
 }
 
-// A reset radio is left alone until the next pass sets it up: its dial is the reset's.
 bool due(const Station& s, int side) {
     const DialWatch& w = s.radio.dialWatch;
-    if (!w.asked[side] || w.givenUp[side] || inhibited(s, side) || !s.radio.setUp) return false;
+    if (!w.asked[side] || w.givenUp[side] || inhibited(s, side)) return false;
     const auto last = w.lastReadMs[side];
     if (!last) return true;
     const std::int64_t since = s.platform.host.elapsedMs() - *last;

@@ -222,9 +222,12 @@ bool tuningDue(const Station& s) {
     return t.satElevation >= s.cfg.minElevation || t.satInView == 1;
 }
 
-// Step 10: Doppler correction and the radio frequencies.
+// Step 10: Doppler correction and the radio frequencies. The dials the radio clients read are
+// read only while the station tunes them, and before a send puts a turned dial back.
 void runFrequencyStage(Station& s) {
-    if (tuningDue(s)) frequencyStage(s);
+    if (!tuningDue(s)) return;
+    watchDials(s);
+    frequencyStage(s);
 }
 
 // Step 12: the idle controller poll while no satellite is tracked.
@@ -311,7 +314,6 @@ PassOutcome loopPass(Station& s) {
     showTimeAndDate(s, now);
     propagateOrbit(s, now);
     visibilityStage(s);
-    watchDials(s);  // before a send puts a turned dial back
     runFrequencyStage(s);
     elevationStage(s);  // in flip mode `flipper` makes the sends
     azimuthStage(s);
