@@ -140,10 +140,13 @@ INSTANTIATE_TEST_SUITE_P(KenwoodCodes, RadioPositions, ::testing::Values(
         "TS-811(1)", "TS-811(1)", 4, 3, 40}),
     [](const auto& info) { return info.param.name; });
 
-// The FT-1000 is only named: its shutdown class still sends.
+// The FT-1000 is only named: its shutdown class still sends, in its own family's five-byte
+// commands in either position.
 INSTANTIATE_TEST_SUITE_P(OtherCodes, RadioPositions, ::testing::Values(
     PositionCase{"ReceiverAsUplinkNameOnlyAsDownlink", 33, 24, 1, 1, kUpHz, kDownHz, {}, {},
         on(1, kFiveByteReset), "(1)", "FT-1000(1)", 0, 1, 10, true},
+    PositionCase{"NameOnlyAsUplink", 24, 30, 1, 1, kUpHz, kDownHz, {}, {},
+        on(1, kFiveByteReset), "FT-1000(1)", " (1)", 1, 0, 10, true},
     PositionCase{"NoRadio", 30, 30, 1, 1, kUpHz, kDownHz, {}, {}, {}, " (1)", " (1)", 0, 0, 0},
     PositionCase{"UnlistedCode", 34, 34, 1, 1, kUpHz, kDownHz, {}, {}, {}, "(1)", "(1)", 0, 0, 0},
     PositionCase{"Ar5000DownlinkOnly", 35, 35, 1, 1, kUpHz, kDownHz, {}, {"1:RF0145900000\r"}, {},

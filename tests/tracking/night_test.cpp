@@ -89,6 +89,7 @@ struct NightCase {
     std::set<int> radioChannels;  // the card channels of the satellite's radios
     int passes;                   // resets after a pass, at least
     int forcedParkAzimuth = 0;
+    std::int64_t operatorParksAtS = 0;  // the operator forces parking then
 };
 
 class Night : public ::testing::TestWithParam<NightCase> {};
@@ -104,6 +105,8 @@ TEST_P(Night, EveryPassIsSetUpBeforeItsFirstFrequencyAndResetAfterIt) {
     sim::SatelliteRadios radios(p.station.sat);
     p.card.attachRadio(1, &radios.channel(1));
     p.card.attachRadio(2, &radios.channel(2));
+    if (c.operatorParksAtS != 0)
+        p.inputAt(c.operatorParksAtS * 1000, InputKind::Click, "lbl_track");
     p.exitAt(c.exitS * 1000);
     ASSERT_EQ(p.run(c.satellite), EndReason::Exit);
 
@@ -126,8 +129,10 @@ TEST_P(Night, EveryPassIsSetUpBeforeItsFirstFrequencyAndResetAfterIt) {
 
 // AO-27 (one TS-2000 for both links) rises over the sample station at about 05:40, 07:20 and
 // 12:09 (SGP4 gives 05:39:56, 07:20:25, 12:09:07), and a forced parking at the first loop pass
-// resets its radios once more; SO-50 (an IC-821 up on channel 1, an AR5000 down on channel 2)
-// over the receiver station at about 07:47, 09:29 and 11:11. PARK only parks.
+// resets its radios once more, as does the operator's forced parking 10 minutes into the first
+// pass, after which nothing reaches them until the second; SO-50 (an IC-821 up on channel 1, an
+// AR5000 down on channel 2) over the receiver station at about 07:47, 09:29 and 11:11. PARK only
+// parks.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(SampleStations, Night, ::testing::Values(
     NightCase{"Ao27OnTheTs2000", "station", "AO-27", {2018, 1, 21, 5, 35, 0, 0}, 25000, {1}, 3},
@@ -135,6 +140,8 @@ INSTANTIATE_TEST_SUITE_P(SampleStations, Night, ::testing::Values(
         14000, {1, 2}, 3},
     NightCase{"Ao27AfterForcedParking", "station", "AO-27", {2018, 1, 21, 5, 35, 0, 0}, 7000,
         {1}, 3, 90},
+    NightCase{"Ao27ParkedByTheOperatorMidPass", "station", "AO-27", {2018, 1, 21, 5, 35, 0, 0},
+        7000, {1}, 2, 0, 600},
     NightCase{"ParkAlone", "station", "PARK", {2018, 1, 21, 5, 35, 0, 0}, 3000, {1}, 1}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
