@@ -101,7 +101,7 @@ TEST(NetReplay, GpredictsPassIsAnsweredAndReachesTheRotatorAndTheRadios) {
 // gpredict over a whole pass, as it was seen driving the station: engaged a minute before the
 // rise, its rotator control points at the rise (elevation 0) and then reads the bearings every
 // second, sending a new position only when the target has moved by its threshold (every 35 to
-// 60 s), and at the set points at the next rise; its full-duplex radio control selects its VFOs
+// 60 s), and at the set points at the next rise, elsewhere in the sky; its full-duplex radio control selects its VFOs
 // with "S 1 Sub" and then reads and sets the downlink (F) and the uplink (I) every second.
 constexpr std::int64_t kRiseMs = 61000;
 constexpr std::int64_t kSetMs = kRiseMs + 389000;
@@ -111,7 +111,7 @@ const std::int64_t kPositionsS[] = {0, 34, 94, 129, 169, 229, 264, 324, 359};
 struct WholePass {
     std::vector<std::pair<std::int64_t, std::vector<std::uint8_t>>> relayed;
     std::int64_t loopFromMs = -1, parkingFromMs = -1;
-    double azimuthBeforeRise = -1;
+    double azimuthBeforeRise = -1, azimuthAfterSet = -1;
 };
 
 WholePass gpredictsWholePass() {
@@ -124,8 +124,9 @@ WholePass gpredictsWholePass() {
             w.relayed.push_back({t, p.card.relayed()[i].bytes});
         if (w.loopFromMs < 0 && p.station.app.loopRunning) w.loopFromMs = t;
         if (w.parkingFromMs < 0 && p.station.track.parkingDue) w.parkingFromMs = t;
-        if (t == kRiseMs - 1000)
-            w.azimuthBeforeRise = leadingNumber(p.display["lbl_Azfed"].caption);
+        const double azimuth = leadingNumber(p.display["lbl_Azfed"].caption);
+        if (t == kRiseMs - 1000) w.azimuthBeforeRise = azimuth;
+        if (t == kSetMs + 39000) w.azimuthAfterSet = azimuth;
         if (t % 1000 != 0 || t < 1000 || t > kSetMs + 30000) return;
         const double s = (t - kRiseMs) / 1000.0;
         if (t == 1000) {
@@ -137,7 +138,7 @@ WholePass gpredictsWholePass() {
             p.type(p.rotctld, p.rotator, "P %.2f %.2f", 250 - 170 * s / 389,
                    60 * std::sin(M_PI * (s + 1) / 390));
         } else if (t == kSetMs) {
-            p.type(p.rotctld, p.rotator, "P %.2f %.2f", 80, 0);
+            p.type(p.rotctld, p.rotator, "P %.2f %.2f", 200, 0);
         }
         p.type(p.rotctld, p.rotator, "p");
         for (const char* line : {"f", "F  %.0f", "f", "i", "I  %.0f", "i"})
@@ -150,7 +151,8 @@ WholePass gpredictsWholePass() {
 }
 
 // One pass: no set-up of the radios before the rise and one at it, frequencies only while the
-// satellite is up, no parking until the set, and the antennas at the waiting position before.
+// satellite is up, no parking until the set and one reset after it, and the antennas at the
+// waiting position before the rise and, once parked, after the set.
 TEST(NetReplay, GpredictsWholePassIsOnePass) {
     const WholePass w = gpredictsWholePass();
     ASSERT_GE(w.loopFromMs, 0);
@@ -172,9 +174,12 @@ TEST(NetReplay, GpredictsWholePassIsOnePass) {
     EXPECT_LE(sends.back(), kSetMs + 1000);
     EXPECT_GE(w.parkingFromMs, kSetMs);
     EXPECT_LE(w.parkingFromMs, kSetMs + 1000);
-    ASSERT_FALSE(resets.empty());
+    // One reset after the set, and one at the exit.
+    ASSERT_EQ(resets.size(), 2u);
     EXPECT_GE(resets.front(), kSetMs);
+    EXPECT_LT(resets.front(), kSetMs + 39000);
     EXPECT_NEAR(w.azimuthBeforeRise, 250, 3);
+    EXPECT_NEAR(w.azimuthAfterSet, 200, 3);
 }
 
 // A client that reads the bearings every 50 ms from the moment the program starts: the longest
