@@ -101,8 +101,9 @@ TEST(NetReplay, GpredictsPassIsAnsweredAndReachesTheRotatorAndTheRadios) {
 // gpredict over a whole pass, as it was seen driving the station: engaged a minute before the
 // rise, its rotator control points at the rise (elevation 0) and then reads the bearings every
 // second, sending a new position only when the target has moved by its threshold (every 35 to
-// 60 s), and at the set points at the next rise, elsewhere in the sky; its full-duplex radio control selects its VFOs
-// with "S 1 Sub" and then reads and sets the downlink (F) and the uplink (I) every second.
+// 60 s), and at the set points at the next rise, elsewhere in the sky; its full-duplex radio
+// control selects its VFOs with "S 1 Sub" and then reads and sets the downlink (F) and the
+// uplink (I) every second.
 constexpr std::int64_t kRiseMs = 61000;
 constexpr std::int64_t kSetMs = kRiseMs + 389000;
 // The positions of the pass, in seconds after the rise.
