@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvant {
 
@@ -38,6 +39,9 @@ struct TrackingState {
         double elevation = 0;
     };
     std::optional<Bearing> waitingPosition;
+    // The clients' positions and parking requests (none: park), answered at once and carried
+    // out by the loop, in order, where a tracking program's poll enters it.
+    std::vector<std::optional<Bearing>> rotatorRequests;
 
     std::int16_t satParkAzimuth = 0;
     std::int16_t parkedDone = 0;

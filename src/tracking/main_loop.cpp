@@ -254,13 +254,14 @@ void endAfterOwnPass(Station& s) {
     if (s.cfg.endAfterPark == 1 && s.track.trackerKind == 0) perked(s);
 }
 
-// The end of a pass starts parking, unless the operator forced parking during it: the antennas
-// are parked already, or on their way with the radios reset.
+// The end of a pass starts parking, unless the operator forced parking during it, or a tracking
+// program (or a network client) reporting the satellite below the horizon started it already:
+// the antennas are parked, or on their way with the radios reset once.
 void endPass(Station& s) {
     TrackingState& t = s.track;
     t.wasAboveZero = 0;
     t.radiosStarted = 0;  // the next pass sets the radios up again
-    if (!t.operatorParking) {
+    if (!t.operatorParking && t.losHandled == 0) {
         t.parkingDue = true;
         t.closeDone = 0;
     }

@@ -58,13 +58,27 @@ NetAnswer answerRotatorClient(const Station& s, int, const std::string& line) {
     return answerRotatorLine(line, rotatorFacts(s));
 }
 
-void carryOutRotatorRequest(Station& s, int, const NetRequest& request) {
-    if (request.kind == NetRequestKind::Point) takePosition(s, request.first, request.second);
-    if (request.kind == NetRequestKind::Park) {
-        s.track.waitingPosition.reset();  // parked, the antennas stay parked
-        lbl_track_Click(s);
+// A position or a parking request waits for the loop: entering in the middle of a pass, it
+// would meet stages that have already judged the pass by the position before. A stop holds the
+// last target.
+void noteRotatorRequest(Station& s, int, const NetRequest& request) {
+    auto& requests = s.track.rotatorRequests;
+    if (request.kind == NetRequestKind::Point)
+        requests.push_back(TrackingState::Bearing{request.first, request.second});
+    if (request.kind == NetRequestKind::Park) requests.push_back(std::nullopt);
+}
+
+void carryOutRotatorRequests(Station& s) {
+    std::vector<std::optional<TrackingState::Bearing>> requests;
+    requests.swap(s.track.rotatorRequests);
+    for (const auto& request : requests) {
+        if (request) {
+            takePosition(s, request->azimuth, request->elevation);
+        } else {
+            s.track.waitingPosition.reset();  // parked, the antennas stay parked
+            lbl_track_Click(s);
+        }
     }
-    // A stop holds the last target.
 }
 
 // One of the two servers: its name, where the platform keeps it, and its side of the protocol.
@@ -76,7 +90,7 @@ struct NetService {
 };
 
 const NetService kNetServices[] = {
-    {"rotctld", &Platform::rotatorServer, answerRotatorClient, carryOutRotatorRequest},
+    {"rotctld", &Platform::rotatorServer, answerRotatorClient, noteRotatorRequest},
     {"rigctld", &Platform::radioServer, answerRadioClient, carryOutRadioRequest},
 };
 
@@ -92,16 +106,22 @@ void answer(Station& s, const NetService& service, LineServer& server, const Cli
     service.carryOut(s, line.client, reply.request);
 }
 
-// A client that still talks (any line, a read of the bearings included) has not lost the
-// satellite. The pass ends when no client has said anything for the silence time, or when no
-// client has been connected for the hang-up time: Hamlib's one-shot clients connect anew for
-// every command, so a moment without a connection is not yet the end.
-void watchRotatorClients(Station& s, const LineServer& server, bool heard) {
+// When the rotator clients were last heard (any line) and last connected.
+void noteRotatorClients(Station& s, const LineServer& server, bool heard) {
     TrackingState& t = s.track;
     const std::int64_t now = s.platform.host.elapsedMs();
     if (heard) t.netHeardMs = now;
     if (server.clientCount() > 0) t.netConnectedMs = now;
+}
+
+// A client that still talks (any line, a read of the bearings included) has not lost the
+// satellite. The pass ends when no client has said anything for the silence time, or when no
+// client has been connected for the hang-up time: Hamlib's one-shot clients connect anew for
+// every command, so a moment without a connection is not yet the end.
+void endPassWhenClientsLost(Station& s) {
+    TrackingState& t = s.track;
     if (left(t.trackerStatus, 2) != "SN") return;
+    const std::int64_t now = s.platform.host.elapsedMs();
     const bool silent = now - t.netHeardMs > kNetSilenceMs;
     const bool hungUp = now - std::max(t.netHeardMs, t.netConnectedMs) > kNetHangUpMs;
     if (!silent && !hungUp) return;
@@ -124,7 +144,7 @@ void answerNetClients(Station& s) {
         for (const ClientLine& line : lines) answer(s, service, *server, line);
         if (server == s.platform.rotatorServer) rotatorHeard = !lines.empty();
     }
-    if (s.platform.rotatorServer) watchRotatorClients(s, *s.platform.rotatorServer, rotatorHeard);
+    if (s.platform.rotatorServer) noteRotatorClients(s, *s.platform.rotatorServer, rotatorHeard);
 }
 
 void answerNetClientsInWaits(Station& s) {
@@ -134,6 +154,10 @@ void answerNetClientsInWaits(Station& s) {
 
 void serveNetClients(Station& s) {
     answerNetClients(s);
+    if (s.platform.rotatorServer) {
+        carryOutRotatorRequests(s);
+        endPassWhenClientsLost(s);
+    }
     sendWhenClientsUplinkMoved(s);
     setUpWhenClientsModeChanged(s);
     if (s.display.has(kNetSourceLabel)) s.display.setCaption(kNetSourceLabel, netSourceText(s));

@@ -22,15 +22,17 @@ void declareNetSourceControl(Station& station);
 constexpr std::int64_t kNetAnswerWithinMs = 40;
 
 // Answers the rotator clients of --rotctld and the radio clients of --rigctld once, without
-// waiting: each line they sent is answered and what it asks is noted for the loop. A position
-// enters the loop as a tracking program's does (one at or below the minimum elevation is the
-// satellite below the horizon, and the antennas wait there); frequencies reach the radios as a
-// tracking program's do. It talks to no radio, so it may run inside any wait.
+// waiting: each line they sent is answered at once. A radio client's frequency or mode becomes
+// the station's at once (the client reads it back); a rotator client's position waits for the
+// loop. It talks to no radio, so it may run inside any wait.
 void answerNetClients(Station& station);
 // From now on the clients are answered in every wait of the program as well (start-up's radio
 // set-up, an exchange with the card), within `kNetAnswerWithinMs`.
 void answerNetClientsInWaits(Station& station);
-// The loop's service, once a pass: the clients answered, then what their requests ask of the
+// The loop's service, once a pass, where a tracking program's poll enters it: the clients
+// answered; their positions taken in order, each as a tracking program's would be (one at or
+// below the minimum elevation is the satellite below the horizon, and the antennas wait there);
+// a pass ended when the clients have lost the satellite; then what the radio clients ask of the
 // radios carried out (a moved uplink sent, the radios set up in a new mode).
 void serveNetClients(Station& station);
 
