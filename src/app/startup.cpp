@@ -30,6 +30,7 @@
 #include "tracking/drive_controls.h"
 #include "tracking/main_loop.h"
 #include "tracking/manual_entry.h"
+#include "tracking/net_source.h"
 #include "tracking/orbit_model.h"
 #include "tracking/readback.h"
 #include "ui/compass_scales.h"
@@ -294,10 +295,13 @@ void prepareOrbit(Station& s) {
 // Steps 14 to 27: everything that depends on the satellite, then the loop's first position.
 void loadSatellite(Station& s) {
     GetSatCfg(s, s.app.satName);
+    // Clients are answered while the radios are set up, before the loop's first pass.
+    answerNetClientsInWaits(s);
     showPhaseSwitch(s);
     s.app.stage = Stage::SatelliteRead;
     s.track.satFileName = toUpper(s.app.satName);
     startRadiosWithRotatorsHeld(s);
+    s.track.radiosStarted = 0;  // no pass of this satellite is underway yet
     s.app.satName = toUpper(s.app.satName);
     prepareOrbit(s);
     if (left(s.app.satName, 5) != "AO-40" && s.sat.offsetMHz != 0) decideOffsetSign(s);

@@ -11,7 +11,7 @@ namespace orvant {
 // of the radio's memory-channel command. Nothing when that byte cannot carry it: a number that is
 // not whole or lies outside 0..255, or one of the bytes that end or disturb the message on its
 // way (F0, at which the controller card ends a message; FC, FD and FE, CI-V's collision, end
-// and preamble codes). Channel 255, which marks a five-byte uplink radio, is carried.
+// and preamble codes). Channel 255 is carried.
 std::optional<std::int16_t> civMemoryChannel(const std::string& value);
 
 }  // namespace orvant

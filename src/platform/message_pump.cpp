@@ -44,9 +44,15 @@ void MessagePump::setTicker(std::int64_t periodMs, std::function<void()> tick) {
     ticker_ = std::move(tick);
 }
 
+void MessagePump::setPoller(std::int64_t periodMs, std::function<void()> poll) {
+    pollerPeriod_ = std::max<std::int64_t>(periodMs, 1);
+    poller_ = std::move(poll);
+}
+
 void MessagePump::pumpOnce() {
     DepthScope scope(depth_);
     host_.poll();
+    if (auto poll = poller_) poll();
     const std::int64_t t = now();
     if (timerDue_ >= 0 && t >= timerDue_) {
         timerDue_ = t + timerInterval_;
@@ -72,6 +78,7 @@ void MessagePump::pumpOnce() {
 
 std::int64_t MessagePump::nextDue(std::int64_t limit) const {
     std::int64_t due = limit;
+    if (poller_) due = std::min(due, host_.elapsedMs() + pollerPeriod_);
     if (timerDue_ >= 0) due = std::min(due, timerDue_);
     if (tickerDue_ >= 0) due = std::min(due, tickerDue_);
     // Input that the last pump had to hold back does not cut a wait short: it is retried at the

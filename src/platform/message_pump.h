@@ -47,6 +47,10 @@ class MessagePump {
 
     // A periodic observer of program time (the headless status line); it runs inside the pump.
     void setTicker(std::int64_t periodMs, std::function<void()> tick);
+    // Outside input that comes other than through the window (the network clients): `poll` runs
+    // at every pump, and while it is set no wait lasts longer than `periodMs`, so that such input
+    // never waits longer than that for its turn. `poll` must not pump.
+    void setPoller(std::int64_t periodMs, std::function<void()> poll);
 
     // Delivers what is due now: the timer tick, the periodic observer and the operator input.
     void pumpOnce();
@@ -67,6 +71,8 @@ class MessagePump {
     std::function<void()> ticker_;
     std::int64_t tickerPeriod_ = 0;
     std::int64_t tickerDue_ = -1;
+    std::function<void()> poller_;
+    std::int64_t pollerPeriod_ = 0;
     int depth_ = 0;
     bool inputHeld_ = false;
 };

@@ -95,8 +95,18 @@ bool basesArriveCorrected(const Station& s) {
            s.platform.radioServer != nullptr;
 }
 
+// Outside a pass of the orbit model there is no shift to follow: the radios hold the bases.
+bool outsideOwnPass(const Station& s) {
+    return s.track.trackerKind == tracker::kNone && s.track.radiosStarted == 0;
+}
+
 void applyDoppler(Station& s, const Side& up, const Side& down) {
     if (basesArriveCorrected(s)) return;
+    if (outsideOwnPass(s)) {
+        up.shiftHz = 0;
+        down.shiftHz = 0;
+        return;
+    }
     up.shiftHz = shiftAt(s, up.workingMHz);
     down.shiftHz = shiftAt(s, down.workingMHz);
     up.workingMHz = std::abs(up.workingMHz - static_cast<double>(up.shiftHz) * kMHzPerHz);

@@ -69,6 +69,10 @@ void radioinit(Station& station) {
     setUpPosition(station, 1);
     if (ts2000BothPositions(station.sat)) settleTs2000SatelliteMode(station);
     showRadioCaptions(station);
+    // Freshly set-up radios get their frequencies on the next two passes of the frequency stage,
+    // and the counter gate counts from there.
+    station.radio.setUp = true;
+    station.freq.startPasses = 0;
 }
 
 }  // namespace orvant

@@ -7,6 +7,8 @@
 #include "controller/cat_message.h"
 #include "controller/timerx.h"
 #include "radio/icom/civ.h"
+#include "radio/icom/icom.h"
+#include "radio/radio_types.h"
 #include "station/station.h"
 
 namespace orvant {
@@ -17,7 +19,6 @@ constexpr std::int16_t kUplink = 1;
 constexpr std::int16_t kDownlink = 2;
 constexpr std::int16_t kTs2000 = 26;
 constexpr std::int16_t kIc910 = 27;
-constexpr std::int16_t kFiveByteChannel = 255;  // memory channel that marks a five-byte radio
 
 enum Family : std::int16_t { kFiveByte = 1, kCivOwnAddress = 2, kText = 3, kCivAddress74 = 4 };
 
@@ -59,6 +60,14 @@ void sendTextThenWait(Station& station, std::int16_t link, const std::string& te
     timerx(station, 50);
 }
 
+// The band a CI-V downlink radio recalls its memory channel on: a dual-band radio's the band its
+// downlink was tuned on (its main band when it serves the downlink alone), so that the recall
+// replaces the last Doppler frequency; any other radio's sub band.
+std::int16_t downlinkRecallBand(const SatelliteRecord& sat) {
+    const RadioType* type = radioTypeAt(sat, 1);
+    return type && type->dualBand ? icomBandOf(sat, *type, 1) : civ::kSubBand;
+}
+
 // Returns false when one five-byte radio serves both links: its downlink messages are then left
 // out, since the radio has already had them.
 bool shutUplink(Station& station, const MemoryChannel& channel) {
@@ -90,8 +99,7 @@ void shutDownlink(Station& station, const MemoryChannel& channel) {
             shutFiveByteRadio(station, kDownlink);
             return;
         case kCivOwnAddress: {
-            const std::int16_t band =
-                station.sat.downlinkRadioType == kIc910 ? civ::kMainBand : civ::kSubBand;
+            const std::int16_t band = downlinkRecallBand(station.sat);
             sendBytesThenWait(station, kDownlink, civ::message(address, civ::kSelect, {band}), 50);
             sendBytesThenWait(station, kDownlink,
                               civ::message(address, civ::kMemoryChannel, {channel.number}), 50);
@@ -113,17 +121,20 @@ void shutDownlink(Station& station, const MemoryChannel& channel) {
     }
 }
 
-// A TS-2000 in either position: out of satellite mode, then back to plain VFO A reception. Both
-// messages go to the link that holds the TS-2000, the downlink when it holds both.
-void shutTs2000(Station& station) {
-    const std::int16_t link = station.sat.downlinkRadioType == kTs2000 ? kDownlink : kUplink;
+// A TS-2000: out of satellite mode, then back to plain VFO A reception, both messages on the
+// link that holds it (the downlink when it holds both).
+void shutTs2000(Station& station, std::int16_t link) {
     sendTextThenWait(station, link, "SA0000000;");
     sendCatText(station, link, "FR0;FA00016000000;");
 }
 
-}  // namespace
+bool ts2000At(const SatelliteRecord& sat, int side) {
+    return radioCodeAt(sat, side) == kTs2000;
+}
 
-void resetRadios(Station& station) {
+// Each radio by its own family; a TS-2000 by its own messages, and the radio beside it by its
+// family's.
+void resetEachRadio(Station& station) {
     const MemoryChannel channel = memoryChannelOf(station.cfg.memoryChannel);
     const SatelliteRecord& sat = station.sat;
     if (sat.uplinkRadioType == kIc910 && sat.downlinkRadioType == kIc910) {
@@ -132,12 +143,22 @@ void resetRadios(Station& station) {
         timerx(station, 50);
         return;
     }
-    if (channel.number == kFiveByteChannel) station.radio.uplinkFamily = kFiveByte;
-    if (sat.uplinkRadioType == kTs2000 || sat.downlinkRadioType == kTs2000) {
-        shutTs2000(station);
+    if (ts2000At(sat, 0) && ts2000At(sat, 1)) return shutTs2000(station, kDownlink);
+    if (ts2000At(sat, 0))
+        shutTs2000(station, kUplink);
+    else if (!shutUplink(station, channel))
         return;
-    }
-    if (shutUplink(station, channel)) shutDownlink(station, channel);
+    if (ts2000At(sat, 1))
+        shutTs2000(station, kDownlink);
+    else
+        shutDownlink(station, channel);
+}
+
+}  // namespace
+
+void resetRadios(Station& station) {
+    resetEachRadio(station);
+    station.radio.setUp = false;
 }
 
 }  // namespace orvant

@@ -29,7 +29,9 @@ struct RadioPosition {
     const char* name = nullptr;  // nullptr: the model cannot fill this position
     std::int16_t slot60 = 0;     // per-model value placed in frame slot 60 at set-up
     // Shutdown class: 1 five-byte commands, 2 CI-V to the radio's own address, 3 text commands,
-    // 4 CI-V to address 74, 7 AOR lines, 10 FT-980.
+    // 4 CI-V to address 74 (downlink only: the uplink of a Kenwood, 4, gets nothing), 7 AOR lines,
+    // 10 FT-980 (none of the shutdown's). Each class is of the radio's own family, or sends it
+    // nothing.
     std::int16_t shutdownClass = 0;
     // Band prefix of a dual-band Kenwood, sent before each frequency of this position.
     const char* bandPrefix = "";

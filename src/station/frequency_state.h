@@ -35,7 +35,8 @@ struct FrequencyState {
     std::string downlinkText;
     std::int64_t downlinkHzPart = 0;
     std::int64_t lastSentDownlinkHz = 0;
-    // Counts the first two passes of the run, which always send.
+    // Counts the first two passes of the stage since the radios were last set up, which always
+    // send.
     std::int16_t startPasses = 0;
 };
 

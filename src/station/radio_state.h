@@ -50,9 +50,10 @@ struct RadioState {
     bool rxInhibit = false;
     bool txInhibit = false;
 
-    // The AR5000 was met by a radio set-up since the program started: its later set-ups (one a
-    // pass) send its set-up lines.
-    bool ar5000Seen = false;
+    // The radios hold the set-up of the last radio set-up: false before the first one and after
+    // every reset (the shutdown's messages) until the next set-up. Only radios that are set up
+    // are tuned or read.
+    bool setUp = false;
 
     // What the frequency stage hands to the radio drivers: the uplink and downlink frequencies in
     // Hz as decimal digits, without a decimal point.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvant {
 
@@ -25,9 +26,23 @@ struct TrackingState {
     std::string satName;           // the satellite the tracking program names
     std::int16_t losHandled = 0;   // 1 once this pass's going below the horizon was handled
     std::int16_t tuneReplies = 0;  // NOVA's consecutive echoes of the start-up "TUNE ON"
-    std::optional<double> trackerPrevElevation;
-    std::int64_t netPositionMs = 0;  // program time of a network client's last position  // NOVA's
-                                     // elevation at its previous poll
+    std::optional<double> trackerPrevElevation;  // NOVA's elevation at its previous poll
+
+    // The rotator clients (--rotctld): the program time of the last line any of them sent, and
+    // the last moment one was connected.
+    std::int64_t netHeardMs = 0;
+    std::int64_t netConnectedMs = 0;
+    // Where a client points the antennas while the satellite is below the horizon (gpredict's
+    // next rise at elevation 0); none during a pass.
+    struct Bearing {
+        double azimuth = 0;
+        double elevation = 0;
+    };
+    std::optional<Bearing> waitingPosition;
+    // The clients' positions and parking requests (none: park), answered at once and carried
+    // out by the loop, in order, where a tracking program's poll enters it.
+    std::vector<std::optional<Bearing>> rotatorRequests;
+
     std::int16_t satParkAzimuth = 0;
     std::int16_t parkedDone = 0;
     bool parkingDue = false;

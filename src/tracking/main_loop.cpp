@@ -191,24 +191,55 @@ void showInView(Station& s) {
     }
 }
 
-// Step 9: in view or below the horizon, as the tracking program reports it.
+// On the orbit model a pass starts when the satellite comes in view (at or above the minimum
+// elevation): the radios are set up for it with the rotators held, as under a tracking program,
+// so that every pass finds them as the first did, whatever the reset after the last one left.
+// Radios set up and not tuned since (start-up in the middle of a pass) need no second set-up.
+// The pass lasts until its end is detected.
+void startOwnPassInView(Station& s) {
+    TrackingState& t = s.track;
+    if (t.radiosStarted == 1 || trackedElevation(s) < s.cfg.minElevation) return;
+    const bool freshlySetUp = s.radio.setUp && s.freq.startPasses == 0;
+    if (!freshlySetUp) startRadiosWithRotatorsHeld(s);
+    t.radiosStarted = 1;
+}
+
+// Step 9: in view or below the horizon, as the tracking program reports it; on the orbit model,
+// the start of a pass.
 void visibilityStage(Station& s) {
     const TrackingState& t = s.track;
     if (t.satFileName == "KWIP" && t.manualPointing != 1) return;
-    if (t.trackerKind == 0) return;
+    if (t.trackerKind == 0) {
+        if (t.satFileName != "KWIP") startOwnPassInView(s);
+        return;
+    }
     if (trackerSaysBelowHorizon(t))
         showBelowHorizon(s);
     else
         showInView(s);
 }
 
-// Step 10: Doppler correction and the radio frequencies.
-void runFrequencyStage(Station& s) {
+// Whether the radios are tuned on this pass. Only radios that hold a set-up are: after the reset
+// that ends a pass they stay as it left them until the next pass sets them up again. On the
+// orbit model they are tuned while a pass is underway, and once between a set-up and the pass
+// (the bases, for the radios set up at start); under a tracking program while it reports the
+// satellite in view. Fixed-frequency mode has no passes: its radios are always tuned.
+bool tuningDue(const Station& s) {
     const TrackingState& t = s.track;
-    const bool fixedFrequency = t.satFileName == "KWIP" && t.manualPointing != 1;
-    if (fixedFrequency || t.trackerKind == 0 || t.satElevation >= s.cfg.minElevation ||
-        t.satInView == 1)
-        frequencyStage(s);
+    if (t.satFileName == "KWIP")
+        return t.manualPointing != 1 || t.trackerKind == 0 ||
+               t.satElevation >= s.cfg.minElevation || t.satInView == 1;
+    if (!s.radio.setUp) return false;
+    if (t.trackerKind == 0) return t.radiosStarted == 1 || s.freq.startPasses == 0;
+    return t.satElevation >= s.cfg.minElevation || t.satInView == 1;
+}
+
+// Step 10: Doppler correction and the radio frequencies. The dials the radio clients read are
+// read only while the station tunes them, and before a send puts a turned dial back.
+void runFrequencyStage(Station& s) {
+    if (!tuningDue(s)) return;
+    watchDials(s);
+    frequencyStage(s);
 }
 
 // Step 12: the idle controller poll while no satellite is tracked.
@@ -235,12 +266,14 @@ void endAfterOwnPass(Station& s) {
     if (s.cfg.endAfterPark == 1 && s.track.trackerKind == 0) perked(s);
 }
 
-// The end of a pass starts parking, unless the operator forced parking during it: the antennas
-// are parked already, or on their way with the radios reset.
+// The end of a pass starts parking, unless the operator forced parking during it, or a tracking
+// program (or a network client) reporting the satellite below the horizon started it already:
+// the antennas are parked, or on their way with the radios reset once.
 void endPass(Station& s) {
     TrackingState& t = s.track;
     t.wasAboveZero = 0;
-    if (!t.operatorParking) {
+    t.radiosStarted = 0;  // the next pass sets the radios up again
+    if (!t.operatorParking && t.losHandled == 0) {
         t.parkingDue = true;
         t.closeDone = 0;
     }
@@ -294,7 +327,6 @@ PassOutcome loopPass(Station& s) {
     showTimeAndDate(s, now);
     propagateOrbit(s, now);
     visibilityStage(s);
-    watchDials(s);  // before a send puts a turned dial back
     runFrequencyStage(s);
     elevationStage(s);  // in flip mode `flipper` makes the sends
     azimuthStage(s);

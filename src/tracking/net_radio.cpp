@@ -105,6 +105,8 @@ void sendWhenClientsUplinkMoved(Station& s) {
 void setUpWhenClientsModeChanged(Station& s) {
     if (!s.radio.clientModeSet) return;
     s.radio.clientModeSet = false;
+    // Reset radios stay as the reset left them: the next pass's set-up brings the mode.
+    if (!s.radio.setUp) return;
     startRadiosWithRotatorsHeld(s);
     s.track.freqChanged = 1;
 }

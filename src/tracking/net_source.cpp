@@ -1,5 +1,8 @@
 #include "tracking/net_source.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "config/text_rules.h"
 #include "links/net_commands.h"
 #include "links/tracker_poll.h"
@@ -20,21 +23,29 @@ RotatorFacts rotatorFacts(const Station& s) {
             leadingNumber(s.display["lbl_Elfed"].caption), 0, wide ? 450.0 : 360.0};
 }
 
-// A position from a client: the satellite is in view at it, or below the horizon under the
-// minimum elevation, as a tracking program's position would be judged.
+// A position at or below the minimum elevation is the satellite below the horizon, by the
+// tracking programs' rule: the antennas wait there for the next pass (gpredict points at the
+// next rise with elevation 0), and a pass underway ends.
+void takeWaitingPosition(Station& s, double azimuth, double elevation) {
+    TrackingState& t = s.track;
+    const bool passUnderway = left(t.trackerStatus, 2) == "SN";
+    t.trackerStatus = kBelowHorizonStatus;
+    t.satAzimuth = azimuth;
+    t.waitingPosition = TrackingState::Bearing{azimuth, elevation};
+    if (passUnderway) handleBelowHorizon(s);
+}
+
+// A position from a client: the satellite is in view above the minimum elevation, as a tracking
+// program's position would be judged.
 void takePosition(Station& s, double azimuth, double elevation) {
     TrackingState& t = s.track;
-    t.netPositionMs = s.platform.host.elapsedMs();
     t.fullDdeControl = 1;
     // The satellite stays the one loaded from the command line: no other file is loaded.
     t.satName = s.app.satName;
     t.satNamePrev = s.app.satName;
     t.satChangeHandled = 1;
-    if (elevation < s.cfg.minElevation) {
-        t.trackerStatus = kBelowHorizonStatus;
-        handleBelowHorizon(s);
-        return;
-    }
+    if (elevation <= s.cfg.minElevation) return takeWaitingPosition(s, azimuth, elevation);
+    t.waitingPosition.reset();
     TrackerReading reading;
     reading.satAzimuth = azimuth;
     reading.satElevation = elevation;
@@ -47,10 +58,27 @@ NetAnswer answerRotatorClient(const Station& s, int, const std::string& line) {
     return answerRotatorLine(line, rotatorFacts(s));
 }
 
-void carryOutRotatorRequest(Station& s, int, const NetRequest& request) {
-    if (request.kind == NetRequestKind::Point) takePosition(s, request.first, request.second);
-    if (request.kind == NetRequestKind::Park) lbl_track_Click(s);
-    // A stop holds the last target.
+// A position or a parking request waits for the loop: entering in the middle of a pass, it
+// would meet stages that have already judged the pass by the position before. A stop holds the
+// last target.
+void noteRotatorRequest(Station& s, int, const NetRequest& request) {
+    auto& requests = s.track.rotatorRequests;
+    if (request.kind == NetRequestKind::Point)
+        requests.push_back(TrackingState::Bearing{request.first, request.second});
+    if (request.kind == NetRequestKind::Park) requests.push_back(std::nullopt);
+}
+
+void carryOutRotatorRequests(Station& s) {
+    std::vector<std::optional<TrackingState::Bearing>> requests;
+    requests.swap(s.track.rotatorRequests);
+    for (const auto& request : requests) {
+        if (request) {
+            takePosition(s, request->azimuth, request->elevation);
+        } else {
+            s.track.waitingPosition.reset();  // parked, the antennas stay parked
+            lbl_track_Click(s);
+        }
+    }
 }
 
 // One of the two servers: its name, where the platform keeps it, and its side of the protocol.
@@ -62,7 +90,7 @@ struct NetService {
 };
 
 const NetService kNetServices[] = {
-    {"rotctld", &Platform::rotatorServer, answerRotatorClient, carryOutRotatorRequest},
+    {"rotctld", &Platform::rotatorServer, answerRotatorClient, noteRotatorRequest},
     {"rigctld", &Platform::radioServer, answerRadioClient, carryOutRadioRequest},
 };
 
@@ -78,11 +106,25 @@ void answer(Station& s, const NetService& service, LineServer& server, const Cli
     service.carryOut(s, line.client, reply.request);
 }
 
-// No position for longer than the loss time: the end of the pass, parking follows.
-void watchPositionAge(Station& s) {
+// When the rotator clients were last heard (any line) and last connected.
+void noteRotatorClients(Station& s, const LineServer& server, bool heard) {
+    TrackingState& t = s.track;
+    const std::int64_t now = s.platform.host.elapsedMs();
+    if (heard) t.netHeardMs = now;
+    if (server.clientCount() > 0) t.netConnectedMs = now;
+}
+
+// A client that still talks (any line, a read of the bearings included) has not lost the
+// satellite. The pass ends when no client has said anything for the silence time, or when no
+// client has been connected for the hang-up time: Hamlib's one-shot clients connect anew for
+// every command, so a moment without a connection is not yet the end.
+void endPassWhenClientsLost(Station& s) {
     TrackingState& t = s.track;
     if (left(t.trackerStatus, 2) != "SN") return;
-    if (s.platform.host.elapsedMs() - t.netPositionMs <= kNetPositionLossMs) return;
+    const std::int64_t now = s.platform.host.elapsedMs();
+    const bool silent = now - t.netHeardMs > kNetSilenceMs;
+    const bool hungUp = now - std::max(t.netHeardMs, t.netConnectedMs) > kNetHangUpMs;
+    if (!silent && !hungUp) return;
     t.trackerStatus = kBelowHorizonStatus;
     handleBelowHorizon(s);
 }
@@ -93,13 +135,29 @@ void declareNetSourceControl(Station& s) {
     if (!netSourceText(s).empty()) s.display.declare(kNetSourceLabel, labelControl({}));
 }
 
-void serveNetClients(Station& s) {
+void answerNetClients(Station& s) {
+    bool rotatorHeard = false;
     for (const NetService& service : kNetServices) {
         LineServer* server = s.platform.*service.server;
         if (!server) continue;
-        for (const ClientLine& line : server->poll()) answer(s, service, *server, line);
+        const std::vector<ClientLine> lines = server->poll();
+        for (const ClientLine& line : lines) answer(s, service, *server, line);
+        if (server == s.platform.rotatorServer) rotatorHeard = !lines.empty();
     }
-    if (s.platform.rotatorServer) watchPositionAge(s);
+    if (s.platform.rotatorServer) noteRotatorClients(s, *s.platform.rotatorServer, rotatorHeard);
+}
+
+void answerNetClientsInWaits(Station& s) {
+    if (!s.platform.rotatorServer && !s.platform.radioServer) return;
+    s.pump.setPoller(kNetAnswerWithinMs, [&s] { answerNetClients(s); });
+}
+
+void serveNetClients(Station& s) {
+    answerNetClients(s);
+    if (s.platform.rotatorServer) {
+        carryOutRotatorRequests(s);
+        endPassWhenClientsLost(s);
+    }
     sendWhenClientsUplinkMoved(s);
     setUpWhenClientsModeChanged(s);
     if (s.display.has(kNetSourceLabel)) s.display.setCaption(kNetSourceLabel, netSourceText(s));

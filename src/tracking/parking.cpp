@@ -90,9 +90,15 @@ void exchangeWithDrive(Station& station, std::int16_t drive) {
     laptop(station);
 }
 
+// The card stops both axes where parking left them: the next target goes out whatever its
+// update step, the last one sent being no longer where the antennas head (a rotator client's
+// waiting position sent while parking ran).
 void completeParking(Station& station) {
-    station.track.parkingDue = false;
-    station.track.closeDone = 0;
+    TrackingState& track = station.track;
+    track.parkingDue = false;
+    track.closeDone = 0;
+    track.forceAzSend = 1;
+    track.forceElSend = 1;
     exchangeWithDrive(station, 0);
 }
 

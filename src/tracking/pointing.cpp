@@ -17,26 +17,27 @@ namespace {
 
 constexpr std::int64_t kAfterSendMs = 100;
 
-bool testTracking(const Station& station) {
-    return station.display["ch_Test"].value != 0;
-}
-
-void formElevationTarget(Station& station) {
+// The elevation command for pointing at `elevation`: the fixed offset and the slew slider added,
+// limited to the maximum elevation.
+void commandElevation(Station& station, double elevation) {
     RotatorState& rot = station.rot;
     const StationConfig& cfg = station.cfg;
-    // Test tracking mirrors a copy: the satellite's own elevation stays as the orbit model or the
-    // tracking program last gave it, so a value refreshed only by polls never flips back and forth.
-    // The end of a pass is told from this target elevation.
-    const double satElevation = station.track.satElevation;
-    rot.targetElevation = testTracking(station) ? -satElevation : satElevation;
     rot.elSlider = static_cast<std::int16_t>(station.display["hs_elevation"].value);
-    rot.elCommandDeg = rot.targetElevation + cfg.elOffsetDeg + rot.elSlider;
+    rot.elCommandDeg = elevation + cfg.elOffsetDeg + rot.elSlider;
     const bool aboveLimit = cfg.maxElevation > 0 && rot.elCommandDeg > cfg.maxElevation;
     rot.elCommandCounts =
         floorCount((aboveLimit ? cfg.maxElevation : rot.elCommandDeg) / cfg.elScale);
     station.display.setCaption("lbl_CompEle", numberText(rot.elCommandDeg));
     station.display.setCaption("lbl_Valel", numberText(rot.elSlider + cfg.elOffsetDeg));
     if (rot.elSlider != 0) station.display.show("ResetEl");
+}
+
+void formElevationTarget(Station& station) {
+    // Test tracking mirrors a copy: the satellite's own elevation stays as the orbit model or the
+    // tracking program last gave it, so a value refreshed only by polls never flips back and forth.
+    // The end of a pass is told from this target elevation.
+    station.rot.targetElevation = trackedElevation(station);
+    commandElevation(station, station.rot.targetElevation);
 }
 
 void primeOnFirstPass(Station& station) {
@@ -82,7 +83,25 @@ void sendAzimuthIfMoved(Station& station) {
     sendDriveCommand(station);
 }
 
+// A rotator client's waiting position is sent while the satellite is below the horizon and no
+// parking runs or holds the antennas: the position moved by its update step, as in view.
+bool waitingPositionDue(const Station& station) {
+    const TrackingState& track = station.track;
+    return track.waitingPosition && !track.parkingDue && !track.operatorParking;
+}
+
+void driveToWaitingPosition(Station& station) {
+    commandElevation(station, station.track.waitingPosition->elevation);
+    sendElevationIfMoved(station, 0);
+    sendAzimuthIfMoved(station);
+}
+
 }  // namespace
+
+double trackedElevation(const Station& station) {
+    const double satElevation = station.track.satElevation;
+    return station.display["ch_Test"].value != 0 ? -satElevation : satElevation;
+}
 
 bool targetInView(const Station& station) {
     return station.rot.targetElevation >= station.cfg.minElevation;
@@ -110,7 +129,10 @@ void elevationStage(Station& station) {
         flipper(station);
         return;
     }
-    if (targetInView(station)) driveInView(station, 0);
+    if (targetInView(station))
+        driveInView(station, 0);
+    else if (waitingPositionDue(station))
+        driveToWaitingPosition(station);
 }
 
 void azimuthStage(Station& station) {

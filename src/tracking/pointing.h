@@ -18,6 +18,9 @@ void elevationStage(Station& station);
 // offset, within 0..360. The readback stage then turns it into counts for the next pass's send.
 void azimuthStage(Station& station);
 
+// The elevation the targets are formed from: the satellite's, mirrored while `ch_Test` is ticked.
+double trackedElevation(const Station& station);
+
 // True when the elevation the targets were formed from is at or above the minimum elevation.
 bool targetInView(const Station& station);
 

@@ -10,6 +10,7 @@
 #include "station/station.h"
 #include "support/pass_station.h"
 #include "support/program_run.h"
+#include "tracking/net_source.h"
 
 // Fault drills: the sample station tracking a real pass on the simulated card in program time,
 // with one fault provoked part-way. Each drill says what the operator sees and checks it; every
@@ -234,8 +235,9 @@ TEST(FaultDrills, SecondInstanceStartsMidPass) {
     targetsWithinTravel(p.traceText.str());
 }
 
-// A rotator client that sends positions and then vanishes mid-pass: 30 s after its last position
-// the antennas park as at the end of a pass; the program goes on waiting for clients.
+// A rotator client that sends positions and then vanishes mid-pass: once no client has been
+// connected for the hang-up time the antennas park as at the end of a pass; the program goes on
+// waiting for clients.
 TEST(FaultDrills, RotctldClientVanishesMidPass) {
     PassStation p(kAo7InView);
     FakeLineServer server{"127.0.0.1:4533", 256};
@@ -250,8 +252,8 @@ TEST(FaultDrills, RotctldClientVanishesMidPass) {
     });
     p.exitAt(kExitMs);
     ASSERT_EQ(p.run("AO-7"), EndReason::Exit);
-    EXPECT_GE(parkedFromMs, kFaultMs + 30000);
-    EXPECT_LE(parkedFromMs, kFaultMs + 32000);
+    EXPECT_GE(parkedFromMs, kFaultMs + kNetHangUpMs);
+    EXPECT_LE(parkedFromMs, kFaultMs + kNetHangUpMs + 2000);
     targetsWithinTravel(p.traceText.str());
 }
 

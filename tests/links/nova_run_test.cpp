@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "radio/sim/satellite_radios.h"
 #include "support/pass_station.h"
 
 // The program under NOVA on the sample station (AO-7 over London, January 2018), with NOVA's
@@ -51,9 +52,12 @@ TEST(NovaStartUp, AsksAgainWhileNovaEchoesThePoke) {
 }
 
 // NOVA names AO-7 in view and later reports it down: the program loads AO-7's file, the antennas
-// follow NOVA's bearing, and they are parked once the satellite has gone.
+// follow NOVA's bearing, and they are parked once the satellite has gone; its FT-847 is reset
+// once after the pass, and once more at the exit.
 TEST(NovaPass, LoadsTheSatelliteTracksAndParks) {
     PassStation p(kInView);
+    sim::SatelliteRadios radios(p.station.sat);
+    p.card.attachRadio(1, &radios.channel(1));
     std::vector<ConversationReply> replies(40, kAo7Up);
     replies.push_back(kAo7Down);
     p.conversations.answer("NFW32", "NFW_DATA", replies);
@@ -70,6 +74,17 @@ TEST(NovaPass, LoadsTheSatelliteTracksAndParks) {
     EXPECT_NEAR(highestEl, 45.2 / (180.0 / 1023), 12) << "the antennas followed NOVA";
     EXPECT_TRUE(parkedAfterPass);
     EXPECT_TRUE(p.alerts.boxes.empty());
+    // Satellite mode on (4E) at the pass's set-up, off (8E) at each reset.
+    const auto& relayed = p.card.relayed();
+    const auto isCommand = [](const sim::CatRelay& r, int command) {
+        return r.bytes.size() == 5 && r.bytes[4] == command;
+    };
+    const auto setUp = std::find_if(relayed.rbegin(), relayed.rend(),
+                                    [&](const sim::CatRelay& r) { return isCommand(r, 0x4E); });
+    ASSERT_NE(setUp, relayed.rend());
+    EXPECT_EQ(std::count_if(relayed.rbegin(), setUp,
+                            [&](const sim::CatRelay& r) { return isCommand(r, 0x8E); }),
+              2);
 }
 
 }  // namespace

@@ -7,14 +7,15 @@
 
 namespace orvant::testing {
 
-// A station tracked without a tracking program, so that every pass runs the frequency stage;
-// the test sets the satellite record (bases with the 1 Hz guard, as the satellite file leaves
-// them).
+// A station tracked without a tracking program, in the middle of a pass of the orbit model, so
+// that every pass runs the frequency stage and follows the Doppler shift; the test sets the
+// satellite record (bases with the 1 Hz guard, as the satellite file leaves them).
 struct FrequencyStation : StationHarness {
     FrequencyStation(double upMHz = 145.900001, double downMHz = 435.000001) {
         station.sat.uplinkMHz = upMHz;
         station.sat.downlinkMHz = downMHz;
         station.sat.gateThresholdHz = 50;
+        station.track.radiosStarted = 1;
     }
     // Converters as the satellite file sets them: the sense follows from the base.
     void converters(double upMHz, double downMHz) {

@@ -133,17 +133,20 @@ INSTANTIATE_TEST_SUITE_P(KenwoodCodes, RadioPositions, ::testing::Values(
         "TS-711(1)", "TS-2000(2)", 4, 3, 40},
     PositionCase{"Ts2000UpTs711Down", 26, 7, 1, 2, kUpHz, kDownHz,
         {"1:" + kSatModeOff + "FT0;MD2;", "2:AI0;FN0;SP0;MD1;"},
-        {"1:FT0;FA00435123456;", "2:FA00145900000;"}, on(1, kTs2000Reset),
+        {"1:FT0;FA00435123456;", "2:FA00145900000;"}, on(1, kTs2000Reset) + on(2, {"DC1;MC 23;"}),
         "TS-2000(1)", "TS-711(2)", 3, 3, 40},
     PositionCase{"TextsThatAreNotFrequencies", 8, 8, 1, 1, " ", "1459x0000",
         {"1:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"}, {}, {"1:DC1;MC 23;"},
         "TS-811(1)", "TS-811(1)", 4, 3, 40}),
     [](const auto& info) { return info.param.name; });
 
-// The FT-1000 is only named: its shutdown class still sends.
+// The FT-1000 is only named: its shutdown class still sends, in its own family's five-byte
+// commands in either position.
 INSTANTIATE_TEST_SUITE_P(OtherCodes, RadioPositions, ::testing::Values(
     PositionCase{"ReceiverAsUplinkNameOnlyAsDownlink", 33, 24, 1, 1, kUpHz, kDownHz, {}, {},
         on(1, kFiveByteReset), "(1)", "FT-1000(1)", 0, 1, 10, true},
+    PositionCase{"NameOnlyAsUplink", 24, 30, 1, 1, kUpHz, kDownHz, {}, {},
+        on(1, kFiveByteReset), "FT-1000(1)", " (1)", 1, 0, 10, true},
     PositionCase{"NoRadio", 30, 30, 1, 1, kUpHz, kDownHz, {}, {}, {}, " (1)", " (1)", 0, 0, 0},
     PositionCase{"UnlistedCode", 34, 34, 1, 1, kUpHz, kDownHz, {}, {}, {}, "(1)", "(1)", 0, 0, 0},
     PositionCase{"Ar5000DownlinkOnly", 35, 35, 1, 1, kUpHz, kDownHz, {}, {"1:RF0145900000\r"}, {},
@@ -165,14 +168,14 @@ INSTANTIATE_TEST_SUITE_P(YaesuCodes, RadioPositions, ::testing::Values(
         on(1, {"00 00 00 00 00", "01 00 00 00 27"}) +
             on(2, {"00 00 00 00 01", "00 00 00 00 05", "00 00 00 00 0C"}),
         on(1, {"01 42 00 00 0A"}) + on(2, {"00 00 00 00 05", "00 00 59 14 0A"}),
-        civ(1, "00", kCivUplinkReset) + on(2, kFiveByteReset),
-        "FT-757(1)", "FT-100(2)", 2, 1, 40, true},
+        on(1, kFiveByteReset) + on(2, kFiveByteReset),
+        "FT-757(1)", "FT-100(2)", 1, 1, 40, true},
     PositionCase{"Ft100UpFt757Down", 23, 16, 1, 2, kUpHz, "7100000",
         on(1, {"00 00 00 00 01", "00 00 00 00 05", "00 00 00 01 0C"}) +
             on(2, {"00 00 00 00 00", "10 00 00 00 17"}),
         on(1, {"00 00 00 00 05", "45 23 51 43 0A", "00 00 00 00 05"}) + on(2, {"00 71 00 00 0A"}),
-        civ(1, "00", kCivUplinkReset) + on(2, kFiveByteReset),
-        "FT-100(1)", "FT-757(2)", 2, 1, 10, true},
+        on(1, kFiveByteReset) + on(2, kFiveByteReset),
+        "FT-100(1)", "FT-757(2)", 1, 1, 10, true},
     PositionCase{"Ft980DownlinkOnly", 20, 20, 1, 2, kUpHz, kDownHz,
         on(2, {"00 00 00 00 00", "00 00 00 00 0B"}), {}, {}, "(1)", "FT-980(2)", 0, 10, 20, true}),
     [](const auto& info) { return info.param.name; });
@@ -201,6 +204,12 @@ INSTANTIATE_TEST_SUITE_P(IcomCodes, RadioPositions, ::testing::Values(
     icomBothPositions(28, "56", false, "IC-746"),
     icomBothPositions(29, "4E", false, "IC-706II", "IC-746II"),
     icomBothPositions(31, "04", false, "IC-735"),
+    // A dual-band radio alone on a link works on its main band, and recalls its memory there.
+    PositionCase{"Ic275UpIc820Down", 12, 14, 1, 2, kUpHz, kDownHz,
+        civ(1, "10", {"0F 00", "07 00", "06 01"}) + civ(2, "42", {"07 D0", "07 00", "06 00"}),
+        civ(1, "10", {"07 00", kUpBcd}) + civ(2, "42", {"07 D0", "07 00", kDownBcd}),
+        civ(1, "10", kCivUplinkReset) + civ(2, "42", {"07 D0", "08 7B"}),
+        "IC-275(1)", "IC-820(2)", 2, 2, 20, true},
     PositionCase{"R7000DownlinkOnly", 20, 32, 1, 1, kUpHz, kDownHz, civ(1, "08", {"06 05 00"}),
         civ(1, "08", {"07 00", kDownBcd}), civ(1, "08", {"07 D1", "08 7B"}),
         "(1)", "IC-R7000(1)", 0, 2, 20, true},

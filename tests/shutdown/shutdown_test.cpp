@@ -63,7 +63,9 @@ struct ShutdownStation : SimStation {
     RecordingRadio downlinkRadio;
 };
 
-TEST(Shutdown, CivRadiosLeaveSatelliteModeAndRecallTheMemoryChannel) {
+// The IC-820 beside an IC-821 works its downlink on its main band: the memory channel replaces
+// the last Doppler frequency there.
+TEST(Shutdown, CivRadiosLeaveSatelliteModeAndRecallTheMemoryChannelOnTheTunedBand) {
     ShutdownStation s;
     s.station.radio.uplinkFamily = 2;
     s.station.radio.uplinkCivAddress = 0x4C;
@@ -72,7 +74,7 @@ TEST(Shutdown, CivRadiosLeaveSatelliteModeAndRecallTheMemoryChannel) {
     closeAll(s.station);
     const std::vector<Sent> expected{
         {1, civ(0x4C, {0x07, 0xD0})}, {1, civ(0x4C, {0x0F, 0x10})}, {1, civ(0x4C, {0x08, 0x7B})},
-        {2, civ(0x42, {0x07, 0xD1})}, {2, civ(0x42, {0x08, 0x7B})},
+        {2, civ(0x42, {0x07, 0xD0})}, {2, civ(0x42, {0x08, 0x7B})},
     };
     EXPECT_EQ(s.sent(), expected);
     EXPECT_EQ(s.uplinkRadio.received.size(), 3u);
@@ -112,17 +114,24 @@ TEST(Shutdown, EachRadioSetupGetsItsOwnMessagesThenParkingStarts) {
         // the tail of the uplink text left in the frame.
         {"TextRadiosGetTheLastTwoCharactersAsChannel", 15, 14, 3, 3,
          {{1, text("DC0;SP0;MC 23;")}, {2, text("DC1;MC 23;")}}, "123", 0, {{16, 240}}},
-        // A TS-2000 leaves satellite mode on the link that holds it, whichever was served last.
-        {"Ts2000OnTheUplink", 26, 14, 3, 3,
-         {{1, text("SA0000000;")}, {1, text("FR0;FA00016000000;")}}, "123", 1, {}, ts2000Ms},
-        {"Ts2000OnTheDownlink", 15, 26, 3, 3,
+        // A TS-2000 leaves satellite mode on the link that holds it, whichever was served last;
+        // the radio beside it gets its own messages.
+        {"Ts2000OnTheUplink", 26, 14, 3, 2,
+         {{1, text("SA0000000;")}, {1, text("FR0;FA00016000000;")},
+          {2, civ(0x60, {0x07, 0xD0})}, {2, civ(0x60, {0x08, 0x7B})}},
+         "123", 1, {}, ts2000Ms + 2 * 250},
+        {"Ts2000OnTheDownlink", 15, 26, 2, 3,
+         {{1, civ(0x4C, {0x07, 0xD0})}, {1, civ(0x4C, {0x0F, 0x10})}, {1, civ(0x4C, {0x08, 0x7B})},
+          {2, text("SA0000000;")}, {2, text("FR0;FA00016000000;")}},
+         "123", 0, {}, ts2000Ms + 3 * 250},
+        {"Ts2000OnBothLinks", 26, 26, 3, 3,
          {{2, text("SA0000000;")}, {2, text("FR0;FA00016000000;")}}, "123", 0, {}, ts2000Ms},
         {"OneIc910ForBothLinksGetsOnlyTheSingleMessage", 27, 27, 2, 2,
          {{2, civ(0x60, {0x1A, 0x07, 0x00})}}, "123", 0, {{10, 240}, {11, 240}}},
-        // Channel 255 makes a CI-V uplink a five-byte radio.
-        {"ChannelTwoHundredFiftyFive", 15, 14, 2, 3,
-         {{1, {0, 0, 0, 0, 0x8E}}, {1, {0, 0, 0, 0, 0x88}}, {1, {0, 0, 0, 0, 0x80}},
-          {2, text("DC1;MC 55;")}}, "MEM255", 0, {}, {}, 1},
+        // Channel 255 is a channel like any other: a CI-V radio gets no five-byte commands.
+        {"ChannelTwoHundredFiftyFive", 15, 14, 2, 2,
+         {{1, civ(0x4C, {0x07, 0xD0})}, {1, civ(0x4C, {0x0F, 0x10})}, {1, civ(0x4C, {0x08, 0xFF})},
+          {2, civ(0x60, {0x07, 0xD0})}, {2, civ(0x60, {0x08, 0xFF})}}, "MEM255"},
         {"FamiliesWithoutShutdownCommandsSendNothing", 15, 14, 21, 7, {}},
         // Channel 240 is the card's end byte: the recall would reach the radio cut short.
         {"ChannelTwoHundredFortyIsRefusedRatherThanCut", 15, 14, 2, 0,

@@ -16,18 +16,19 @@ struct LoopReached {};
 
 }  // namespace
 
-PassStation::PassStation(LocalDateTime start) : StationHarness(start), card(host, kPortBase) {
-    loadFiles();
+PassStation::PassStation(LocalDateTime start, const std::string& example)
+    : StationHarness(start), card(host, kPortBase) {
+    loadFiles(example);
 }
 
 PassStation::PassStation(Host& otherHost, SettingsStore& otherSettings)
     : StationHarness(otherHost, otherSettings), card(host, kPortBase) {
-    loadFiles();
+    loadFiles("station");
 }
 
-void PassStation::loadFiles() {
+void PassStation::loadFiles(const std::string& example) {
     portToOpen = &card;
-    loadSampleStation(files, kFolder);
+    loadSampleStation(files, kFolder, example);
     // The window lists the satellite files of the folder it was started in.
     display["File1"].items = files.listFiles(".sat");
 }

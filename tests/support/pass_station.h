@@ -11,15 +11,16 @@
 
 namespace orvant::testing {
 
-// The whole program on the virtual platform: the sample station's files in memory (started in
+// The whole program on the virtual platform: a sample station's files in memory (started in
 // their folder), the simulated controller card on the printer port, the main window, and the
 // program time that start-up, the polling loop and the card's motors share.
 struct PassStation : StationHarness {
     static constexpr std::uint16_t kPortBase = 0x378;
     static constexpr const char* kFolder = "/station";
 
-    explicit PassStation(LocalDateTime start);
-    // On another host and settings store (the local time is the host's).
+    // The station of examples/`example` ("station", or "receiver").
+    explicit PassStation(LocalDateTime start, const std::string& example = "station");
+    // The sample station on another host and settings store (the local time is the host's).
     PassStation(Host& otherHost, SettingsStore& otherSettings);
 
     // Rewrites value `number` of ORV.CFG, or of a satellite file ("AO-7.SAT").
@@ -45,7 +46,7 @@ struct PassStation : StationHarness {
     sim::SimControllerCard card;
 
   private:
-    void loadFiles();
+    void loadFiles(const std::string& example);
 };
 
 // Runs start-up of `station` (whose window is built) with `commandLine` and stops it just before

@@ -25,8 +25,10 @@ std::string withValue(const std::string& fileText, int number, const std::string
     throw std::out_of_range("values are numbered from 1");
 }
 
-void loadSampleStation(MemoryFileSystem& files, const std::string& folder) {
-    for (const auto& entry : std::filesystem::directory_iterator(ORVANT_EXAMPLES_DIR "/station")) {
+void loadSampleStation(MemoryFileSystem& files, const std::string& folder,
+                       const std::string& example) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(ORVANT_EXAMPLES_DIR) + "/" + example)) {
         std::ifstream in(entry.path(), std::ios::binary);
         files.addFile(folder + "/" + entry.path().filename().string(),
                       {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});

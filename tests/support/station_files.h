@@ -12,10 +12,11 @@ namespace orvant::testing {
 // std::out_of_range when the file holds fewer values.
 std::string withValue(const std::string& fileText, int number, const std::string& value);
 
-// The sample station of examples/station (ORV.CFG, the satellite files and KEPS.TLE) copied
-// into `files` under `folder`, which becomes the current directory, as if the program had been
-// started there.
-void loadSampleStation(MemoryFileSystem& files, const std::string& folder = "/station");
+// A sample station of examples/ (`example`: "station" or "receiver"; ORV.CFG, the satellite
+// files and KEPS.TLE) copied into `files` under `folder`, which becomes the current directory,
+// as if the program had been started there.
+void loadSampleStation(MemoryFileSystem& files, const std::string& folder = "/station",
+                       const std::string& example = "station");
 
 // Rewrites value `number` of the file at `path` in `files`.
 void setValue(MemoryFileSystem& files, const std::string& path, int number,

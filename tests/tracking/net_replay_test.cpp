@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/text_rules.h"
@@ -11,6 +14,7 @@
 #include "radio/sim/satellite_radios.h"
 #include "support/pass_station.h"
 #include "support/program_run.h"
+#include "tracking/main_loop.h"
 #include "tracking/net_source.h"
 
 // gpredict driving the station over both protocols, in program time: AO-7's file (one FT-847 for
@@ -20,16 +24,6 @@ namespace orvant {
 namespace {
 
 constexpr int kCycles = 40;  // gpredict's cycles, one a second
-
-// Counts its polls: the loop polls once a pass.
-struct CountingLineServer : FakeLineServer {
-    using FakeLineServer::FakeLineServer;
-    std::vector<ClientLine> poll() override {
-        ++polls;
-        return FakeLineServer::poll();
-    }
-    int polls = 0;
-};
 
 struct ServedStation : testing::PassStation {
     ServedStation() : PassStation({2018, 1, 21, 4, 30, 0, 0}) {
@@ -52,7 +46,7 @@ struct ServedStation : testing::PassStation {
     std::int64_t dialHz(int band) { return dial(band).hz; }
 
     FakeLineServer rotctld{"127.0.0.1:4533", kMaxNetLine};
-    CountingLineServer rigctld{"127.0.0.1:4532", kMaxNetLine};
+    FakeLineServer rigctld{"127.0.0.1:4532", kMaxNetLine};
     sim::SatelliteRadios radios{station.sat};
     int rotator = rotctld.connect();
     int radio = rigctld.connect();
@@ -102,6 +96,132 @@ TEST(NetReplay, GpredictsPassIsAnsweredAndReachesTheRotatorAndTheRadios) {
     const std::string served = "rotctld 127.0.0.1:4533, 1 client; rigctld 127.0.0.1:4532, 1 client";
     EXPECT_EQ(p.display[kNetSourceLabel].caption, served);
     EXPECT_TRUE(StatusLines().next(p.station).ends_with(" | " + served));
+}
+
+// gpredict over a whole pass, as it was seen driving the station: engaged a minute before the
+// rise, its rotator control points at the rise (elevation 0) and then reads the bearings every
+// second, sending a new position only when the target has moved by its threshold (every 35 to
+// 60 s), and at the set points at the next rise, elsewhere in the sky; its full-duplex radio
+// control selects its VFOs with "S 1 Sub" and then reads and sets the downlink (F) and the
+// uplink (I) every second.
+constexpr std::int64_t kRiseMs = 61000;
+constexpr std::int64_t kSetMs = kRiseMs + 389000;
+// The positions of the pass, in seconds after the rise.
+const std::int64_t kPositionsS[] = {0, 34, 94, 129, 169, 229, 264, 324, 359};
+
+struct WholePass {
+    std::vector<std::pair<std::int64_t, std::vector<std::uint8_t>>> relayed;
+    std::int64_t loopFromMs = -1, parkingFromMs = -1;
+    double azimuthBeforeRise = -1, azimuthAfterSet = -1;
+};
+
+WholePass gpredictsWholePass() {
+    ServedStation p;
+    WholePass w;
+    std::size_t nextPosition = 0;
+    p.observeEvery(100, [&] {
+        const std::int64_t t = p.host.elapsedMs();
+        for (std::size_t i = w.relayed.size(); i < p.card.relayed().size(); ++i)
+            w.relayed.push_back({t, p.card.relayed()[i].bytes});
+        if (w.loopFromMs < 0 && p.station.app.loopRunning) w.loopFromMs = t;
+        if (w.parkingFromMs < 0 && p.station.track.parkingDue) w.parkingFromMs = t;
+        const double azimuth = leadingNumber(p.display["lbl_Azfed"].caption);
+        if (t == kRiseMs - 1000) w.azimuthBeforeRise = azimuth;
+        if (t == kSetMs + 39000) w.azimuthAfterSet = azimuth;
+        if (t % 1000 != 0 || t < 1000 || t > kSetMs + 30000) return;
+        const double s = (t - kRiseMs) / 1000.0;
+        if (t == 1000) {
+            p.type(p.rotctld, p.rotator, "P %.2f %.2f", 250, 0);
+            p.type(p.rigctld, p.radio, "S 1 Sub");
+        } else if (nextPosition < std::size(kPositionsS) &&
+                   t == kRiseMs + kPositionsS[nextPosition] * 1000) {
+            ++nextPosition;
+            p.type(p.rotctld, p.rotator, "P %.2f %.2f", 250 - 170 * s / 389,
+                   60 * std::sin(M_PI * (s + 1) / 390));
+        } else if (t == kSetMs) {
+            p.type(p.rotctld, p.rotator, "P %.2f %.2f", 200, 0);
+        }
+        p.type(p.rotctld, p.rotator, "p");
+        for (const char* line : {"f", "F  %.0f", "f", "i", "I  %.0f", "i"})
+            p.type(p.rigctld, p.radio, line,
+                   line[0] == 'F' ? 437809000 - 46 * s : 145987000 + 15 * s);
+    });
+    p.exitAt(kSetMs + 40000);
+    p.run("AO-7");
+    return w;
+}
+
+// One pass: no set-up of the radios before the rise and one at it, frequencies only while the
+// satellite is up, no parking until the set and one reset after it, and the antennas at the
+// waiting position before the rise and, once parked, after the set.
+TEST(NetReplay, GpredictsWholePassIsOnePass) {
+    const WholePass w = gpredictsWholePass();
+    ASSERT_GE(w.loopFromMs, 0);
+    const auto isCommand = [](const std::vector<std::uint8_t>& m, std::uint8_t command) {
+        return m.size() == 5 && m[4] == command;
+    };
+    std::vector<std::int64_t> setUps, sends, resets;
+    for (const auto& [t, bytes] : w.relayed) {
+        if (t < w.loopFromMs) continue;
+        if (isCommand(bytes, 0x4E)) setUps.push_back(t);  // the FT-847 into satellite mode
+        if (isCommand(bytes, 0x21) || isCommand(bytes, 0x11)) sends.push_back(t);
+        if (isCommand(bytes, 0x8E)) resets.push_back(t);  // and out of it
+    }
+    ASSERT_EQ(setUps.size(), 2u);  // uplink and downlink of one radio
+    EXPECT_GE(setUps.front(), kRiseMs);
+    EXPECT_LE(setUps.back(), kRiseMs + 3000);
+    ASSERT_FALSE(sends.empty());
+    EXPECT_GT(sends.front(), setUps.back());
+    EXPECT_LE(sends.back(), kSetMs + 1000);
+    EXPECT_GE(w.parkingFromMs, kSetMs);
+    EXPECT_LE(w.parkingFromMs, kSetMs + 1000);
+    // One reset after the set, and one at the exit.
+    ASSERT_EQ(resets.size(), 2u);
+    EXPECT_GE(resets.front(), kSetMs);
+    EXPECT_LT(resets.front(), kSetMs + 39000);
+    EXPECT_NEAR(w.azimuthBeforeRise, 250, 3);
+    EXPECT_NEAR(w.azimuthAfterSet, 200, 3);
+}
+
+// A client that reads the bearings every 50 ms from the moment the program starts: the longest
+// wait for an answer, before the satellite file is read (the controller's wake-up, two frames)
+// and from then on (start-up's radio set-up, the loop's exchanges).
+struct AnswerWaits {
+    std::int64_t beforeSetUpMs = 0, fromSetUpMs = 0;
+};
+
+AnswerWaits answerWaits() {
+    constexpr std::int64_t kSetUpFromMs = 300;
+    ServedStation p;
+    AnswerWaits waits;
+    std::vector<std::int64_t> typedAt;
+    std::size_t answered = 0;
+    p.observeEvery(10, [&] {
+        const std::int64_t t = p.host.elapsedMs();
+        // Each answer is two lines, the azimuth and the elevation.
+        const std::string& sent = p.rotctld.sent[p.rotator];
+        const auto answers =
+            static_cast<std::size_t>(std::count(sent.begin(), sent.end(), '\n') / 2);
+        for (; answered < answers; ++answered) {
+            std::int64_t& longest =
+                typedAt[answered] < kSetUpFromMs ? waits.beforeSetUpMs : waits.fromSetUpMs;
+            longest = std::max(longest, t - typedAt[answered]);
+        }
+        if (t % 50 == 0 && t <= 6000) {
+            p.type(p.rotctld, p.rotator, "p");
+            typedAt.push_back(t);
+        }
+    });
+    p.exitAt(7000);
+    p.run("AO-7");
+    return waits;
+}
+
+TEST(NetReplay, ClientsAreAnsweredWhileTheRadiosAreSetUp) {
+    const AnswerWaits waits = answerWaits();
+    // Waking the controller sends two frames, each followed by a pause of 100 ms.
+    EXPECT_LE(waits.beforeSetUpMs, 200 + 10);
+    EXPECT_LE(waits.fromSetUpMs, kNetAnswerWithinMs);
 }
 
 // Without a rotator client the orbit model points the antennas during AO-7's pass, and its range
@@ -202,9 +322,7 @@ TEST(NetReplay, ARadioThatNeverAnswersIsWatchedSilently) {
 // 100 ms, each burst ending on the same cycle.
 int passesWhileClientsSend(int burst) {
     ServedStation p;
-    int passesAtSix = -1;
     p.observeEvery(100, [&] {
-        if (p.host.elapsedMs() >= 6000 && passesAtSix < 0) passesAtSix = p.rigctld.polls;
         for (int i = burst - 1; i >= 0; --i) {
             p.type(p.rotctld, p.rotator, "P %.2f %.2f", 20 + i * 0.1, 30);
             p.type(p.rotctld, p.rotator, "p");
@@ -212,9 +330,14 @@ int passesWhileClientsSend(int burst) {
             p.type(p.rigctld, p.radio, "I %10.0f", 432150000.0 + i * 100);
         }
     });
-    p.exitAt(12000);
-    p.run("AO-7");
-    return p.rigctld.polls - passesAtSix;
+    if (!p.startUpToTheLoop("AO-7")) return 0;
+    int passes = 0;
+    while (p.host.elapsedMs() < 12000) {
+        const bool counted = p.host.elapsedMs() >= 6000;
+        loopPass(p.station);
+        passes += counted;
+    }
+    return passes;
 }
 
 TEST(NetReplay, FloodingClientsDoNotSlowTheLoop) {

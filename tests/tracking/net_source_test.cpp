@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "links/tracker_hooks.h"
 #include "station/tracker_kinds.h"
@@ -25,6 +27,7 @@ struct NetStation : testing::SimStation {
         sat.uplinkMHz = 145.9 + kGuardMHz;
         sat.downlinkMHz = 435.1 + kGuardMHz;
         sat.downlinkMode = "USB";
+        station.radio.setUp = true;
         declareLinkControls(display);
         for (const char* name : {"lbl_Azfed", "lbl_Elfed", "lbl_satpos", kNetSourceLabel})
             display.declare(name, labelControl({}, {}, false));
@@ -67,22 +70,67 @@ TEST(NetSource, RefusedLinesChangeNothing) {
     }
 }
 
-TEST(NetSource, APositionTracksUntilTheClientFallsSilent) {
-    NetStation n;
-    const TrackingState& t = n.station.track;
-    EXPECT_EQ(n.say("P 180 45"), "RPRT 0\n");
-    EXPECT_EQ(t.trackerStatus, "SN");
-    EXPECT_EQ(t.satAzimuth, 180);
-    EXPECT_EQ(t.satElevation, 45);
-    EXPECT_EQ(t.satNameShown, "AO-7");
-    n.host.waitUntil(kNetPositionLossMs);
-    serveNetClients(n.station);
-    EXPECT_EQ(t.trackerStatus, "SN");
-    n.host.waitUntil(kNetPositionLossMs + 1);
-    serveNetClients(n.station);
-    EXPECT_EQ(t.trackerStatus, "'  NO");
-    EXPECT_TRUE(t.parkingDue);
-    EXPECT_FALSE(t.operatorParking);
+// With minimum elevation 5, a client's position is in view only above it; one at or below it is
+// the satellite below the horizon, and the antennas wait there. Before any pass nothing parks.
+TEST(NetSource, APositionAtOrBelowTheMinimumElevationWaitsBelowTheHorizon) {
+    struct Case {
+        const char* line;
+        bool inView;
+    };
+    for (const Case& c : {Case{"P 180 5", false}, Case{"P 180 5.1", true}, Case{"P 180 0", false},
+                          Case{"P 180 45", true}}) {
+        SCOPED_TRACE(c.line);
+        NetStation n;
+        const TrackingState& t = n.station.track;
+        EXPECT_EQ(n.say(c.line), "RPRT 0\n");
+        EXPECT_EQ(t.trackerStatus, c.inView ? "SN" : "'  NO");
+        EXPECT_EQ(t.satAzimuth, 180);
+        EXPECT_EQ(t.waitingPosition.has_value(), !c.inView);
+        EXPECT_FALSE(t.parkingDue);
+    }
+}
+
+// A pass begun by "P 180 45" at 0 s, then what the client does, and whether the pass still holds
+// at `checkMs`. A client that still talks, a bare read of the bearings included, keeps the pass.
+struct ClientScene {
+    const char* name;
+    std::vector<std::pair<std::int64_t, std::string>> lines;  // "hang up" ends the connection
+    std::int64_t checkMs;
+    bool passHolds;
+};
+
+TEST(NetSource, APassEndsWhenTheClientsLoseTheSatellite) {
+    std::vector<std::pair<std::int64_t, std::string>> polls;
+    for (std::int64_t ms = 1000; ms <= 90000; ms += 1000) polls.push_back({ms, "p"});
+    const ClientScene scenes[] = {
+        {"ReadsOfTheBearingsKeepThePass", polls, 90000, true},
+        {"SilentForTheTimeOut", {}, kNetSilenceMs, true},
+        {"SilentJustPastTheTimeOut", {}, kNetSilenceMs + 1, false},
+        {"HungUpForAMoment", {{0, "hang up"}}, kNetHangUpMs, true},
+        {"HungUpJustPastTheMoment", {{0, "hang up"}}, kNetHangUpMs + 1, false},
+        {"ReconnectedWithinTheMoment", {{0, "hang up"}, {4000, "connect"}}, 20000, true},
+        {"AWaitingPositionEndsIt", {{1000, "P 200 5"}}, 1000, false},
+    };
+    for (const ClientScene& scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        NetStation n;
+        n.say("P 180 45");
+        for (const auto& [ms, line] : scene.lines) {
+            n.host.waitUntil(ms);
+            if (line == "hang up")
+                n.server.hangUp(n.client);
+            else if (line == "connect")
+                n.client = n.server.connect();
+            else
+                n.say(line);
+        }
+        n.host.waitUntil(scene.checkMs);
+        serveNetClients(n.station);
+        const TrackingState& t = n.station.track;
+        EXPECT_EQ(t.trackerStatus, scene.passHolds ? "SN" : "'  NO");
+        EXPECT_EQ(t.parkingDue, !scene.passHolds);
+        EXPECT_FALSE(t.operatorParking);
+    }
 }
 
 TEST(NetSource, ParkForcesParkingAndQuitDropsTheClient) {

@@ -58,10 +58,6 @@ void showModeCaption(Station& station, const std::string& list) {
 }  // namespace
 
 void init_ar5000(Station& station, const RadioType&) {
-    if (!station.radio.ar5000Seen) {
-        station.radio.ar5000Seen = true;
-        return;
-    }
     const std::string& list = station.sat.downlinkMode;
     if (list.find(',') == std::string::npos) return;
     const std::vector<std::string> commands = setUpCommands(list);

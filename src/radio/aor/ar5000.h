@@ -9,10 +9,10 @@ struct RadioType;
 
 // Set-up at the start of a pass. For this receiver the satellite file's downlink mode text is a
 // list of up to five command lines separated by commas; each is sent as a line of its own, and
-// the fourth, the mode command ("MD0" to "MD4"), gives the caption of `lbl_DnMode`. The first call
-// after the program starts (the radio set-up of start-up) only notes the receiver; a text without
-// a comma sends nothing. A command too long for one CAT message (over 41 characters, 42 bytes with
-// its carriage return) is refused with a message box and not sent.
+// the fourth, the mode command ("MD0" to "MD4"), gives the caption of `lbl_DnMode`. Every set-up
+// sends them, the one of start-up included; a text without a comma sends nothing. A command too
+// long for one CAT message (over 41 characters, 42 bytes with its carriage return) is refused
+// with a message box and not sent.
 void init_ar5000(Station& station, const RadioType& type);
 // Tunes the receiver to `catFreq`; nothing while the downlink is inhibited or when `catFreq` is
 // not a frequency of at most ten digits.
