@@ -25,6 +25,7 @@ using testing::RotctldDaemon;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr LocalDateTime kBeforeAo7{2018, 1, 21, 4, 25, 0, 0};  // AO-7 is up from 04:26 to 04:49
+constexpr LocalDateTime kAo7Up{2018, 1, 21, 4, 29, 0, 0};
 constexpr std::int64_t kMinute = 60000;
 constexpr std::int64_t kAo7SetsMs = 24 * kMinute;  // from kBeforeAo7
 
@@ -117,6 +118,108 @@ TEST(PcCardPass, Ao7OnTheSerialLineAndTheDummyRotator) {
               kFt847Reset);
     EXPECT_FALSE(ft847.radio.dial().catOn);
 }
+
+// Fault drills: AO-7 tracked from 04:29, the fault a minute later, Exit at 04:33. Every drill ends
+// at Exit without hanging; each says what the operator sees and checks it.
+struct Rig {
+    RotctldDaemon rotctld;
+    Ft847OnAPty ft847;
+    PcPassStation p{kAo7Up, ft847.pty, rotctld};
+};
+
+struct Drill {
+    const char* name;
+    const char* operatorSees;
+    std::function<void(Rig&)> fault;
+    std::int64_t recoverAfterMs;  // 0: no recovery
+    std::function<void(Rig&)> recover;
+    std::function<void(Rig&)> check;
+};
+
+void PrintTo(const Drill& drill, std::ostream* os) {
+    *os << drill.name;
+}
+
+bool says(const std::vector<std::string>& faults, const std::string& what) {
+    return faults.size() == 1 && faults[0].find(what) != std::string::npos;
+}
+
+void silentCardPath(PcPassStation& p) {
+    EXPECT_EQ(p.alerts.boxes.size(), 2u);
+    EXPECT_EQ(p.display["lbl_satpos"].caption, "Demo Mode");
+    EXPECT_TRUE(p.display["red_check"].visible);
+}
+
+const std::vector<Drill>& drills() {
+    static const std::vector<Drill> all = {
+        {"SerialDeviceUnpluggedMidPass",
+         "the card's fault is said once, the check mark turns red and the four causes come "
+         "twice; the rotator stops where it stands",
+         [](Rig& r) { r.ft847.pty.unplug(); },
+         0,
+         {},
+         [](Rig& r) {
+             EXPECT_TRUE(says(r.p.faults, r.ft847.pty.device() + ": the device went away"));
+             EXPECT_TRUE(says(r.p.faults, "the rotator was stopped"));
+             silentCardPath(r.p);
+             // It was on its way to AO-7 (azimuth 18, elevation 11) and stays where it stopped.
+             const auto first = r.rotctld.position();
+             std::this_thread::sleep_for(std::chrono::milliseconds(300));
+             const auto second = r.rotctld.position();
+             ASSERT_TRUE(first && second);
+             EXPECT_LT(first->elevation, 10);
+             EXPECT_TRUE(near(*first, *second, 0));
+         }},
+        {"RotctldKilledMidPassAndBackAfterAReset",
+         "the card's fault is said once, the check mark turns red and the four causes come "
+         "twice; with the daemon back, Reset System brings the card back",
+         [](Rig& r) { r.rotctld.kill(); }, 30000,
+         [](Rig& r) {
+             r.rotctld.start();
+             r.p.post(0, InputKind::Click, "lbl_reset");
+         },
+         [](Rig& r) {
+             EXPECT_TRUE(says(r.p.faults, "rotctld at " + r.rotctld.address().text()));
+             EXPECT_EQ(r.p.alerts.boxes.size(), 2u);
+             EXPECT_TRUE(r.p.display["wht_check"].visible);
+             EXPECT_GT(r.p.pcCard->resets(), 0);
+         }},
+        {"RadioThatNeverAnswersAReadBack",
+         "a beep for the unanswered read-back, no dialog; tracking goes on",
+         [](Rig& r) {
+             r.ft847.pty.setAnswering(false);
+             r.p.post(0, InputKind::DblClick, "lbl_down_read");
+         },
+         0,
+         {},
+         [](Rig& r) {
+             EXPECT_EQ(r.p.alerts.beeps, 1);
+             EXPECT_TRUE(r.p.alerts.boxes.empty());
+             EXPECT_TRUE(r.p.faults.empty());
+             EXPECT_TRUE(r.p.display["wht_check"].visible);
+         }},
+    };
+    return all;
+}
+
+class PcCardFaultDrill : public ::testing::TestWithParam<Drill> {};
+
+TEST_P(PcCardFaultDrill, EndsAtExitAndTheOperatorSeesIt) {
+    const Drill& d = GetParam();
+    SCOPED_TRACE(d.operatorSees);
+    Rig r;
+    r.p.observeEvery(1000, [&] {
+        const std::int64_t now = r.p.host.elapsedMs();
+        if (now == kMinute) d.fault(r);
+        if (d.recoverAfterMs > 0 && now == kMinute + d.recoverAfterMs) d.recover(r);
+    });
+    r.p.exitAt(4 * kMinute);
+    ASSERT_EQ(r.p.run("AO-7"), EndReason::Exit);
+    d.check(r);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drills, PcCardFaultDrill, ::testing::ValuesIn(drills()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace orvant

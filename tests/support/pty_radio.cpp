@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <stdexcept>
+#include <utility>
 
 namespace orvant::testing {
 
@@ -31,6 +32,24 @@ void PtyRadio::unplug() {
     thread_.join();
     close(far_);
     far_ = -1;
+}
+
+PtyRadio::Settings PtyRadio::settings() const {
+    termios t{};
+    tcgetattr(near_, &t);
+    Settings s;
+    for (const auto& [baud, code] : {std::pair<int, speed_t>{1200, B1200},
+                                     {2400, B2400},
+                                     {4800, B4800},
+                                     {9600, B9600},
+                                     {19200, B19200},
+                                     {38400, B38400},
+                                     {57600, B57600}})
+        if (cfgetospeed(&t) == code) s.baud = baud;
+    s.dataBits = (t.c_cflag & CSIZE) == CS8 ? 8 : (t.c_cflag & CSIZE) == CS7 ? 7 : 0;
+    s.stopBits = (t.c_cflag & CSTOPB) ? 2 : 1;
+    s.parity = (t.c_cflag & PARENB) != 0;
+    return s;
 }
 
 std::vector<std::uint8_t> PtyRadio::heard() {

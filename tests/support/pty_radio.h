@@ -27,6 +27,14 @@ class PtyRadio {
     void setAnswering(bool answering) { answering_ = answering; }
     // Closes the far end, as a USB cable pulled out: the near end has gone away.
     void unplug();
+    // The line's settings as the program left them.
+    struct Settings {
+        int baud = 0;  // 0: a speed of no standard rate
+        int dataBits = 0;
+        int stopBits = 0;
+        bool parity = false;
+    };
+    Settings settings() const;
     // Every byte that reached the far end, in order.
     std::vector<std::uint8_t> heard();
 

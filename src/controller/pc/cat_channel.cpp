@@ -34,7 +34,7 @@ bool CatChannel::relay(const std::vector<std::uint8_t>& message, bool answerWant
     answer.clear();
     std::string why = "closed since it went away";
     if (!line_) return failed(why, problem);
-    if (!line_->configure(baud, framing, why) || !line_->discardInput(why))
+    if (!line_->discardInput(why) || !line_->configure(baud, framing, why))
         return failed(why, problem);
     const Clock::time_point sendDeadline =
         Clock::now() + line_->lineTime(message.size()) + std::chrono::milliseconds(kAnswerWaitMs);
