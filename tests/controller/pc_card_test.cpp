@@ -13,6 +13,7 @@
 #include "controller/link.h"
 #include "radio/cat_framing.h"
 #include "support/pty_radio.h"
+#include "support/rotctld_daemon.h"
 #include "support/station_harness.h"
 
 namespace orvant::pc {
@@ -180,11 +181,14 @@ TEST(CatChannelOnAPty, AnUnpluggedDeviceFailsTheRelayUntilItCanBeOpenedAgain) {
 }
 
 // The card of the PC's own on the printer-port link, CAT channel `channel` on a pseudo-terminal
-// and no rotator, the frame prepared as start-up leaves it.
+// and the rotator behind `rotator` (none without), the frame prepared as start-up leaves it, the
+// station's rotator of type 2.
 struct PcCardOnAPty {
-    explicit PcCardOnAPty(int channel) {
+    explicit PcCardOnAPty(int channel, std::optional<RotctldAddress> rotator = {}) {
         PcCardWiring wiring;
         wiring.channels[channel - 1] = channelTo(radio);
+        wiring.rotator = rotator;
+        station.cfg = rotatorOfType(2);
         card =
             std::make_unique<PcCard>(kBase, std::move(wiring), station.cfg, framings,
                                      [this](const std::string& what) { faults.push_back(what); });
@@ -271,6 +275,96 @@ TEST(PcCardCatLine, AChannelWithoutADeviceIsSaidOnceAndTheCardGoesOn) {
               "CAT channel 2 has no serial device (--cat2=DEVICE): its messages go nowhere");
     EXPECT_FALSE(pc.card->silent());
     EXPECT_TRUE(pc.station.display["wht_check"].visible);
+}
+
+TEST(RotctldRotatorOnTheDummy, ItsCommandsAndWhatTheDaemonRefuses) {
+    testing::RotctldDaemon rotctld;
+    RotctldRotator rotator(rotctld.address());
+    const std::string at = "rotctld at " + rotctld.address().text();
+    std::string problem;
+    ASSERT_TRUE(rotator.connect(problem)) << problem;
+    EXPECT_TRUE(rotator.point({10, 5}, problem)) << problem;
+    EXPECT_TRUE(rotator.stop(problem)) << problem;
+    const std::optional<Bearings> stopped = rotator.position(problem);
+    ASSERT_TRUE(stopped) << problem;
+    EXPECT_LE(stopped->azimuth, 10);
+    // The dummy takes elevations up to 90 only: an error report fails the command and drops the
+    // connection.
+    EXPECT_FALSE(rotator.point({10, 100}, problem));
+    EXPECT_EQ(problem, at + ", \"P 10.00 100.00\": answered RPRT -1");
+    EXPECT_FALSE(rotator.connected());
+    EXPECT_FALSE(rotator.position(problem));
+    EXPECT_EQ(problem, at + ", \"p\": not connected");
+    // A daemon that stops answering fails the command after a second.
+    ASSERT_TRUE(rotator.connect(problem)) << problem;
+    rotctld.pause();
+    EXPECT_FALSE(rotator.position(problem));
+    EXPECT_EQ(problem, at + ", \"p\": no answer");
+    rotctld.resume();
+    rotctld.kill();
+    EXPECT_FALSE(rotator.connect(problem));
+    EXPECT_EQ(problem, at + ": Connection refused");
+}
+
+// How the frame's drive command and inhibits move the dummy rotator, a moment after the frame.
+TEST(PcCardRotator, DriveAndInhibitsBecomePointAndStop) {
+    struct Row {
+        const char* what;
+        std::int16_t drive, azInhibit, elInhibit;
+        bool azMoves, elMoves;
+    };
+    const Row rows[] = {
+        {"drive on: both axes turn", 1, 0, 0, true, true},
+        {"parking's drive 2 turns them too", 2, 0, 0, true, true},
+        {"azimuth inhibited: it stays", 1, 1, 0, false, true},
+        {"elevation inhibited: it stays", 1, 0, 1, true, false},
+        {"drive off: nothing turns", 0, 0, 0, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::RotctldDaemon rotctld;
+        PcCardOnAPty pc(1, rotctld.address());
+        auto& slots = pc.station.link.controllerFrame;
+        slots[45] = 1;  // azimuth count 256 (112.6 degrees), elevation count 256 (45 degrees)
+        slots[47] = 1;
+        slots[62] = row.drive;
+        slots[63] = row.azInhibit;
+        slots[64] = row.elInhibit;
+        laptop(pc.station);
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        const std::optional<Bearings> at = rotctld.position();
+        ASSERT_TRUE(at);
+        EXPECT_EQ(at->azimuth > 0, row.azMoves) << at->azimuth;
+        EXPECT_EQ(at->elevation > 0, row.elMoves) << at->elevation;
+        EXPECT_TRUE(pc.faults.empty());
+    }
+}
+
+// The drive switched off stops the rotator where it stands, and so does a card held in reset
+// (Exit leaves it so).
+TEST(PcCardRotator, DriveOffAndResetStopTheRotator) {
+    for (const bool reset : {false, true}) {
+        SCOPED_TRACE(reset ? "held in reset" : "drive off");
+        testing::RotctldDaemon rotctld;
+        PcCardOnAPty pc(1, rotctld.address());
+        auto& slots = pc.station.link.controllerFrame;
+        slots[45] = 1;
+        slots[62] = 1;
+        laptop(pc.station);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (reset) {
+            pc.card->write(PcCardOnAPty::kBase + 2, 0x01);
+        } else {
+            slots[62] = 0;
+            laptop(pc.station);
+        }
+        const std::optional<Bearings> first = rotctld.position();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const std::optional<Bearings> second = rotctld.position();
+        ASSERT_TRUE(first && second);
+        EXPECT_GT(first->azimuth, 0);
+        EXPECT_EQ(first->azimuth, second->azimuth);
+    }
 }
 
 }  // namespace

@@ -87,9 +87,18 @@ void RotctldDaemon::start() {
 
 void RotctldDaemon::kill() {
     if (pid_ < 0) return;
+    ::kill(pid_, SIGCONT);
     ::kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
     pid_ = -1;
+}
+
+void RotctldDaemon::pause() {
+    ::kill(pid_, SIGSTOP);
+}
+
+void RotctldDaemon::resume() {
+    ::kill(pid_, SIGCONT);
 }
 
 std::optional<pc::Bearings> RotctldDaemon::position() const {

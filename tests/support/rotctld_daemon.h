@@ -23,6 +23,9 @@ class RotctldDaemon {
     // Ends the daemon at once (SIGKILL); `start` runs it again on the same port.
     void kill();
     void start();
+    // Stops the daemon where it is, so that it answers nothing (SIGSTOP), and lets it go on.
+    void pause();
+    void resume();
 
   private:
     int port_ = 0;

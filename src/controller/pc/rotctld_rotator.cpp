@@ -42,19 +42,21 @@ std::optional<std::vector<std::string>> RotctldRotator::ask(const std::string& c
         }
     }
     if (answer.size() == lines) return answer;
+    dropConnection(command, why, problem);
+    return std::nullopt;
+}
+
+void RotctldRotator::dropConnection(const std::string& command, const std::string& why,
+                                    std::string& problem) {
     problem = "rotctld at " + address_.text() + ", \"" + command + "\": " + why;
     connection_.reset();
-    return std::nullopt;
 }
 
 bool RotctldRotator::commandDone(const std::string& command, std::string& problem) {
     const auto answer = ask(command, 1, problem);
-    if (answer && answer->front() == kDone) return true;
-    if (answer) {
-        problem =
-            "rotctld at " + address_.text() + ", \"" + command + "\": answered " + answer->front();
-        connection_.reset();
-    }
+    if (!answer) return false;
+    if (answer->front() == kDone) return true;
+    dropConnection(command, "answered " + answer->front(), problem);
     return false;
 }
 
@@ -70,11 +72,8 @@ std::optional<Bearings> RotctldRotator::position(std::string& problem) {
     const auto answer = ask("p", 2, problem);
     if (!answer) return std::nullopt;
     const std::optional<Bearings> bearings = parsePosition((*answer)[0], (*answer)[1]);
-    if (!bearings) {
-        problem = "rotctld at " + address_.text() + " answered \"p\" with \"" + (*answer)[0] +
-                  "\", \"" + (*answer)[1] + "\"";
-        connection_.reset();
-    }
+    if (!bearings)
+        dropConnection("p", "answered \"" + (*answer)[0] + "\", \"" + (*answer)[1] + "\"", problem);
     return bearings;
 }
 

@@ -41,7 +41,9 @@ class RotctldRotator {
     // no whole answer in time).
     std::optional<std::vector<std::string>> ask(const std::string& command, std::size_t lines,
                                                 std::string& problem);
+    // A command that expects "RPRT 0".
     bool commandDone(const std::string& command, std::string& problem);
+    void dropConnection(const std::string& command, const std::string& why, std::string& problem);
 
     RotctldAddress address_;
     std::unique_ptr<TcpLineClient> connection_;
