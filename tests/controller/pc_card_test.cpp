@@ -265,6 +265,20 @@ TEST(PcCardCatLine, RadiosSharingAChannelGetTheLongerFraming) {
     EXPECT_EQ(framings.framingOf(2).stopBits, 2);
 }
 
+// The card does a frame's work while it takes it: the link's pause after a frame (100 ms, for
+// the controller card) is not taken; the pause a radio needs before its message (100 ms for the
+// drivers' sends) is.
+TEST(PcCardCatLine, TheLinkTakesNoPauseOfTheControllerCards) {
+    PcCardOnAPty pc(1);
+    pc.station.link.radio1SendCode = 57;
+    VirtualHost& clock = pc.harness.host;
+    const std::int64_t start = clock.elapsedMs();
+    laptop(pc.station);
+    EXPECT_EQ(clock.elapsedMs(), start);
+    sendCatBytes(pc.station, 1, {1, 2, 3, 4, 5});
+    EXPECT_EQ(clock.elapsedMs(), start + 100);
+}
+
 TEST(PcCardCatLine, AChannelWithoutADeviceIsSaidOnceAndTheCardGoesOn) {
     PcCardOnAPty pc(1);
     pc.station.link.radio2SendCode = 59;
