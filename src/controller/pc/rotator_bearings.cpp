@@ -51,8 +51,10 @@ PositionCounts countsOfBearings(const StationConfig& cfg, Bearings bearings) {
     const double start = travelStart(cfg.rotatorType);
     const double end = start + kTopCount * cfg.azScale;
     double azimuth = bearings.azimuth;
-    if (azimuth < start && azimuth + kTurn <= end) azimuth += kTurn;
-    if (azimuth > end && azimuth - kTurn >= start) azimuth -= kTurn;
+    // Every travel spans a turn or more, so a turn on from short of the start, or back from past
+    // the end, never overshoots the other end.
+    if (azimuth < start) azimuth += kTurn;
+    if (azimuth > end) azimuth -= kTurn;
     return {countOf((azimuth - start) / cfg.azScale), countOf(bearings.elevation / cfg.elScale)};
 }
 
