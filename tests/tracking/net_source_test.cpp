@@ -115,6 +115,10 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
         {"+i", "get_split_freq:\nTX Frequency: 145900000\nRPRT 0\n", 435.1, 145.9, 0},
         {"m", "USB\n15000\n", 435.1, 145.9, 0},
         {"M CW 0", "RPRT 0\n", 435.1, 145.9, 1},  // the radios set up again in it
+        // The top of what the FT-847's field carries, nine digits of Hz (four BCD bytes of 10 Hz
+        // steps): 999999999 Hz at the radio, 1115999999 Hz through the 116 MHz converter.
+        {"F 999999999", "RPRT 0\n", 999.999999, 145.9, 0},
+        {"I 1115999999", "RPRT 0\n", 435.1, 1115.999999, 1},
         // Refused, changing nothing.
         {"F 1000000000", "RPRT -1\n", 435.1, 145.9, 0},  // more than the FT-847 takes
         {"I 1116000000", "RPRT -1\n", 435.1, 145.9, 0},
