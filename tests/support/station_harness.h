@@ -23,8 +23,14 @@ struct StationHarness {
     explicit StationHarness(LocalDateTime start = {2018, 1, 20, 12, 0, 0, 0})
         : host(start),
           trace(traceText, [this] { return host.elapsedMs(); }),
-          platform{host,  settings, alerts,        launcher,
-                   files, trace,    conversations, [this](std::uint16_t) { return portToOpen; }},
+          platform{host,
+                   settings,
+                   alerts,
+                   launcher,
+                   files,
+                   trace,
+                   conversations,
+                   [this](std::uint16_t) { return portToOpen; }},
           pump(host),
           station(platform, pump, display) {
         buildMainWindow(station);
