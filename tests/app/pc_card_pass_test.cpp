@@ -72,7 +72,7 @@ TEST(PcCardPass, Ao7OnTheSerialLineAndTheDummyRotator) {
     RotctldDaemon rotctld;
     Ft847OnAPty ft847;
     PcPassStation p(kBeforeAo7, ft847.pty, rotctld);
-    pc::Bearings satellite, dummy, shown;
+    pc::Bearings satellite, dummy, shown, standing;
     bool parkedAfterPass = false;
     p.observeEvery(1000, [&] {
         const std::int64_t now = p.host.elapsedMs();
@@ -81,9 +81,11 @@ TEST(PcCardPass, Ao7OnTheSerialLineAndTheDummyRotator) {
             satellite = {static_cast<double>(p.station.track.satAzimuth),
                          static_cast<double>(p.station.track.satElevation)};
         }
-        if (now == 3 * kMinute)
+        if (now == 3 * kMinute) {  // the window's read-back, in whole degrees, and the dummy
             shown = {std::stod(p.display["lbl_Azfed"].caption),
                      std::stod(p.display["lbl_Elfed"].caption)};
+            standing = rotctld.position().value_or(pc::Bearings{-9, -9});
+        }
         if (now == 10 * kMinute) p.post(0, InputKind::DblClick, "lbl_down_read");
         if (now > kAo7SetsMs && p.display["lbl_parked"].visible && !parkedAfterPass) {
             parkedAfterPass = true;
@@ -99,7 +101,8 @@ TEST(PcCardPass, Ao7OnTheSerialLineAndTheDummyRotator) {
     // showed where the dummy stood.
     EXPECT_TRUE(near(dummy, satellite, 2.5)) << dummy.azimuth << " " << dummy.elevation << " for "
                                              << satellite.azimuth << " " << satellite.elevation;
-    EXPECT_TRUE(near(shown, dummy, 1)) << shown.azimuth << " " << shown.elevation;
+    EXPECT_TRUE(near(shown, standing, 1.5)) << shown.azimuth << " " << shown.elevation << " for "
+                                            << standing.azimuth << " " << standing.elevation;
     // It parked at the horizon after the pass (park azimuth 0: the elevation only), within the
     // parking elevation tolerance of the sample's ORV.CFG (value 34: 2 degrees).
     EXPECT_TRUE(parkedAfterPass);
@@ -119,8 +122,11 @@ TEST(PcCardPass, Ao7OnTheSerialLineAndTheDummyRotator) {
     EXPECT_FALSE(ft847.radio.dial().catOn);
 }
 
-// Fault drills: AO-7 tracked from 04:29, the fault a minute later, Exit at 04:33. Every drill ends
-// at Exit without hanging; each says what the operator sees and checks it.
+// Fault drills: AO-7 tracked from 04:29, the fault ten seconds later (while the dummy is still on
+// its way to the satellite), Exit at 04:33. Every drill ends at Exit without hanging; each says
+// what the operator sees and checks it.
+constexpr std::int64_t kFaultMs = 10000;
+
 struct Rig {
     RotctldDaemon rotctld;
     Ft847OnAPty ft847;
@@ -210,8 +216,8 @@ TEST_P(PcCardFaultDrill, EndsAtExitAndTheOperatorSeesIt) {
     Rig r;
     r.p.observeEvery(1000, [&] {
         const std::int64_t now = r.p.host.elapsedMs();
-        if (now == kMinute) d.fault(r);
-        if (d.recoverAfterMs > 0 && now == kMinute + d.recoverAfterMs) d.recover(r);
+        if (now == kFaultMs) d.fault(r);
+        if (d.recoverAfterMs > 0 && now == kFaultMs + d.recoverAfterMs) d.recover(r);
     });
     r.p.exitAt(4 * kMinute);
     ASSERT_EQ(r.p.run("AO-7"), EndReason::Exit);

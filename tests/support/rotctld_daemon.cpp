@@ -93,8 +93,11 @@ void RotctldDaemon::kill() {
     pid_ = -1;
 }
 
+// The signal is taken when the daemon next runs: only waiting for it to stop makes sure it
+// answers nothing more.
 void RotctldDaemon::pause() {
     ::kill(pid_, SIGSTOP);
+    waitpid(pid_, nullptr, WUNTRACED);
 }
 
 void RotctldDaemon::resume() {

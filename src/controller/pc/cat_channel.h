@@ -23,7 +23,6 @@ class CatChannel {
     CatChannel(std::string device, std::unique_ptr<SerialLine> line)
         : device_(std::move(device)), line_(std::move(line)) {}
 
-    const std::string& device() const { return device_; }
     // Sends `message`; with `answerWanted`, `answer` gets the radio's answer (empty when none
     // came in time). False, with `problem` set, when the device has gone away; the channel then
     // stays closed until `reopen`.

@@ -28,7 +28,6 @@ class RotctldRotator {
 
     explicit RotctldRotator(RotctldAddress address) : address_(std::move(address)) {}
 
-    const RotctldAddress& address() const { return address_; }
     bool connected() const { return connection_ != nullptr; }
     bool connect(std::string& problem);
     bool point(Bearings bearings, std::string& problem);
