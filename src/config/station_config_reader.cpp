@@ -18,6 +18,9 @@ namespace {
 constexpr std::size_t kConfigValues = 35;
 constexpr double kDegreesToRadians = std::numbers::pi / 180.0;
 constexpr double kCountsPerReadback = 1023.0;
+// Every time zone lies within 14 hours of UTC (from -12 to +14); an offset beyond that is a slip
+// that would put every orbit computation a day or more out.
+constexpr double kMaxTimeOffsetHours = 14;
 
 // The raw text of value `number` (1..35).
 const std::string& value(const StationConfig& cfg, int number) {
@@ -47,6 +50,8 @@ void readStationPosition(StationConfig& cfg) {
     cfg.longitudeRad = numberValue(value(cfg, 2)) * kDegreesToRadians;
     cfg.heightKm = numberValue(value(cfg, 3)) / 1000.0;
     cfg.timeOffsetHours = numberValue(value(cfg, 4));
+    if (std::abs(cfg.timeOffsetHours) > kMaxTimeOffsetHours)
+        throw FileError{FileErrorKind::Corrupt};
     cfg.dateFormatSwitch = numberValue(value(cfg, 5));
 }
 

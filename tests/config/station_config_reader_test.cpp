@@ -82,7 +82,8 @@ const FieldCases kFieldCases[] = {
     {1, FIELD(latitudeRad), {{"51.5", 51.5 * kRad}, {" 51.5 deg N", 51.5 * kRad}}},
     {2, FIELD(longitudeRad), {{"-0.1", -0.1 * kRad}}},
     {3, FIELD(heightKm), {{"20", 0.02}}},
-    {4, FIELD(timeOffsetHours), {{"0", 0}, {"-2.5", -2.5}}},
+    // Every time zone lies within 14 hours of UTC (Kiribati +14, Baker Island -12).
+    {4, FIELD(timeOffsetHours), {{"0", 0}, {"-2.5", -2.5}, {"14", 14}, {"-14", -14}}},
     {5, FIELD(dateFormatSwitch), {{"0", 0}, {"1", 1}}},
     // A hexadecimal address; status and control follow it.
     {8, FIELD(portData), {{"378", 0x378}, {"3BC", 956}, {"278", 0x278}}},
@@ -156,6 +157,12 @@ TEST_F(StationConfigReader, CorruptValuesAreReportedAndLeaveTheConfigurationAlon
         EXPECT_EQ(failureLoading(typicalWith(number, text)), FileErrorKind::Corrupt)
             << number << " = " << text;
     EXPECT_EQ(h.station.cfg.memoryChannel, "before");
+}
+
+// A quarter of an hour beyond the widest time zone, either way, and a day and more.
+TEST_F(StationConfigReader, TimeOffsetsBeyondFourteenHoursAreCorrupt) {
+    for (const char* text : {"14.25", "-14.25", "30"})
+        EXPECT_EQ(failureLoading(typicalWith(4, text)), FileErrorKind::Corrupt) << text;
 }
 
 // The memory channels next to those refused above: the highest byte, the neighbours of the

@@ -1,6 +1,7 @@
 // The station's files as the operator may have left them: ORV.CFG, a satellite file and the
 // element file. Each reader yields all its values, or fails with one error that start-up shows
 // as exactly one dialog.
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ void checkConfig(const std::string& text, bool demo) {
                          cfg.ddePollSpacing, cfg.parkElToleranceCounts})
         require(finite(value));
     require(cfg.ddePollSpacing >= 4 && cfg.azOffsetDeg >= 0 && cfg.azOffsetDeg <= 180);
+    require(std::abs(cfg.timeOffsetHours) <= 14);
 }
 
 void checkSatellite(const std::string& name, const std::string& text) {

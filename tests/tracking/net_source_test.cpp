@@ -152,5 +152,28 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
     EXPECT_EQ(n.sayToRadios("f"), "435100000\n");
 }
 
+// The rotator clients are offered the configured rotator's travel: 360 degrees for types 0 and 1,
+// 450 for the 450-degree types from 2 on.
+TEST(NetSource, ClientsGetTheRotatorsTravel) {
+    struct Case {
+        std::int16_t rotatorType;
+        const char* maxAz;  // as \dump_state gives it
+        const char* atTheEnd;
+        double end;
+        const char* pastIt;
+    };
+    for (const Case& c : {Case{1, "max_az=360.000000", "P 360 45", 360, "P 361 45"},
+                          Case{2, "max_az=450.000000", "P 450 45", 450, "P 451 45"}}) {
+        SCOPED_TRACE(c.rotatorType);
+        NetStation n;
+        n.station.cfg.rotatorType = c.rotatorType;
+        EXPECT_NE(n.say("\\dump_state").find(c.maxAz), std::string::npos);
+        EXPECT_EQ(n.say(c.pastIt), "RPRT -1\n");
+        EXPECT_EQ(n.station.track.satAzimuth, 7);
+        EXPECT_EQ(n.say(c.atTheEnd), "RPRT 0\n");
+        EXPECT_EQ(n.station.track.satAzimuth, c.end);
+    }
+}
+
 }  // namespace
 }  // namespace orvant
