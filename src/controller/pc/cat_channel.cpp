@@ -11,8 +11,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-}  // namespace
-
+// How many bytes at the front of `received` are the line's echo of `message`: all of them while
+// they are the message's first bytes, the message's length once it has come whole, else none.
 std::size_t echoLength(const std::vector<std::uint8_t>& message,
                        const std::vector<std::uint8_t>& received) {
     const std::size_t compared = std::min(message.size(), received.size());
@@ -21,6 +21,8 @@ std::size_t echoLength(const std::vector<std::uint8_t>& message,
         return 0;
     return compared;
 }
+
+}  // namespace
 
 bool CatChannel::failed(const std::string& why, std::string& problem) {
     problem = device_ + ": " + why;

@@ -40,9 +40,4 @@ class CatChannel {
     std::unique_ptr<SerialLine> line_;
 };
 
-// How many bytes at the front of `received` are the line's echo of `message`: all of them while
-// they are the message's first bytes, the message's length once it has come whole, else none.
-std::size_t echoLength(const std::vector<std::uint8_t>& message,
-                       const std::vector<std::uint8_t>& received);
-
 }  // namespace orvant::pc
