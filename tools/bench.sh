@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the default preset and prints one table of the program's costs: a controller exchange
-# against the simulated card, an orbit propagation and a loop pass (host processor time, from the
-# benchmark tool), a whole 15-minute pass replayed on the virtual clock, and the share of one core
-# the program takes on the real clock tracking AO-7 and waiting for it, headless and with the
-# window. The shares are read from /proc (user plus system time of the program's process) over a
+# against the simulated card and against the card of the PC's own (a radio on a pseudo-terminal,
+# Hamlib's dummy rotator behind rotctld), an orbit propagation and a loop pass (host processor
+# time, from the benchmark tool), a whole 15-minute pass replayed on the virtual clock, and the
+# share of one core the program takes on the real clock tracking AO-7 and waiting for it, headless
+# and with the window, and headless on the card of the PC's own. The shares are read from /proc (user plus system time of the program's process) over a
 # measured stretch that starts once start-up is over.
 #   tools/bench.sh                 60 s for each share, the window offscreen
 #   tools/bench.sh --seconds=10    a quicker check
@@ -41,6 +42,14 @@ micro() {
             printf "%.2f us", $4 * f }'
 }
 
+# Wall and processor time per iteration of one benchmark, in microseconds.
+wallAndCpu() {
+    build/orvant_bench "--benchmark_filter=^$1\$" --benchmark_format=csv 2>/dev/null |
+        awk -F, -v name="\"$1\"" '$1 == name {
+            f = ($5 == "ns") ? 0.001 : ($5 == "ms") ? 1000 : ($5 == "s") ? 1e6 : 1
+            printf "%.0f us (CPU %.0f us)", $3 * f, $4 * f }'
+}
+
 # A fresh copy of the sample station, so that runs never share settings.
 station() {
     local dir="$scratch/$1"
@@ -58,12 +67,21 @@ ticksOf() {  # user plus system clock ticks of a process
 cpuShare() {
     local how="$1" from="$2" dir
     dir="$(station "$how-${from//:/}")"
-    local args=(--sim "--real-clock=$from" "--until=$((kWarmUpSeconds + seconds + 3))"
+    local card=(--sim)
+    if [ "$how" = pccard ]; then
+        # The FT-847 on a pseudo-terminal whose far end takes every byte, the dummy rotator.
+        socat pty,raw,echo=0,link="$dir/cat1" pty,raw,echo=0,link="$dir/radio1" >/dev/null 2>&1 &
+        rotctld -m 1 -T 127.0.0.1 -t 14573 >/dev/null 2>&1 &
+        sleep 1
+        cat "$dir/radio1" >/dev/null &
+        card=("--cat1=$dir/cat1" --rotator=rotctld:127.0.0.1:14573)
+    fi
+    local args=("${card[@]}" "--real-clock=$from" "--until=$((kWarmUpSeconds + seconds + 3))"
         "--settings=$dir/settings" AO-7)
     (
         cd "$dir"
         case "$how" in
-            headless) exec "$orvant" --headless "${args[@]}" ;;
+            headless | pccard) exec "$orvant" --headless "${args[@]}" ;;
             offscreen) QT_QPA_PLATFORM=offscreen exec "$orvant" "${args[@]}" ;;
             xvfb) exec xvfb-run -a sh -c 'echo $$ >pid; exec "$0" "$@"' "$orvant" "${args[@]}" ;;
         esac
@@ -79,6 +97,7 @@ cpuShare() {
     c1="$(ticksOf "$pid")"
     t1="$(date +%s.%N)"
     wait "$child" || { echo "the $how run failed:" >&2; tail "$dir/out" >&2; exit 1; }
+    [ "$how" = pccard ] && kill $(jobs -p) 2>/dev/null
     awk -v c="$((c1 - c0))" -v hz="$(getconf CLK_TCK)" -v t0="$t0" -v t1="$t1" \
         'BEGIN { printf "%.2f %%", 100 * c / hz / (t1 - t0) }'
 }
@@ -101,11 +120,14 @@ main() {
     row "Measure" "Figure"
     row "---" "---"
     row "one laptop exchange against the simulated card (CPU)" "$(micro BM_LaptopExchange)"
+    row "one laptop exchange, PC's own card, a CAT message (wall)" "$(wallAndCpu BM_PcCardCatExchange/real_time)"
+    row "one laptop exchange, PC's own card, a new target (wall)" "$(wallAndCpu BM_PcCardPointExchange/real_time)"
     row "one orbit propagation (CPU)" "$(micro BM_OrbitStep)"
     row "one loop pass while tracking, virtual clock (CPU)" "$(micro BM_LoopPassesTracking/iterations:20000)"
     row "15-minute pass replayed on the virtual clock (CPU)" "$(replay)"
     row "tracking, headless, ${seconds} s real clock (share of a core)" "$(cpuShare headless $kTracking)"
     row "waiting, headless, ${seconds} s real clock (share of a core)" "$(cpuShare headless $kWaiting)"
+    row "tracking, headless, PC's own card, ${seconds} s (share of a core)" "$(cpuShare pccard $kTracking)"
     row "tracking, window offscreen, ${seconds} s (share of a core)" "$(cpuShare offscreen $kTracking)"
     row "waiting, window offscreen, ${seconds} s (share of a core)" "$(cpuShare offscreen $kWaiting)"
     if [ "$xvfb" = 1 ]; then

@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/options.h"
 #include "app/startup.h"
+#include "controller/pc/pc_card.h"
 #include "controller/port_choice.h"
 #include "display/display.h"
 #include "frontend/headless_frontend.h"
@@ -23,6 +24,7 @@
 #include "platform/message_pump.h"
 #include "platform/program_launcher.h"
 #include "platform/rendezvous.h"
+#include "platform/serial_line.h"
 #include "platform/settings_store.h"
 #include "platform/socket_conversations.h"
 #include "platform/stop_signals.h"
@@ -30,6 +32,7 @@
 #include "platform/trace.h"
 #include "platform/tracing_alerts.h"
 #include "platform/tracing_conversations.h"
+#include "radio/cat_framing.h"
 #include "radio/sim/satellite_radios.h"
 #include "station/program_end.h"
 #include "station/station.h"
@@ -117,6 +120,38 @@ bool openNetServer(const char* name, const std::string& address,
     return server != nullptr;
 }
 
+// Opens the serial devices of the card of the PC's own. False, said on the error stream, when one
+// is missing or not a serial port.
+bool wirePcCard(const Options& o, pc::PcCardWiring& wiring) {
+    for (std::size_t i = 0; i < o.catDevices.size(); ++i) {
+        const std::string& device = o.catDevices[i];
+        if (device.empty()) continue;
+        std::string problem;
+        std::unique_ptr<SerialLine> line = SerialLine::open(device, problem);
+        if (!line) {
+            std::cerr << "orvant: --cat" << i + 1 << "=" << device << ": " << problem << "\n";
+            return false;
+        }
+        wiring.channels[i] = std::make_unique<pc::CatChannel>(device, std::move(line));
+    }
+    wiring.rotator = o.rotator;
+    return true;
+}
+
+// Puts the card of the PC's own behind the port: its devices, the station's rotator type and the
+// loaded satellite's radios; what goes wrong with it is said on the error stream and traced.
+void usePcCard(PortChoice& ports, pc::PcCardWiring wiring, const Station& station,
+               const pc::ChannelFramings& framings, Trace& trace) {
+    auto parts = std::make_shared<pc::PcCardWiring>(std::move(wiring));
+    ports.useCard([parts, &station, &framings, &trace](std::uint16_t base) {
+        return std::make_unique<pc::PcCard>(base, std::move(*parts), station.cfg, framings,
+                                            [&trace](const std::string& what) {
+                                                std::cerr << "orvant: card: " << what << "\n";
+                                                trace.event("card", {{"fault", what}});
+                                            });
+    });
+}
+
 int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     // Tracking programs' servers are trusted only in a folder nobody else can write.
     const std::string ddeFolder = o.ddeFolder.empty() ? rendezvous::defaultFolder() : o.ddeFolder;
@@ -129,6 +164,8 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     if (!openNetServer("rotctld", o.rotctldAddress, rotctld) ||
         !openNetServer("rigctld", o.rigctldAddress, rigctld))
         return 2;
+    pc::PcCardWiring pcWiring;
+    if (pcCardAsked(o) && !wirePcCard(o, pcWiring)) return 2;
     Host& pumpHost = frontend ? frontend->host() : host;
     std::ofstream traceFile;
     if (!o.traceFile.empty()) {
@@ -162,6 +199,8 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     Display display;
     Station station(platform, pump, display);
     const auto simulatedRadios = simulateSatelliteRadios(ports, station.sat);
+    const SatelliteCatFramings catFramings(station.sat);
+    if (pcCardAsked(o)) usePcCard(ports, std::move(pcWiring), station, catFramings, trace);
     buildMainWindow(station);
     if (!queueOperatorInput(o, pump, display)) return 2;
     bool scriptRefused = false;

@@ -21,7 +21,7 @@ std::optional<double> parseSeconds(const std::string& text) {
     return value;
 }
 
-std::optional<int> parsePositiveMs(const std::string& text) {
+std::optional<int> parsePositiveInt(const std::string& text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size() || value <= 0) return std::nullopt;
@@ -35,7 +35,61 @@ bool validDate(const LocalDateTime& t) {
            t.second < 60;
 }
 
+// "rotctld" or "rotctld:HOST:PORT".
+std::optional<pc::RotctldAddress> parseRotator(const std::string& text) {
+    const std::string prefix = "rotctld";
+    if (text == prefix) return pc::RotctldAddress{};
+    if (text.rfind(prefix + ":", 0) != 0) return std::nullopt;
+    const std::string where = text.substr(prefix.size() + 1);
+    const std::size_t colon = where.rfind(':');
+    if (colon == std::string::npos || colon == 0) return std::nullopt;
+    const std::optional<int> port = parsePositiveInt(where.substr(colon + 1));
+    if (!port || *port > 65535) return std::nullopt;
+    return pc::RotctldAddress{where.substr(0, colon), *port};
+}
+
+// The host and port of an "ADDR:PORT" address; the port is 0 when there is none.
+std::pair<std::string, int> hostAndPort(const std::string& address) {
+    const std::size_t colon = address.rfind(':');
+    if (colon == std::string::npos) return {address, 0};
+    return {address.substr(0, colon), parsePositiveInt(address.substr(colon + 1)).value_or(0)};
+}
+
+// Whether `host` names this machine: a loopback or wildcard address, or the address the
+// program's own server listens on.
+bool thisMachine(const std::string& host, const std::string& serverHost) {
+    return host == serverHost || host == "localhost" || host == "ip6-localhost" || host == "::1" ||
+           host == "::" || host == "0.0.0.0" || host.rfind("127.", 0) == 0;
+}
+
+// The rotator's daemon and the program's own rotator server both on one port of this machine:
+// the program would talk to itself (or find the port taken).
+std::string rotctldClash(const Options& o) {
+    if (!o.rotator || o.rotctldAddress.empty()) return "";
+    const auto [serverHost, serverPort] = hostAndPort(o.rotctldAddress);
+    if (serverPort != o.rotator->port || !thisMachine(o.rotator->host, serverHost)) return "";
+    const int other = serverPort < 65535 ? serverPort + 1 : serverPort - 1;
+    return "--rotctld and --rotator=rotctld both use port " + std::to_string(serverPort) +
+           " of this machine: give --rotctld another port, for example --rotctld=" + serverHost +
+           ":" + std::to_string(other);
+}
+
+// Options that cannot go together.
+std::string conflictOf(const Options& o) {
+    if (pcCardAsked(o) && o.sim)
+        return "--sim simulates the controller card; it does not go with --cat1, --cat2 or "
+               "--rotator";
+    if (pcCardAsked(o) && !o.portDevice.empty())
+        return "--port names the controller card's parallel port; it does not go with --cat1, "
+               "--cat2 or --rotator";
+    return rotctldClash(o);
+}
+
 }  // namespace
+
+bool pcCardAsked(const Options& o) {
+    return !o.catDevices[0].empty() || !o.catDevices[1].empty() || o.rotator.has_value();
+}
 
 std::optional<LocalDateTime> parseClock(const std::string& text) {
     LocalDateTime t;
@@ -90,10 +144,18 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
             o.rigctldAddress = kDefaultRigctldAddress;
         } else if (valueOf(arg, "--rigctld", value)) {
             o.rigctldAddress = value;
+        } else if (valueOf(arg, "--cat1", value)) {
+            o.catDevices[0] = value;
+        } else if (valueOf(arg, "--cat2", value)) {
+            o.catDevices[1] = value;
+        } else if (valueOf(arg, "--rotator", value)) {
+            o.rotator = parseRotator(value);
+            if (!o.rotator)
+                result.error = "--rotator wants rotctld or rotctld:HOST:PORT, not " + value;
         } else if (valueOf(arg, "--dde-dir", value)) {
             o.ddeFolder = value;
         } else if (valueOf(arg, "--dde-timeout", value)) {
-            const auto ms = parsePositiveMs(value);
+            const auto ms = parsePositiveInt(value);
             if (ms)
                 o.ddeTimeoutMs = *ms;
             else
@@ -103,6 +165,7 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
         }
     }
     o.commandLine = words;
+    if (result.error.empty()) result.error = conflictOf(o);
     return result;
 }
 
@@ -146,6 +209,13 @@ std::string usageText() {
            "                      serve radio clients (gpredict, rigctl) on this\n"
            "                      address (default 127.0.0.1:4532); the frequencies\n"
            "                      they set go to the satellite's radios\n"
+           "  --cat1=DEVICE, --cat2=DEVICE\n"
+           "                      the serial device (e.g. /dev/ttyUSB0) of the\n"
+           "                      radios on the card's CAT channel 1 or 2: the\n"
+           "                      PC does the controller card's work itself\n"
+           "  --rotator=rotctld[:HOST:PORT]\n"
+           "                      the rotator through Hamlib's rotctld (default\n"
+           "                      localhost:4533), with the PC doing the card's work\n"
            "  --help              this text\n"
            "  --version           the program's version\n"
            "\n"

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "controller/pc/rotctld_rotator.h"
 #include "platform/local_time.h"
 
 namespace orvant {
@@ -30,11 +32,18 @@ struct Options {
     int ddeTimeoutMs = 5000;
     std::string rotctldAddress;  // where rotator clients are served; empty: not served
     std::string rigctldAddress;  // where radio clients are served; empty: not served
+    // The card of the PC's own: the serial device of each CAT channel (--cat1, --cat2; empty:
+    // none) and the rotator's daemon (--rotator). Any of them puts that card behind the port.
+    std::array<std::string, 2> catDevices;
+    std::optional<pc::RotctldAddress> rotator;
     std::string commandLine;
 };
 
 inline const std::string kDefaultRotctldAddress = "127.0.0.1:4533";
 inline const std::string kDefaultRigctldAddress = "127.0.0.1:4532";
+
+// Whether the options ask for the card of the PC's own.
+bool pcCardAsked(const Options& o);
 
 struct OptionsResult {
     Options options;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "config/config_error.h"
+#include "config/serial_timing.h"
 #include "config/text_rules.h"
 #include "config/value_file.h"
 
@@ -47,16 +48,7 @@ void convertValues(SatelliteRecord& sat) {
 
 // The controller card's serial timing for a speed in baud; other speeds leave `pair` alone.
 void applySerialSpeed(TimingPair& pair, double baud) {
-    struct Entry {
-        double baud;
-        TimingPair pair;
-    };
-    static constexpr Entry kTable[] = {
-        {1200, {6, 250}}, {4800, {2, 125}}, {9600, {1, 189}},
-        {19200, {1, 91}}, {38400, {1, 43}}, {57600, {1, 27}},
-    };
-    for (const Entry& entry : kTable)
-        if (entry.baud == baud) pair = entry.pair;
+    if (const auto known = timingPairOfBaud(baud)) pair = *known;
 }
 
 void applySerialSpeeds(SatelliteRecord& sat) {

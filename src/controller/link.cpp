@@ -153,7 +153,7 @@ void laptop(Station& station) {
     if (result.outcome == SendOutcome::Sent) traceCatRelay(station, bytes, send, capture);
 
     clearCatFlags(station);
-    timerx(station, kAfterSendPauseMs);
+    if (lines.needsPauseAfterFrame()) timerx(station, kAfterSendPauseMs);
     lapin(station);
     link.catSendPending = 0;
     link.catRadio = 0;

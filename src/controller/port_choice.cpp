@@ -6,6 +6,10 @@
 namespace orvant {
 
 PortIO* PortChoice::open(std::uint16_t baseAddress) {
+    if (makeCard_) {
+        port_ = makeCard_(baseAddress);
+        return port_.get();
+    }
     if (!simulated_) {
         tries_.clear();
         port_ = openPrinterPort(baseAddress, device_, {}, &tries_);

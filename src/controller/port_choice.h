@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -11,9 +12,9 @@
 
 namespace orvant {
 
-// Opens the controller card's port the way the program was asked to: the simulated card, an
-// explicit parallel-port device, or the port whose base address the configuration names. Owns
-// what it opened for the life of the program.
+// Opens the controller card's port the way the program was asked to: the simulated card, a card
+// of the program's own making (the PC's own), an explicit parallel-port device, or the port whose
+// base address the configuration names. Owns what it opened for the life of the program.
 class PortChoice {
   public:
     PortChoice(Host& host, bool simulated, std::string device)
@@ -26,6 +27,10 @@ class PortChoice {
     void release() { port_.reset(); }
     // The radios on the simulated card's two serial channels, attached whenever it is opened.
     void attachSimRadios(sim::SimRadio* channel1, sim::SimRadio* channel2);
+    // Puts the card that `make` builds for the port's base address behind the port.
+    void useCard(std::function<std::unique_ptr<PortIO>(std::uint16_t baseAddress)> make) {
+        makeCard_ = std::move(make);
+    }
 
   private:
     Host& host_;
@@ -34,6 +39,7 @@ class PortChoice {
     std::unique_ptr<PortIO> port_;
     PortTries tries_;
     sim::SimRadio* simRadios_[2] = {nullptr, nullptr};
+    std::function<std::unique_ptr<PortIO>(std::uint16_t)> makeCard_;
 };
 
 }  // namespace orvant

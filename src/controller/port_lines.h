@@ -20,6 +20,7 @@ class PortLines {
     std::uint8_t readStatus() { return io_.read(status_); }
     void writeControl(std::uint8_t value) { io_.write(control_, value); }
     void holdLines(int microseconds) { io_.holdLines(microseconds); }
+    bool needsPauseAfterFrame() const { return io_.needsPauseAfterFrame(); }
 
   private:
     PortIO& io_;

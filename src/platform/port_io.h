@@ -15,6 +15,10 @@ class PortIO {
     // marker byte before the next one replaces it. A port on real hardware waits; a simulated
     // card reacts to every access at once and needs no time.
     virtual void holdLines(int /*microseconds*/) {}
+    // Whether the card needs the link's pause after a frame to act on it (relay its CAT message,
+    // capture the radio's answer, set its motors going) before it is read. A card that does all
+    // of that while it takes the frame needs none.
+    virtual bool needsPauseAfterFrame() const { return true; }
 };
 
 }  // namespace orvant

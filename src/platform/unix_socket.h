@@ -4,7 +4,8 @@
 #include <string>
 
 // Small helpers over Unix-domain stream sockets, shared by the conversation client and the
-// servers that stand in for tracking programs.
+// servers that stand in for tracking programs. Sending, receiving and the deadline serve any
+// stream socket (the rotctld connection is a TCP one) and the serial lines' waits.
 namespace orvant::unix_socket {
 
 // A connected, non-blocking socket to the server at `path`, or -1 when none accepts.

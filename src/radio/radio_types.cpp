@@ -108,6 +108,10 @@ const RadioType* radioTypeAt(const SatelliteRecord& sat, int side) {
     return radioTypeAt(radioCodeAt(sat, side), side);
 }
 
+int catChannelAt(const SatelliteRecord& sat, int side) {
+    return (side == 0 ? sat.uplinkCatPort : sat.downlinkCatPort) == 2 ? 2 : 1;
+}
+
 bool sameRadioBothPositions(const SatelliteRecord& sat) {
     return sat.uplinkRadioType == sat.downlinkRadioType;
 }

@@ -63,6 +63,9 @@ const RadioType* radioTypeAt(std::int16_t code, int side);
 std::int16_t radioCodeAt(const SatelliteRecord& sat, int side);
 // The row of a position of the loaded satellite, as `radioTypeAt`.
 const RadioType* radioTypeAt(const SatelliteRecord& sat, int side);
+// The card's CAT channel of a position of the loaded satellite: 2 when its CAT port selector is
+// 2, else 1.
+int catChannelAt(const SatelliteRecord& sat, int side);
 // One radio serves both positions: the same type code in both.
 bool sameRadioBothPositions(const SatelliteRecord& sat);
 

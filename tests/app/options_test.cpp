@@ -44,6 +44,71 @@ TEST(Options, BadValuesAreReportedNotGuessed) {
     EXPECT_NE(parseOptions({"--dde-timeout=5s"}).error, "");
 }
 
+TEST(Options, TheCardOfThePcsOwnTakesSerialDevicesAndTheRotatorsDaemon) {
+    const OptionsResult r = parseOptions({"--cat1=/dev/ttyUSB0", "--cat2=/dev/ttyUSB1", "AO-7"});
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.options.catDevices[0], "/dev/ttyUSB0");
+    EXPECT_EQ(r.options.catDevices[1], "/dev/ttyUSB1");
+    EXPECT_FALSE(r.options.rotator.has_value());
+    EXPECT_TRUE(pcCardAsked(r.options));
+    EXPECT_FALSE(pcCardAsked(parseOptions({"--sim", "AO-7"}).options));
+    struct Row {
+        const char* option;
+        const char* host;  // nullptr: refused
+        int port;
+    };
+    for (const Row& row :
+         {Row{"--rotator=rotctld", "localhost", 4533},
+          Row{"--rotator=rotctld:shack.local:4534", "shack.local", 4534},
+          Row{"--rotator=rotctld:::1:65535", "::1", 65535},
+          Row{"--rotator=rotctld:host:65536", nullptr, 0},
+          Row{"--rotator=rotctld:host:0", nullptr, 0}, Row{"--rotator=rotctld:host", nullptr, 0},
+          Row{"--rotator=rotctld::4533", nullptr, 0}, Row{"--rotator=rotctl", nullptr, 0}}) {
+        SCOPED_TRACE(row.option);
+        const OptionsResult o = parseOptions({row.option});
+        if (!row.host) {
+            EXPECT_NE(o.error.find("--rotator wants rotctld or rotctld:HOST:PORT"),
+                      std::string::npos);
+            continue;
+        }
+        ASSERT_EQ(o.error, "");
+        EXPECT_EQ(o.options.rotator->host, row.host);
+        EXPECT_EQ(o.options.rotator->port, row.port);
+    }
+}
+
+// The program's own rotator server and the rotator's daemon on one port of this machine would
+// talk to each other: refused, naming the option to move. Another port or another machine is fine.
+TEST(Options, RotctldServerAndRotatorDaemonOnOnePortAreRefused) {
+    const std::string moveIt = "give --rotctld another port";
+    struct Row {
+        std::vector<std::string> args;
+        bool refused;
+    };
+    const Row rows[] = {
+        {{"--rotctld", "--rotator=rotctld"}, true},
+        {{"--rotctld=127.0.0.1:4534", "--rotator=rotctld"}, false},
+        {{"--rotctld=127.0.0.1:4532", "--rotator=rotctld"}, false},
+        {{"--rotctld=0.0.0.0:4533", "--rotator=rotctld:127.0.0.2:4533"}, true},
+        {{"--rotctld=192.0.2.7:4533", "--rotator=rotctld:192.0.2.7:4533"}, true},
+        {{"--rotctld", "--rotator=rotctld:shack.example:4533"}, false},
+        {{"--rotator=rotctld"}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.args[0] + " " + row.args.back());
+        const std::string error = parseOptions(row.args).error;
+        EXPECT_EQ(error.find(moveIt) != std::string::npos, row.refused) << error;
+        EXPECT_EQ(error.empty(), !row.refused) << error;
+    }
+    EXPECT_EQ(parseOptions({"--rotctld", "--rotator=rotctld"}).error,
+              "--rotctld and --rotator=rotctld both use port 4533 of this machine: give --rotctld "
+              "another port, for example --rotctld=127.0.0.1:4534");
+    EXPECT_NE(parseOptions({"--sim", "--cat1=/dev/ttyUSB0"}).error.find("--sim"),
+              std::string::npos);
+    EXPECT_NE(parseOptions({"--port=/dev/parport0", "--rotator=rotctld"}).error.find("--port"),
+              std::string::npos);
+}
+
 TEST(EventScript, ReadsEveryKindOfEventWithItsTimeAndText) {
     const EventScript s = parseEventScript(
         "# operator\r\n"

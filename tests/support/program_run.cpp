@@ -192,9 +192,10 @@ void StationCopy::useBareLineFeeds() const {
 std::vector<std::string> StationCopy::arguments(const std::vector<std::string>& words,
                                                 const RunOptions& o,
                                                 const std::string& trace) const {
-    std::vector<std::string> args{
-        "--headless", "--settings=" + path("settings").string(), "--trace=" + path(trace).string(),
-        o.card == Card::Simulated ? "--sim" : "--port=/nonexistent/parport"};  // never a real port
+    std::vector<std::string> args{"--headless", "--settings=" + path("settings").string(),
+                                  "--trace=" + path(trace).string()};
+    if (o.card == Card::Simulated) args.push_back("--sim");
+    if (o.card == Card::MissingDevice) args.push_back("--port=/nonexistent/parport");  // never real
     if (!o.clock.empty()) args.push_back("--clock=" + o.clock);
     args.push_back("--until=" + o.until);
     args.insert(args.end(), o.extra.begin(), o.extra.end());

@@ -80,7 +80,9 @@ std::vector<StatusLine> statusLinesOf(const ProgramRun& run);
 // AO-7 is in view over the sample station from about 04:26 to 04:49 local time.
 inline const std::string kDuringPass = "2018-01-21T04:30:00";
 
-enum class Card { Simulated, MissingDevice };
+// The controller card of a run: the simulated one, a parallel port that is not there, or the
+// card of the PC's own, which the run's `extra` options wire.
+enum class Card { Simulated, MissingDevice, PcOwn };
 
 struct RunOptions {
     std::string clock = kDuringPass;  // empty: the real clock

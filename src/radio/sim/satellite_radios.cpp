@@ -39,10 +39,6 @@ std::unique_ptr<CommandSet> commandSetOf(const RadioType& type) {
     }
 }
 
-int channelOf(std::int16_t catPortSelector) {
-    return catPortSelector == 2 ? 2 : 1;
-}
-
 // The row of a type code in whichever position can hold it.
 const RadioType* typeOfCode(std::int16_t code) {
     if (const RadioType* type = radioTypeAt(code, 1)) return type;
@@ -67,8 +63,7 @@ std::vector<std::uint8_t> SatelliteRadios::deliver(int channel,
     std::vector<std::uint8_t> answer;
     std::vector<SimulatedRadio*> heard;
     for (int side = 0; side <= 1; ++side) {
-        const std::int16_t port = side == 0 ? sat_.uplinkCatPort : sat_.downlinkCatPort;
-        if (channelOf(port) != channel || !radioTypeAt(sat_, side)) continue;
+        if (catChannelAt(sat_, side) != channel || !radioTypeAt(sat_, side)) continue;
         SimulatedRadio* radio = radioOf(radioCodeAt(sat_, side));
         if (!radio || std::find(heard.begin(), heard.end(), radio) != heard.end()) continue;
         heard.push_back(radio);
