@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/vec3.h"
+#include "orbit/vec3.h"
 
 namespace orvant {
 
