@@ -7,6 +7,7 @@
 #include "station/station.h"
 #include "tracking/main_loop.h"
 #include "tracking/net_source.h"
+#include "tracking/orbit_model.h"
 
 namespace orvant {
 
@@ -45,6 +46,12 @@ std::string clockText(const LocalDateTime& t) {
     return buf;
 }
 
+// The orbit model that points, when one does.
+std::string pointingModel(const Station& s) {
+    const std::string model = orbitModelText(s);
+    return model.empty() ? "" : " orbit " + model;
+}
+
 // The servers of network clients, when the program serves any.
 std::string servedClients(const Station& s) {
     const std::string served = netSourceText(s);
@@ -67,7 +74,7 @@ std::string StatusLines::next(const Station& s) {
            fixed(s.track.satAzimuth + 0.0, 0) + " el " + fixed(s.track.satElevation + 0.0, 0) +
            " rot az " + shownBearing(s, "lbl_Azfed") + " el " + shownBearing(s, "lbl_Elfed") +
            " up " + fixed(correctedUplinkMHz(s), 6) + " dn " + fixed(correctedDownlinkMHz(s), 6) +
-           " " + state + servedClients(s);
+           " " + state + pointingModel(s) + servedClients(s);
 }
 
 }  // namespace orvant
