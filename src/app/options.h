@@ -24,8 +24,10 @@ struct Options {
     std::string portDevice;  // explicit parallel-port device, e.g. /dev/parport0
     std::string ddeFolder;   // where tracking programs' servers are found; empty: the default
     int ddeTimeoutMs = 5000;
-    std::string rotctldAddress;  // where rotator clients are served; empty: not served
-    std::string rigctldAddress;  // where radio clients are served; empty: not served
+    std::string rotctldAddress;         // where rotator clients are served; empty: not served
+    std::string rigctldAddress;         // where radio clients are served; empty: not served
+    std::optional<double> passesHours;  // print the pass table of this many hours, and end
+    bool csv = false;                   // the pass table as CSV
     std::string commandLine;
 };
 
