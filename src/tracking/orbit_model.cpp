@@ -103,14 +103,27 @@ MeanElements meanElementsOf(const ElementSet& e) {
             .bstar = e.bstar};
 }
 
+// No earth orbit an element set may hold reaches further than about 1.8 million km (an apogee of
+// twice the largest semi-major axis), and nothing on one moves faster against the station than
+// the escape speed at the earth's surface (11.2 km/s) and the station's own turn. A fix beyond
+// either, or one that is no number, is no position.
+constexpr double kFarthestKm = 2.0e6;
+constexpr double kFastestKmS = 12;
+
+SkyFix checked(SkyFix fix, double rangeKm) {
+    if (!std::isfinite(fix.azimuthDeg) || !std::isfinite(fix.elevationDeg) ||
+        !std::isfinite(fix.rangeRate) || !std::isfinite(rangeKm))
+        fix.fault = "no number";
+    else if (rangeKm > kFarthestKm || std::fabs(fix.rangeRate) > kFastestKmS)
+        fix.fault = "beyond any orbit";
+    return fix;
+}
+
 SkyFix ownModelFix(const OrbitState& orbit, double days) {
     const SatelliteFix fix = propagate(orbit, days - orbit.TEG);
     const LookAngles look = lookAngles(orbit, fix);
-    SkyFix sky{look.azimuthDeg, look.elevationDeg, look.rangeRate, fix.meanAnomaly, {}};
-    if (!std::isfinite(look.azimuthDeg) || !std::isfinite(look.elevationDeg) ||
-        !std::isfinite(look.rangeRate))
-        sky.fault = "no number";
-    return sky;
+    return checked({look.azimuthDeg, look.elevationDeg, look.rangeRate, fix.meanAnomaly, {}},
+                   length(fix.position - orbit.O));
 }
 
 SkyFix sgp4Fix(const OrbitState& orbit, double days) {
@@ -126,7 +139,8 @@ SkyFix sgp4Fix(const OrbitState& orbit, double days) {
         return sky;
     }
     const TopocentricLook look = orbit.site.look(state.positionKm, state.velocityKmS, days1950);
-    return {look.azimuthDeg, look.elevationDeg, look.rangeRateKmS, state.meanAnomaly, {}};
+    return checked({look.azimuthDeg, look.elevationDeg, look.rangeRateKmS, state.meanAnomaly, {}},
+                   look.rangeKm);
 }
 
 // The satellite is placed where the clock reading says; the station's own model has always read

@@ -118,6 +118,8 @@ const FieldCases kFieldCases[] = {
     {30, FIELD(parkAt90), {{"5", 90}, {"0", 0}}},
     {31, FIELD(maxElevation), {{"80", 80}}},
     {32, FIELD(fullDdeControl), {{"1", 1}}},
+    // The orbit model: 0 (or a file that leaves the value empty) the station's own, 1 SGP4.
+    {25, FIELD(orbitModel), {{"0", 0}, {"1", 1}, {"", 0}, {"Reserved", 0}}},
     {33, FIELD(flipAllowed), {{"NO", 0}, {"YES", 1}}},
     {34, FIELD(parkElToleranceDeg), {{"2", 2}, {"0", 2}}},
     // Kept unrounded: 2 and 3.5 degrees at 180/1023 degrees per count.
@@ -138,12 +140,12 @@ TEST_F(StationConfigReader, EachValueIsReadAndCorrectedIntoItsField) {
 TEST_F(StationConfigReader, CorruptValuesAreReportedAndLeaveTheConfigurationAlone) {
     h.station.cfg.memoryChannel = "before";
     // A port beyond FFFD, rotator types outside 0..5, integers beyond sixteen bits, a
-    // tolerance (12 = 20000) that fits but whose count would not, and numbers beyond the
-    // floating range in integer and number fields.
+    // tolerance (12 = 20000) that fits but whose count would not, numbers beyond the floating
+    // range in integer and number fields, and orbit models other than 0 and 1.
     const std::pair<int, const char*> corrupt[] = {
-        {8, "FFFE"},   {8, "12345"},   {22, "6"},     {22, "-1"},     {22, "99"},
-        {12, "40000"}, {19, "-32769"}, {23, "99999"}, {30, "1E6"},    {12, "20000"},
-        {22, "1e400"}, {1, "1e400"},   {14, "1e400"}, {18, "-1D999"}, {34, "1e400"}};
+        {8, "FFFE"},    {8, "12345"},   {22, "6"},     {22, "-1"},    {22, "99"},    {12, "40000"},
+        {19, "-32769"}, {23, "99999"},  {30, "1E6"},   {12, "20000"}, {22, "1e400"}, {1, "1e400"},
+        {14, "1e400"},  {18, "-1D999"}, {34, "1e400"}, {25, "2"},     {25, "-1"}};
     for (const auto& [number, text] : corrupt)
         EXPECT_EQ(failureLoading(typicalWith(number, text)), FileErrorKind::Corrupt)
             << number << " = " << text;
