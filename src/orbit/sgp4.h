@@ -51,7 +51,7 @@ class Sgp4 {
     void setUpNearEarth();
     void setUpDeepSpace();
     void setUpDragPowers(double sfour, double tsi);
-    MeanOrbit secularAt(double t, double& am, double& tempe, double& templ) const;
+    MeanOrbit secularAt(double t, double& tempa, double& tempe, double& templ) const;
 
     Sgp4Fault setupFault_ = Sgp4Fault::None;
     double epochDays_ = 0;
