@@ -46,10 +46,12 @@ std::string clockText(const LocalDateTime& t) {
     return buf;
 }
 
-// The orbit model that points, when one does.
+// The orbit model that points, where it is not the station's own, or where it has no position:
+// the line stays as it always was on the default model.
 std::string pointingModel(const Station& s) {
     const std::string model = orbitModelText(s);
-    return model.empty() ? "" : " orbit " + model;
+    const bool named = s.cfg.orbitModel != OrbitModelKind::Own || !s.track.orbitFault.empty();
+    return model.empty() || !named ? "" : " orbit " + model;
 }
 
 // The servers of network clients, when the program serves any.

@@ -289,21 +289,25 @@ TEST_P(NoPosition, DuringARunTheSatelliteIsBelowTheHorizonAndNoNumberIsNaN) {
 INSTANTIATE_TEST_SUITE_P(BothModels, NoPosition, ::testing::ValuesIn(kUnplaceable),
                          [](const auto& info) { return info.param.name; });
 
-// The window and the status line name the model that points; nothing points for a satellite
-// without an orbit or under a tracking program's full control.
+// The window names the model that points; nothing points for a satellite without an orbit or
+// under a tracking program's full control. The status line names SGP4, and a model without a
+// position, and stays as it always was on the station's own model.
 TEST(OrbitModelShown, NamesTheModelThatPointsAndWhyItHasNoPosition) {
     struct Case {
         OrbitModelKind model;
         std::string satellite;
         std::int16_t fullDdeControl;
         std::string fault, shown;
+        bool onStatusLine;
     };
-    for (const Case& c : {Case{OrbitModelKind::Own, "AO-7", 0, "", "own"},
-                          Case{OrbitModelKind::Sgp4, "AO-7", 0, "", "sgp4"},
-                          Case{OrbitModelKind::Sgp4, "AO-7", 0, "decayed", "sgp4 (decayed)"},
-                          Case{OrbitModelKind::Sgp4, "AO-7", 1, "", ""},
-                          Case{OrbitModelKind::Own, "KWIP", 0, "", ""},
-                          Case{OrbitModelKind::Sgp4, "PARK", 0, "", ""}}) {
+    for (const Case& c :
+         {Case{OrbitModelKind::Own, "AO-7", 0, "", "own", false},
+          Case{OrbitModelKind::Own, "AO-7", 0, "no number", "own (no number)", true},
+          Case{OrbitModelKind::Sgp4, "AO-7", 0, "", "sgp4", true},
+          Case{OrbitModelKind::Sgp4, "AO-7", 0, "decayed", "sgp4 (decayed)", true},
+          Case{OrbitModelKind::Sgp4, "AO-7", 1, "", "", false},
+          Case{OrbitModelKind::Own, "KWIP", 0, "", "", false},
+          Case{OrbitModelKind::Sgp4, "PARK", 0, "", "", false}}) {
         testing::StationHarness harness;
         Station& s = harness.station;
         s.cfg.orbitModel = c.model;
@@ -313,8 +317,8 @@ TEST(OrbitModelShown, NamesTheModelThatPointsAndWhyItHasNoPosition) {
         showOrbitModel(s);
         EXPECT_EQ(s.display["lbl_orbit"].caption, c.shown) << c.satellite << " " << c.shown;
         const std::string status = StatusLines().next(s);
-        EXPECT_EQ(status.find(" orbit ") != std::string::npos, !c.shown.empty()) << status;
-        EXPECT_TRUE(status.ends_with(c.shown)) << status;
+        EXPECT_EQ(status.ends_with(" orbit " + c.shown), c.onStatusLine) << status;
+        EXPECT_EQ(status.find(" orbit ") != std::string::npos, c.onStatusLine) << status;
     }
 }
 
