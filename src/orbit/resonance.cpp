@@ -198,9 +198,14 @@ Resonance::Rates Resonance::ratesAt(double time, double xli, double xni) const {
 }
 
 void Resonance::apply(double t, MeanOrbit& o) const {
-    double time = 0;
-    double xli = longitudeAtEpoch_;
-    double xni = n0_;
+    // Half-day steps from the epoch; from the step last reached instead, when that lies on the
+    // way (the steps are the same ones either way).
+    Step at = reached_;
+    if (at.time == 0 || t * at.time <= 0 || std::fabs(t) < std::fabs(at.time))
+        at = {0, longitudeAtEpoch_, n0_};
+    double& time = at.time;
+    double& xli = at.longitude;
+    double& xni = at.meanMotion;
     const double step = t > 0 ? kStep : -kStep;
     Rates r = ratesAt(time, xli, xni);
     while (std::fabs(t - time) >= kStep) {
@@ -209,6 +214,7 @@ void Resonance::apply(double t, MeanOrbit& o) const {
         time = time + step;
         r = ratesAt(time, xli, xni);
     }
+    reached_ = at;
     const double ft = t - time;
     const double n = xni + r.meanMotionRate * ft + r.meanMotionAcceleration * ft * ft * 0.5;
     const double xl = xli + r.longitudeRate * ft + r.meanMotionRate * ft * ft * 0.5;

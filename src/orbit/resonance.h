@@ -19,7 +19,8 @@ struct ResonanceSetup {
 
 // The earth's tesseral harmonics on orbits whose period is in step with its turn: a day
 // (geostationary orbits) or half a day with an eccentric orbit (Molniya-like). The mean motion and
-// the mean longitude are integrated in steps of half a day from the epoch.
+// the mean longitude are integrated in steps of half a day from the epoch; the last step reached
+// is remembered, as the model's own integrator does, which changes no result.
 class Resonance {
   public:
     // The resonance of the orbit, or none when its period is in step with neither.
@@ -38,6 +39,14 @@ class Resonance {
         double longitudeRate, meanMotionRate, meanMotionAcceleration;
     };
     Rates ratesAt(double time, double longitude, double meanMotion) const;
+
+    // Where the integration stood at a step: minutes from the epoch, the resonant longitude and
+    // the mean motion. The last step reached is kept so that the next propagation, a moment on,
+    // need not integrate from the epoch again; it changes no result.
+    struct Step {
+        double time, longitude, meanMotion;
+    };
+    mutable Step reached_{0, 0, 0};
 
     Kind kind_ = Kind::OneDay;
     double n0_ = 0;                // the recovered mean motion at the epoch

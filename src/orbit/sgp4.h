@@ -34,8 +34,9 @@ struct Sgp4State {
 
 // SGP4 (near-earth orbits, periods below 225 minutes) and SDP4 (deep space: the sun's and the
 // moon's pull, the earth's resonances) on the WGS-72 earth, in the improved form of the 2006
-// revision of the model. A value: set up once from an element set, then each propagation starts
-// again from the epoch and keeps nothing.
+// revision of the model. A value: set up once from an element set; a propagation depends on
+// nothing but the element set and its time (the resonance's integration remembers only where it
+// stood, to spare steps).
 class Sgp4 {
   public:
     explicit Sgp4(const MeanElements& elements);
