@@ -26,8 +26,8 @@ CommandLine parseCommandLine(const std::string& arguments) {
     CommandLine line;
     line.text = trim(toUpper(arguments));
     std::string text = line.text;
-    line.demo = endsInDemo(text);
-    if (line.demo && demoIsOwnWord(text)) text = trim(text.substr(0, text.size() - 4));
+    line.demo = endsInDemo(text) && demoIsOwnWord(text);
+    if (line.demo) text = trim(text.substr(0, text.size() - 4));
     if (line.text.rfind(kDemo, 0) == 0) text.clear();
     const auto blank = text.find(' ');
     if (blank == std::string::npos) {

@@ -198,7 +198,7 @@ void startUnderNova(Station& s) {
     do {
         timerx(s, 200);
         lbl_Nova_dde_Click(s);
-    } while (left(s.track.trackerStatus, 4) == "TUNE");
+    } while (s.track.tuneReplies > 0);  // NOVA still echoes the poke
 }
 
 void startUnderWinOrbitOrWinTrak(Station& s, std::int16_t kind, const std::string& caption) {
@@ -308,6 +308,7 @@ void loadSatellite(Station& s) {
     s.track.forceElSend = 1;
     s.track.forceAzSend = 1;
     s.track.parkedDone = 0;
+    s.rot.typedBearing = {};  // a bearing typed for the last satellite
     s.link.controllerFrame[51] = s.link.extPortValue;
     s.link.extPortApplied = s.link.extPortValue;
     switch_(s, s.link.extPortValue);

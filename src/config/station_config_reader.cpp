@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "config/config_error.h"
+#include "config/memory_channel.h"
 #include "config/text_rules.h"
 #include "config/value_file.h"
 
@@ -18,6 +18,9 @@ namespace {
 constexpr std::size_t kConfigValues = 35;
 constexpr double kDegreesToRadians = std::numbers::pi / 180.0;
 constexpr double kCountsPerReadback = 1023.0;
+// Every time zone lies within 14 hours of UTC (from -12 to +14); an offset beyond that is a slip
+// that would put every orbit computation a day or more out.
+constexpr double kMaxTimeOffsetHours = 14;
 
 // The raw text of value `number` (1..35).
 const std::string& value(const StationConfig& cfg, int number) {
@@ -28,11 +31,13 @@ std::int16_t atLeast(std::int16_t value, std::int16_t minimum) {
     return value < minimum ? minimum : value;
 }
 
-// Int: the largest 16-bit integer not above `value`; Corrupt when there is none.
-std::int16_t floorToInt16(double value) {
-    const std::optional<std::int16_t> result = toInt16(std::floor(value));
-    if (!result) throw FileError{FileErrorKind::Corrupt};
-    return *result;
+// Int of a tolerance in counts, for a frame slot, which carries the low 8 bits of its value:
+// Corrupt for more counts than that, which would reach the controller card cut.
+std::int16_t slotCounts(double counts) {
+    constexpr double kSlotValues = 256;
+    const double whole = std::floor(counts);
+    if (!(whole >= 0 && whole < kSlotValues)) throw FileError{FileErrorKind::Corrupt};
+    return static_cast<std::int16_t>(whole);
 }
 
 // An offset outside 0..limit degrees is taken as no offset at all.
@@ -45,6 +50,8 @@ void readStationPosition(StationConfig& cfg) {
     cfg.longitudeRad = numberValue(value(cfg, 2)) * kDegreesToRadians;
     cfg.heightKm = numberValue(value(cfg, 3)) / 1000.0;
     cfg.timeOffsetHours = numberValue(value(cfg, 4));
+    if (std::abs(cfg.timeOffsetHours) > kMaxTimeOffsetHours)
+        throw FileError{FileErrorKind::Corrupt};
     cfg.dateFormatSwitch = numberValue(value(cfg, 5));
 }
 
@@ -65,6 +72,7 @@ void readSwitches(StationConfig& cfg) {
     cfg.azimuthDisabled = yesFlag(value(cfg, 10));
     cfg.elevationDisabled = yesFlag(value(cfg, 11));
     cfg.memoryChannel = value(cfg, 21);
+    if (!civMemoryChannel(cfg.memoryChannel)) throw FileError{FileErrorKind::Corrupt};
     cfg.fullDdeControl = integerValue(value(cfg, 32));
     cfg.flipAllowed = yesFlag(value(cfg, 33)) ? 1 : 0;
     // Reserved once, so files written before it leave 0 there: the station's own model.
@@ -85,8 +93,8 @@ void readRotator(StationConfig& cfg, bool demo) {
 void readPointing(StationConfig& cfg) {
     cfg.azToleranceDeg = atLeast(integerValue(value(cfg, 12)), 2);
     cfg.elToleranceDeg = atLeast(integerValue(value(cfg, 13)), 2);
-    cfg.azToleranceCounts = floorToInt16(cfg.azToleranceDeg / cfg.azScale);
-    cfg.elToleranceCounts = floorToInt16(cfg.elToleranceDeg / cfg.elScale / 2);
+    cfg.azToleranceCounts = slotCounts(cfg.azToleranceDeg / cfg.azScale);
+    cfg.elToleranceCounts = slotCounts(cfg.elToleranceDeg / cfg.elScale / 2);
     cfg.azOffsetDeg = offsetWithin(numberValue(value(cfg, 14)), 180);
     cfg.elOffsetDeg = offsetWithin(numberValue(value(cfg, 15)), 45);
     const std::int16_t azStep = integerValue(value(cfg, 16));

@@ -8,6 +8,7 @@
 #include "tracking/main_loop.h"
 #include "tracking/net_source.h"
 #include "tracking/orbit_model.h"
+#include "tracking/pointing.h"
 
 namespace orvant {
 
@@ -27,10 +28,12 @@ void StreamAlerts::beep() {
 namespace {
 
 // Nothing is tracked before the polling loop runs (while start-up or the file list waits), nor
-// under WISP before its first poll.
+// under WISP before its first poll. The antennas track while the targets are formed in view (the
+// satellite's elevation, or its mirror while test tracking is ticked), unless the operator forced
+// parking: then they stay parked until the pass has ended.
 bool tracking(const Station& s) {
-    return s.app.loopRunning && !awaitingWispPoll(s.track) &&
-           s.track.satElevation >= s.cfg.minElevation;
+    return s.app.loopRunning && !awaitingWispPoll(s.track) && !s.track.operatorParking &&
+           targetInView(s);
 }
 
 // The rotator's bearing as the window shows it: the readback turns the counts into degrees for

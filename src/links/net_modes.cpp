@@ -18,8 +18,8 @@ struct ClientMode {
 const ClientMode kClientModes[] = {
     {"USB", {"USB"}},
     {"LSB", {"LSB"}},
-    {"CW", {"CW"}},
-    {"CWR", {"CW-R", "CW"}},
+    {"CW", {"CW", "CWW"}},  // the FT-757's receive side names its wide CW "CWW"
+    {"CWR", {"CW-R", "CW", "CWW"}},
     {"FM", {"FM"}},
     {"WFM", {"FMW", "W-FM", "FM"}},
     {"AM", {"AM"}},

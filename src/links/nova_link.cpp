@@ -46,10 +46,10 @@ std::string asReceived(const std::string& reply) {
 const TrackerLink kNova{"lbl_Nova_dde", kService,     kTopic,          kItem,      "NOVA Position.",
                         asReceived,     readNovaText, novaFailureText, prePosition};
 
-// An echo of the start-up poke. Start-up asks again every 200 ms; only several echoes in a row
-// take the failure path.
-void countTuneEcho(Station& s, const std::string& status) {
-    s.track.trackerStatus = status;
+// An echo of the start-up poke brings no data: the status stays as it was, at start-up as in the
+// loop, where it would otherwise read as a satellite in view. Start-up asks again every 200 ms;
+// only several echoes in a row take the failure path.
+void countTuneEcho(Station& s) {
     if (++s.track.tuneReplies >= kTuneEchoLimit) failLink(s, kNova);
 }
 
@@ -69,7 +69,7 @@ void send_dde_Click(Station& s) {
 void lbl_Nova_dde_Click(Station& s) {
     const std::optional<std::string> status = fetchStatus(s, kNova);
     if (!status) return;
-    if (left(*status, 4) == "TUNE") return countTuneEcho(s, *status);
+    if (left(*status, 4) == "TUNE") return countTuneEcho(s);
     s.track.tuneReplies = 0;
     judgeAndStore(s, kNova, *status);
 }

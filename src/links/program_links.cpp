@@ -28,8 +28,16 @@ const TrackerLink kWinOrbit{"lbl_orbitdde",   "WinOrbit",         "TrackingInfo"
 const TrackerLink kWisp{"lbl_DDEGet",     "GSC",      "Tracking",   "General",
                         "WISP Position.", wispClosed, readWispText, wispFailureText};
 
+// WISP names the satellite: also the satellite file to load.
+void takeWispName(Station& s, const std::string& status, const std::string& name) {
+    s.track.trackerStatus = status;
+    s.track.satName = name;
+    s.app.satName = name;
+}
+
 // WISP judges visibility itself and names the satellite file to load. Under full DDE control it
-// also supplies the position and the base frequencies; otherwise the orbit model does.
+// also supplies the position and the base frequencies, which must then be numbers; otherwise the
+// orbit model does, and only the name counts.
 void pollWisp(Station& s, const std::string& status) {
     TrackingState& t = s.track;
     if (saysBelowHorizon(status)) {
@@ -37,16 +45,17 @@ void pollWisp(Station& s, const std::string& status) {
         handleBelowHorizon(s);
         return;
     }
-    const std::optional<TrackerReading> reading = readWispText(status);
-    if (!reading) return;
-    t.trackerStatus = status;
-    t.satName = reading->name;
-    s.app.satName = reading->name;
     if (t.fullDdeControl == 0) {
+        const std::optional<std::string> name = readWispName(status);
+        if (!name) return;
+        takeWispName(s, status, *name);
         handleUp(s);
         t.satNameShown = t.satName;
         return;
     }
+    const std::optional<TrackerReading> reading = readWispText(status);
+    if (!reading) return;
+    takeWispName(s, status, reading->name);
     s.display.setCaption("lbl_Base", "Doppler Corrected Freq");
     storeGoodPoll(s, kWisp, *reading);
 }

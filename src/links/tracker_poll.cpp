@@ -16,8 +16,8 @@ bool saysBelowHorizon(const std::string& status) {
 std::optional<std::string> fetchStatus(Station& station, const TrackerLink& link) {
     const ConversationReply reply =
         station.platform.conversations.request(link.service, link.topic, link.item);
-    if (reply.status == ConversationStatus::TimedOut) return {};
     if (reply.status == ConversationStatus::Refused) failLink(station, link);
+    if (reply.status != ConversationStatus::Ok) return {};  // timed out, or answered badly
     std::string status = link.normalise(reply.text);
     station.display.setCaption(link.control, status);
     std::replace(status.begin(), status.end(), ',', '.');
@@ -65,13 +65,14 @@ void storeGoodPoll(Station& station, const TrackerLink& link, const TrackerReadi
 
 void judgeAndStore(Station& station, const TrackerLink& link, const std::string& status) {
     const std::optional<TrackerReading> reading = link.read(status);
-    if (!reading) return;  // no data: nothing changes
+    // No data, or an elevation of exactly 0 (NOVA's below one degree): nothing changes, the
+    // status included, which the loop would otherwise read as a satellite in view.
+    if (!reading || reading->horizonTest == 0) return;
     TrackingState& t = station.track;
     t.trackerStatus = status;
     t.fullDdeControl = 1;
     t.satName = reading->name;
     if (reading->flip) station.app.flipChoice = *reading->flip;
-    if (reading->horizonTest == 0) return;
     if (link.nearHorizon) link.nearHorizon(station, *reading);
     if (reading->horizonTest <= station.cfg.minElevation) t.trackerStatus = kBelowHorizonStatus;
     if (saysBelowHorizon(t.trackerStatus)) {

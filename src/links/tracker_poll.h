@@ -32,9 +32,10 @@ inline const std::string kBelowHorizonStatus = "'  NO";
 bool saysBelowHorizon(const std::string& status);
 
 // Requests the link's text. The normalised text (commas turned into full stops) also becomes the
-// caption of the link's control. A request that times out gives nothing: the poll changes
-// nothing. A conversation that no server accepts takes the failure path: the link's message,
-// the shutdown, and the program ends.
+// caption of the link's control. A request that times out, or that a running server answers
+// badly, gives nothing: the poll changes nothing. Only a program that is not there (no server
+// accepts the conversation, or the connection is lost) takes the failure path: the link's
+// message, the shutdown, and the program ends.
 std::optional<std::string> fetchStatus(Station& station, const TrackerLink& link);
 // The failure path of a link.
 [[noreturn]] void failLink(Station& station, const TrackerLink& link);
@@ -49,7 +50,8 @@ void handleUp(Station& station);
 void storeGoodPoll(Station& station, const TrackerLink& link, const TrackerReading& reading);
 
 // The poll of NOVA, WinTrak and WinOrbit after the request: the program's elevation decides
-// visibility against the minimum elevation, and a fresh position is marked "SN".
+// visibility against the minimum elevation, and a fresh position is marked "SN". A text that
+// brings no data, or an elevation of exactly 0, changes nothing.
 void judgeAndStore(Station& station, const TrackerLink& link, const std::string& status);
 
 }  // namespace orvant

@@ -25,8 +25,11 @@ std::optional<double> numberIn(std::string text) {
     return value;
 }
 
-std::optional<std::int16_t> nearestPhase(double value) {
-    return toInt16(value);  // halves to the even neighbour
+// The phase in whole 256ths (halves to the even neighbour), folded into the circle 0..255 as the
+// orbit model's is: 256 is 0 and 300 is 44, so no reading passes for the below-horizon mark 300.
+std::int16_t nearestPhase(double value) {
+    const double whole = std::fmod(roundHalfEven(value), 256);
+    return static_cast<std::int16_t>(std::fmod(whole + 256, 256));
 }
 
 bool plausibleBearing(double azimuth, double elevation) {
@@ -103,10 +106,9 @@ bool tooLong(const std::string& text) {
     return text.size() > kMaxTrackerText;
 }
 
-// The phase in whole degrees, then in 256ths of the orbit: a full circle is phase 0.
-std::optional<std::int16_t> phaseFromDegrees(double degrees) {
-    const double phase = std::floor(std::nearbyint(degrees) / 360 * 256);
-    return nearestPhase(std::fmod(std::fmod(phase, 256) + 256, 256));
+// The phase in whole degrees, then in whole 256ths of the orbit: a full circle is phase 0.
+std::int16_t phaseFromDegrees(double degrees) {
+    return nearestPhase(std::floor(roundHalfEven(degrees) / 360 * 256));
 }
 
 // Where WinTrak and WinOrbit put their values among the "|" fields (the name is field 1).
@@ -114,7 +116,7 @@ struct FieldLayout {
     int azimuth, elevation, rate, phase;
     bool rateIsDopplerFactor;  // else the range rate
     bool wholeDegrees;         // bearings stored as their integer parts
-    std::optional<std::int16_t> (*phaseOf)(double value);
+    std::int16_t (*phaseOf)(double value);
 };
 
 constexpr FieldLayout kWinTrakFields{3, 2, 4, 5, true, true, phaseFromDegrees};
@@ -128,8 +130,7 @@ std::optional<TrackerReading> readFields(const std::string& text, const FieldLay
     const auto el = numberField(text, layout.elevation);
     const auto rate = physicalRate(numberField(text, layout.rate),
                                    layout.rateIsDopplerFactor ? 1 : kSpeedOfLightKmS);
-    const auto value = numberField(text, layout.phase);
-    const auto phase = value ? layout.phaseOf(*value) : std::nullopt;
+    const auto phase = numberField(text, layout.phase);
     if (!name || !az || !el || !rate || !phase || !plausibleBearing(*az, *el)) return {};
     TrackerReading r;
     r.name = *name;
@@ -137,8 +138,26 @@ std::optional<TrackerReading> readFields(const std::string& text, const FieldLay
     r.satAzimuth = layout.wholeDegrees ? std::floor(*az) : *az;
     r.satElevation = layout.wholeDegrees ? std::floor(*el) : *el;
     (layout.rateIsDopplerFactor ? r.wintrakDoppler : r.rangeRate) = *rate;
-    r.ma256 = *phase;
+    r.ma256 = layout.phaseOf(*phase);
     return r;
+}
+
+// Where a WISP text's markers and closing "|" stand, and the name before them.
+struct WispLayout {
+    std::vector<std::size_t> markers;  // "AZ", "EL", "UP", "UM", "DN", "DM", "MA"
+    std::size_t close = 0;
+    std::string name;
+};
+
+std::optional<WispLayout> wispLayout(const std::string& text) {
+    const std::size_t close = text.rfind('|');
+    if (tooLong(text) || close == std::string::npos) return {};
+    const auto at = markersBefore(text, {"AZ", "EL", "UP", "UM", "DN", "DM", "MA"}, close);
+    if (!at) return {};
+    const auto value = valueBetween(text, 2, (*at)[0]);
+    const auto name = value ? satelliteName(*value) : std::nullopt;
+    if (!name) return {};
+    return WispLayout{*at, close, *name};
 }
 
 }  // namespace
@@ -156,15 +175,13 @@ std::optional<TrackerReading> readNovaText(const std::string& text) {
     const auto rr = physicalRate(numberBetween(text, m[2] + 3, m[3]), kSpeedOfLightKmS);
     const auto ma = numberBetween(text, m[3] + 3, flip);
     if (!name || !az || !el || !rr || !ma || !plausibleBearing(*az, *el)) return {};
-    const auto phase = nearestPhase(*ma);
-    if (!phase) return {};
     TrackerReading r;
     r.name = *name;
     r.satAzimuth = std::floor(*az);
     r.satElevation = std::floor(*el);
     r.horizonTest = r.satElevation;
     r.rangeRate = *rr;
-    r.ma256 = *phase;
+    r.ma256 = nearestPhase(*ma);
     r.flip = trim(text.substr(flip + 5, 2));
     return r;
 }
@@ -177,31 +194,30 @@ std::optional<TrackerReading> readWinOrbitText(const std::string& text) {
     return readFields(text, kWinOrbitFields);
 }
 
+std::optional<std::string> readWispName(const std::string& text) {
+    const auto layout = wispLayout(text);
+    if (!layout) return {};
+    return layout->name;
+}
+
 std::optional<TrackerReading> readWispText(const std::string& text) {
-    const std::size_t close = text.rfind('|');
-    if (tooLong(text) || close == std::string::npos) return {};
-    const auto at = markersBefore(text, {"AZ", "EL", "UP", "UM", "DN", "DM", "MA"}, close);
-    if (!at) return {};
-    const auto& m = *at;
-    const auto name = valueBetween(text, 2, m[0]);
+    const auto layout = wispLayout(text);
+    if (!layout) return {};
+    const std::vector<std::size_t>& m = layout->markers;
     const auto az = numberBetween(text, m[0] + 2, m[1]);
     const auto el = numberBetween(text, m[1] + 2, m[2]);
     const auto upMHz = dialMHz(numberBetween(text, m[2] + 2, m[3]));
     const auto downMHz = dialMHz(numberBetween(text, m[4] + 2, m[5]));
-    const auto ma = numberBetween(text, m[6] + 2, close);
-    if (!name || !satelliteName(*name) || !az || !el || !upMHz || !downMHz || !ma ||
-        !plausibleBearing(*az, *el))
-        return {};
-    const auto phase = nearestPhase(*ma);
-    if (!phase) return {};
+    const auto ma = numberBetween(text, m[6] + 2, layout->close);
+    if (!az || !el || !upMHz || !downMHz || !ma || !plausibleBearing(*az, *el)) return {};
     TrackerReading r;
-    r.name = *satelliteName(*name);
+    r.name = layout->name;
     r.satAzimuth = std::floor(*az);
     r.satElevation = std::floor(*el);
     r.horizonTest = r.satElevation;
     r.uplinkMHz = upMHz;
     r.downlinkMHz = downMHz;
-    r.ma256 = *phase;
+    r.ma256 = nearestPhase(*ma);
     return r;
 }
 

@@ -25,7 +25,7 @@ struct TrackerReading {
 // number, a name that is empty, too long or holds control characters, a range rate or Doppler
 // factor that not even light reaches, or a text beyond `kMaxTrackerText` characters. Markers are
 // looked for after the satellite's name (from the right), so a name holding one ("KAZ-1",
-// "DELFI-C3") reads like any other.
+// "DELFI-C3") reads like any other. Every phase comes in whole 256ths folded into 0..255.
 constexpr std::size_t kMaxTrackerText = 512;
 constexpr std::size_t kMaxSatelliteName = 32;
 
@@ -39,5 +39,8 @@ std::optional<TrackerReading> readWinOrbitText(const std::string& text);
 // its value and one separator, and the closing "|". Frequencies are in hertz; one below 0 or
 // beyond every radio's dial (`kDialLimitMHz`) is no number.
 std::optional<TrackerReading> readWispText(const std::string& text);
+// The satellite's name from a WISP text whose markers are all there, whatever its values: all a
+// poll without full DDE control uses.
+std::optional<std::string> readWispName(const std::string& text);
 
 }  // namespace orvant

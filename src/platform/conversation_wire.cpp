@@ -96,7 +96,7 @@ std::optional<Answer> parseAnswer(std::string_view line) {
 
 std::optional<std::string> LineBuffer::nextLine() {
     const std::size_t end = pending_.find('\n');
-    if (end == std::string::npos || end >= kMaxLine) return std::nullopt;
+    if (end == std::string::npos || end > kMaxLine) return std::nullopt;
     std::string line = pending_.substr(0, end);
     pending_.erase(0, end + 1);
     return line;
@@ -104,7 +104,7 @@ std::optional<std::string> LineBuffer::nextLine() {
 
 bool LineBuffer::overflowed() const {
     const std::size_t end = pending_.find('\n');
-    return end == std::string::npos ? pending_.size() >= kMaxLine : end >= kMaxLine;
+    return end == std::string::npos ? pending_.size() > kMaxLine : end > kMaxLine;
 }
 
 }  // namespace orvant::wire

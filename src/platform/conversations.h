@@ -11,8 +11,10 @@ namespace orvant {
 // What became of one request or poke to a tracking program's server.
 enum class ConversationStatus {
     Ok,        // answered; the reply text is in `text`
-    Refused,   // no server accepts the conversation, or it broke (server gone, reply not text)
+    Refused,   // no server accepts the conversation, or the connection was lost
     TimedOut,  // the server did not answer within the time-out; the conversation stays usable
+    Unusable,  // the server answered badly (refused the item, or a line this side cannot read);
+               // the next message connects afresh
 };
 
 struct ConversationReply {

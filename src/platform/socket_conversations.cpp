@@ -46,17 +46,19 @@ ConversationReply SocketConversations::exchange(const Key& key, wire::Message me
         // times out at once instead of holding the caller for another whole time-out.
         const ConversationReply late =
             awaitAnswer(*c, c->unanswered, std::chrono::steady_clock::now());
-        if (late.status == ConversationStatus::Refused) return broken(key);
         if (late.status == ConversationStatus::TimedOut) return late;
+        if (late.status != ConversationStatus::Ok) return broken(key, late.status);
         c->unanswered = 0;
     }
     message.seq = ++c->lastSeq;
     message.stamp = host_.localTime();
     const auto deadline = std::chrono::steady_clock::now() + timeout_;
-    if (!unix_socket::sendAll(c->fd, wire::messageLine(message), deadline)) return broken(key);
+    if (!unix_socket::sendAll(c->fd, wire::messageLine(message), deadline))
+        return broken(key, ConversationStatus::Refused);
     ConversationReply reply = awaitAnswer(*c, message.seq, deadline);
-    if (reply.status == ConversationStatus::Refused) return broken(key);
     if (reply.status == ConversationStatus::TimedOut) c->unanswered = message.seq;
+    if (reply.status == ConversationStatus::Refused || reply.status == ConversationStatus::Unusable)
+        return broken(key, reply.status);
     return reply;
 }
 
@@ -71,18 +73,20 @@ SocketConversations::Connection* SocketConversations::connectionFor(const Key& k
 }
 
 // Reads answers until the one to `seq`: earlier ones answer requests that timed out and are
-// dropped; anything else breaks the conversation.
+// dropped. A lost connection is a refusal; an answer this side cannot take (an ERR, a line that is
+// not an answer or is too long, a sequence number never sent) is unusable.
 ConversationReply SocketConversations::awaitAnswer(Connection& c, std::uint64_t seq,
                                                    std::chrono::steady_clock::time_point deadline) {
+    const ConversationReply kUnusable{ConversationStatus::Unusable, ""};
     for (;;) {
         while (const auto line = c.received.nextLine()) {
             const auto answer = wire::parseAnswer(*line);
-            if (!answer || answer->seq > seq) return {};
+            if (!answer || answer->seq > seq) return kUnusable;
             if (answer->seq < seq) continue;
-            if (!answer->ok) return {};
+            if (!answer->ok) return kUnusable;
             return {ConversationStatus::Ok, answer->text};
         }
-        if (c.received.overflowed()) return {};
+        if (c.received.overflowed()) return kUnusable;
         std::string bytes;
         switch (unix_socket::receiveSome(c.fd, bytes, deadline)) {
             case unix_socket::Received::Bytes:
@@ -97,9 +101,9 @@ ConversationReply SocketConversations::awaitAnswer(Connection& c, std::uint64_t 
 }
 
 // A conversation that broke is closed; the next use connects afresh.
-ConversationReply SocketConversations::broken(const Key& key) {
+ConversationReply SocketConversations::broken(const Key& key, ConversationStatus status) {
     close(key.first, key.second);
-    return {};
+    return {status, ""};
 }
 
 }  // namespace orvant

@@ -45,7 +45,7 @@ class SocketConversations : public Conversations {
     Connection* connectionFor(const Key& key);
     ConversationReply awaitAnswer(Connection& c, std::uint64_t seq,
                                   std::chrono::steady_clock::time_point deadline);
-    ConversationReply broken(const Key& key);
+    ConversationReply broken(const Key& key, ConversationStatus status);
 
     std::string folder_;
     std::chrono::milliseconds timeout_;

@@ -8,8 +8,8 @@
 namespace orvant {
 
 // Passes conversations on and records each request and poke with its outcome in the trace
-// ("dde": "op", "conversation" as service|topic, "item", "status" ok, refused or timedout, and
-// "text": the reply to a request, the text of a poke).
+// ("dde": "op", "conversation" as service|topic, "item", "status" ok, refused, timedout or
+// unusable, and "text": the reply to a request, the text of a poke).
 class TracingConversations : public Conversations {
   public:
     TracingConversations(Conversations& inner, Trace& trace) : inner_(inner), trace_(trace) {}
@@ -36,6 +36,8 @@ class TracingConversations : public Conversations {
                 return "ok";
             case ConversationStatus::TimedOut:
                 return "timedout";
+            case ConversationStatus::Unusable:
+                return "unusable";
             case ConversationStatus::Refused:
                 break;
         }

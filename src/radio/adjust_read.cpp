@@ -4,6 +4,7 @@
 
 #include "config/text_rules.h"
 #include "radio/frequency_stage.h"
+#include "radio/frequency_switches.h"
 #include "radio/frequency_text.h"
 #include "station/station.h"
 
@@ -30,13 +31,14 @@ double satelliteSide(double dialMHz, double converterMHz, int sense) {
 }
 
 // A downlink dial: the new downlink base is the dial at the satellite less the shift and the
-// operator's trim; on a linear transponder the uplink follows it.
+// operator's trim; on a linear transponder the uplink follows it, except while the downlink is on
+// the beacon, which lies outside the passband the uplink is translated from.
 void recentreOnDownlink(Station& s) {
     SatelliteRecord& sat = s.sat;
     const double shift = static_cast<double>(s.freq.downlinkShiftHz) * kMHzPerHz;
     sat.downlinkMHz = satelliteSide(s.radio.readFreq, sat.downConverterMHz, sat.downlinkInversion) -
                       shift - sliderOffsetMHz(s, "hs_DnFine");
-    if (sat.offsetMHz == 0) return;
+    if (sat.offsetMHz == 0 || beaconTuned(s)) return;
     if (left(s.track.satFileName, 5) == "AO-40")
         sat.uplinkMHz = sat.downlinkMHz - sat.offsetMHz;
     else

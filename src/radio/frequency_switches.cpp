@@ -13,38 +13,35 @@ void colourFreezeLabels(Display& d, std::uint32_t foreColor) {
         d[name].foreColor = foreColor;
 }
 
-// The beacon counts as tuned only for the satellite it was tuned for: another satellite's
-// file brings its own downlink.
-bool beaconTuned(const Station& s) {
-    return s.freq.beaconOn && s.freq.beaconSatellite == s.sat.path;
-}
-
 // Satellite files without a beacon give 0, which the guard makes 1 Hz.
 bool satelliteHasBeacon(const Station& s) {
     return s.sat.beaconMHz - kGuardMHz > kGuardMHz / 2;
 }
 
-bool eitherLinkInhibited(const Station& s) {
-    return s.radio.rxInhibit || s.radio.txInhibit;
+// An FT-736R leaves CAT control once every link it serves is inhibited, so that its dial is the
+// operator's, and is set up again as soon as one of them is released; a radio that still tunes a
+// link stays under CAT control.
+void switchInhibit(Station& s, bool& flag, bool inhibited) {
+    const bool wasOut[] = {ft736OutOfCat(s, 0), ft736OutOfCat(s, 1)};
+    flag = inhibited;
+    for (const int side : {0, 1}) {
+        const bool out = ft736OutOfCat(s, side);
+        if (out && !wasOut[side]) yaesu_exit(s, side);
+        if (!out && wasOut[side]) resume736(s, side);
+    }
 }
 
-// An FT-736R leaves CAT control while either link is inhibited, so that its dial is the
-// operator's, and is set up again once both are released.
 void inhibit(Station& s, const char* label, bool& flag) {
-    const bool underCatControl = !eitherLinkInhibited(s);
     s.display[label].backColor = bgr::kRed;
     s.display[label].foreColor = bgr::kYellow;
-    flag = true;
-    if (underCatControl) yaesu_exit(s);
+    switchInhibit(s, flag, true);
 }
 
 void release(Station& s, const char* label, bool& flag) {
-    const bool wasInhibited = eitherLinkInhibited(s);
     s.display[label].backColor = bgr::kGrey;
     s.display[label].foreColor = bgr::kDarkBlue;
-    flag = false;
     s.track.freqChanged = 1;
-    if (wasInhibited && !eitherLinkInhibited(s)) resume736(s);
+    switchInhibit(s, flag, false);
 }
 
 void resetSlider(Station& s, const char* slider, const char* resetLabel) {
@@ -53,6 +50,12 @@ void resetSlider(Station& s, const char* slider, const char* resetLabel) {
 }
 
 }  // namespace
+
+// The beacon counts as tuned only for the satellite it was tuned for: another satellite's file
+// brings its own downlink.
+bool beaconTuned(const Station& station) {
+    return station.freq.beaconOn && station.freq.beaconSatellite == station.sat.path;
+}
 
 void lbl_DopCor_DblClick(Station& station) {
     station.freq.freezeFlag = true;

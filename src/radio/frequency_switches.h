@@ -17,9 +17,11 @@ void lbl_DopCor_Click(Station& station);
 // names one, and not again while tuned there); the click restores the downlink.
 void lbl_beacon_DblClick(Station& station);
 void lbl_beacon_Click(Station& station);
+// Whether the downlink is on the loaded satellite's beacon.
+bool beaconTuned(const Station& station);
 
 // Inhibits: the double-click stops sending that link's frequency to its radio; the click sends
-// it again from the next pass on. An FT-736R is out of CAT control while either link is
+// it again from the next pass on. An FT-736R is out of CAT control while every link it serves is
 // inhibited.
 void Lbl_inhibit_rx_DblClick(Station& station);
 void Lbl_inhibit_rx_Click(Station& station);

@@ -34,6 +34,16 @@ struct RotatorState {
 
     // Manual entry and calibration.
     std::int16_t enterPressed = 0;
+    // A bearing typed in holds against the orbit model until the model's own position has moved
+    // an update step from where it stood on the first pass after the entry.
+    struct TypedBearing {
+        bool held = false;
+        double azimuthDeg = 0;
+        double elevationDeg = 0;
+        bool modelNoted = false;
+        double modelAzimuthDeg = 0;
+        double modelElevationDeg = 0;
+    } typedBearing;
     std::int16_t calibrating = 0;
     std::int16_t savedIdlePollPasses = 0;
 };

@@ -47,6 +47,7 @@ struct TrackingState {
 
     // Values that live only in the loop.
     std::int16_t ddePollCounter = 0;
+    std::int64_t ddePollMs = 0;  // program time of the loop's last tracking-program poll
     std::int16_t satInView = 0;
     std::int16_t radiosStarted = 0;
     std::int16_t idlePollCounter = 0;

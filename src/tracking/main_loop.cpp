@@ -12,8 +12,10 @@
 #include "radio/radio_start.h"
 #include "station/handoff.h"
 #include "station/station.h"
+#include "station/tracker_kinds.h"
 #include "station/waits.h"
 #include "tracking/dial_watch.h"
+#include "tracking/manual_entry.h"
 #include "tracking/net_source.h"
 #include "tracking/orbit_model.h"
 #include "tracking/parking.h"
@@ -32,13 +34,21 @@ bool trackerSaysBelowHorizon(const TrackingState& t) {
 
 // The loop makes about 25 passes a second: a pass that finds no input due waits for it up to
 // 40 ms instead of spinning, so the loop holds no processor core; every wake-up costs far more
-// than the pass itself. The poll spacings stay counted in passes; where the tracking program's
-// spacing is too long for a poll a second at that pace, passes wait less.
-std::int64_t passWaitMs(const Station& s) {
+// than the pass itself. The poll spacings stay counted in passes. Under a tracking program each
+// pass waits its share of what is left of the second since the last poll, so that the poll comes
+// within that second however long the card's exchanges of the passes between took. Rotator
+// clients have no program to poll: their passes keep an even share of the second.
+std::int64_t passWaitMs(Station& s) {
     constexpr std::int64_t kPassWaitMs = 40;
-    if (s.track.trackerKind == 0) return kPassWaitMs;
+    constexpr std::int64_t kPollPeriodMs = 1000;
+    const TrackingState& t = s.track;
+    if (t.trackerKind == tracker::kNone) return kPassWaitMs;
     const auto pollPasses = static_cast<std::int64_t>(s.cfg.ddePollSpacing) + 50;
-    return std::clamp<std::int64_t>(1000 / pollPasses, 1, kPassWaitMs);
+    if (t.trackerKind == tracker::kNet)
+        return std::clamp<std::int64_t>(kPollPeriodMs / pollPasses, 1, kPassWaitMs);
+    const std::int64_t passesLeft = std::max<std::int64_t>(1, pollPasses - t.ddePollCounter);
+    const std::int64_t msLeft = t.ddePollMs + kPollPeriodMs - s.platform.host.elapsedMs();
+    return std::clamp<std::int64_t>(msLeft / passesLeft, 0, kPassWaitMs);
 }
 
 // Step 1: pump the window's messages once.
@@ -54,6 +64,7 @@ void pollTrackingProgramWhenDue(Station& s) {
     ++t.ddePollCounter;
     Control& counter = s.display["lbl_dde_cntr"];
     if (t.ddePollCounter >= s.cfg.ddePollSpacing + 50) {
+        t.ddePollMs = s.platform.host.elapsedMs();
         pollTrackingProgram(s);
         t.freqChanged = 1;
         t.ddePollCounter = 0;
@@ -118,6 +129,7 @@ void propagateOrbit(Station& s, const LocalDateTime& now) {
     const std::string& name = s.track.satFileName;
     if (name == "KWIP" || name == "PARK" || s.track.fullDdeControl == 1) return;
     orbitStep(s, now);
+    holdTypedBearing(s);
 }
 
 void showBelowHorizon(Station& s) {

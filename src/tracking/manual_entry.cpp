@@ -1,5 +1,7 @@
 #include "tracking/manual_entry.h"
 
+#include <cmath>
+
 #include "config/text_rules.h"
 #include "controller/frame_layout.h"
 #include "station/station.h"
@@ -39,6 +41,14 @@ void beginEntry(Station& station) {
     station.track.satElevation = shownNumber(station, "lbl_Elfed");
 }
 
+// The bearing now held, the typed axis and the other one's present position, is the one to send.
+void endEntry(Station& station) {
+    station.track.manualPointing = 1;
+    station.rot.typedBearing = {.held = true,
+                                .azimuthDeg = station.track.satAzimuth,
+                                .elevationDeg = station.track.satElevation};
+}
+
 }  // namespace
 
 void lbl_hf_DblClick(Station& station) {
@@ -59,13 +69,31 @@ void txt_aztxt_Click(Station& station) {
     beginEntry(station);
     station.track.satAzimuth = shownNumber(station, "lbl_Azfed");
     station.track.satAzimuth = typedValue(station, "txt_aztxt", "lbl_Azfed");
-    station.track.manualPointing = 1;
+    endEntry(station);
 }
 
 void txt_eltxt_Click(Station& station) {
     beginEntry(station);
     station.track.satElevation = typedValue(station, "txt_eltxt", "lbl_Elfed");
-    station.track.manualPointing = 1;
+    endEntry(station);
+}
+
+void holdTypedBearing(Station& station) {
+    RotatorState::TypedBearing& typed = station.rot.typedBearing;
+    TrackingState& track = station.track;
+    if (!typed.held) return;
+    if (!typed.modelNoted) {
+        typed.modelNoted = true;
+        typed.modelAzimuthDeg = track.satAzimuth;
+        typed.modelElevationDeg = track.satElevation;
+    } else if (std::fabs(track.satAzimuth - typed.modelAzimuthDeg) >= station.cfg.azUpdateStep ||
+               std::fabs(track.satElevation - typed.modelElevationDeg) >=
+                   station.cfg.elUpdateStep) {
+        typed = {};
+        return;
+    }
+    track.satAzimuth = typed.azimuthDeg;
+    track.satElevation = typed.elevationDeg;
 }
 
 }  // namespace orvant

@@ -20,4 +20,10 @@ void lbl_hf_Click(Station& station);
 void txt_aztxt_Click(Station& station);
 void txt_eltxt_Click(Station& station);
 
+// After each step of the orbit model: a typed bearing takes the place of the model's position
+// until the model has moved an update step on either axis from where it stood on the first pass
+// after the entry, which is when the model itself would send next. So the antennas turn to the
+// typed bearing, and the model takes over again with its next send.
+void holdTypedBearing(Station& station);
+
 }  // namespace orvant

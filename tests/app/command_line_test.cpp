@@ -22,7 +22,8 @@ TEST(CommandLine, NamesTheSatelliteTheModeWordAndDemonstration) {
         {"DEMO AO-7", "", "", false},           // the text from the first DEMO on is not DEMO
         {"DEMOSAT-1", "", "", false},           // begins with DEMO: treated as empty
         {"AO-7 DEMOX", "", "AO-7", false},      // DEMO inside a word is not the word
-        {"TESTDEMO", "TESTDEMO", "TESTDEMO", true},  // a DEMO glued to the name stays on it
+        {"TESTDEMO", "TESTDEMO", "TESTDEMO", false},  // a DEMO glued to a name is the name's
+        {"AO-7DEMO", "AO-7DEMO", "AO-7DEMO", false},
         {"", "", "", false},
     };
     // clang-format on

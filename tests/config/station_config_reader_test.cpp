@@ -82,7 +82,8 @@ const FieldCases kFieldCases[] = {
     {1, FIELD(latitudeRad), {{"51.5", 51.5 * kRad}, {" 51.5 deg N", 51.5 * kRad}}},
     {2, FIELD(longitudeRad), {{"-0.1", -0.1 * kRad}}},
     {3, FIELD(heightKm), {{"20", 0.02}}},
-    {4, FIELD(timeOffsetHours), {{"0", 0}, {"-2.5", -2.5}}},
+    // Every time zone lies within 14 hours of UTC (Kiribati +14, Baker Island -12).
+    {4, FIELD(timeOffsetHours), {{"0", 0}, {"-2.5", -2.5}, {"14", 14}, {"-14", -14}}},
     {5, FIELD(dateFormatSwitch), {{"0", 0}, {"1", 1}}},
     // A hexadecimal address; status and control follow it.
     {8, FIELD(portData), {{"378", 0x378}, {"3BC", 956}, {"278", 0x278}}},
@@ -97,6 +98,10 @@ const FieldCases kFieldCases[] = {
     {13, FIELD(elToleranceDeg), {{"2", 2}, {"0", 2}, {"1", 2}, {"-7", 2}}},
     // Int(2 / (180/1023) / 2) = Int(5.68), Int(10 / (180/1023) / 2) = Int(28.4).
     {13, FIELD(elToleranceCounts), {{"2", 5}, {"10", 28}}},
+    // The most counts a frame slot carries, 255: Int(112 / (450/1023)) = Int(254.6) and
+    // Int(90 / (180/1023) / 2) = Int(255.75); 113 and 91 degrees are refused below.
+    {12, FIELD(azToleranceCounts), {{"112", 254}}},
+    {13, FIELD(elToleranceCounts), {{"90", 255}}},
     {14, FIELD(azOffsetDeg), {{"181", 0}, {"180", 180}, {"12.5", 12.5}, {"-5", 0}}},
     {15, FIELD(elOffsetDeg), {{"46", 0}, {"45", 45}, {"-1", 0}}},
     {16, FIELD(azUpdateStep), {{"2", 2}, {"0", 1}, {"5", 5}, {"-32768", -32768}}},
@@ -139,17 +144,35 @@ TEST_F(StationConfigReader, EachValueIsReadAndCorrectedIntoItsField) {
 
 TEST_F(StationConfigReader, CorruptValuesAreReportedAndLeaveTheConfigurationAlone) {
     h.station.cfg.memoryChannel = "before";
-    // A port beyond FFFD, rotator types outside 0..5, integers beyond sixteen bits, a
-    // tolerance (12 = 20000) that fits but whose count would not, numbers beyond the floating
-    // range in integer and number fields, and orbit models other than 0 and 1.
+    // A port beyond FFFD, rotator types outside 0..5, integers beyond sixteen bits, tolerances
+    // whose counts a frame slot cannot carry (over 255), numbers beyond the floating range in
+    // integer and number fields, memory channels that the one byte of the recall cannot
+    // carry: beyond 255, not whole, below 0 (9E9 and -1 in the last three characters), or a byte
+    // that ends or disturbs the message (F0, FC, FD, FE), and orbit models other than 0 and 1.
     const std::pair<int, const char*> corrupt[] = {
-        {8, "FFFE"},    {8, "12345"},   {22, "6"},     {22, "-1"},    {22, "99"},    {12, "40000"},
-        {19, "-32769"}, {23, "99999"},  {30, "1E6"},   {12, "20000"}, {22, "1e400"}, {1, "1e400"},
-        {14, "1e400"},  {18, "-1D999"}, {34, "1e400"}, {25, "2"},     {25, "-1"}};
+        {8, "FFFE"},    {8, "12345"},  {22, "6"},    {22, "-1"},    {22, "99"},     {12, "40000"},
+        {19, "-32769"}, {23, "99999"}, {30, "1E6"},  {12, "20000"}, {12, "113"},    {13, "91"},
+        {13, "100"},    {22, "1e400"}, {1, "1e400"}, {14, "1e400"}, {18, "-1D999"}, {34, "1e400"},
+        {21, "256"},    {21, "300"},   {21, "1.5"},  {21, "N 9E9"}, {21, "-1"},     {21, "240"},
+        {21, "252"},    {21, "253"},   {21, "254"},  {25, "2"},     {25, "-1"}};
     for (const auto& [number, text] : corrupt)
         EXPECT_EQ(failureLoading(typicalWith(number, text)), FileErrorKind::Corrupt)
             << number << " = " << text;
     EXPECT_EQ(h.station.cfg.memoryChannel, "before");
+}
+
+// A quarter of an hour beyond the widest time zone, either way, and a day and more.
+TEST_F(StationConfigReader, TimeOffsetsBeyondFourteenHoursAreCorrupt) {
+    for (const char* text : {"14.25", "-14.25", "30"})
+        EXPECT_EQ(failureLoading(typicalWith(4, text)), FileErrorKind::Corrupt) << text;
+}
+
+// The memory channels next to those refused above: the highest byte, the neighbours of the
+// bytes that end a message, the last three characters of a longer text, and a text that is no
+// number (channel 0).
+TEST_F(StationConfigReader, MemoryChannelsTheRecallCarriesAreTaken) {
+    for (const char* text : {"255", "251", "239", "241", "0", "1234", "none"})
+        EXPECT_EQ(loadWith(21, text).memoryChannel, text);
 }
 
 TEST_F(StationConfigReader, ThirtyFiveValuesAreReadFromCrLfOrBareLineFeedFiles) {

@@ -114,6 +114,32 @@ TEST(QtWindow, WidgetsFollowTheModelLive) {
     EXPECT_FALSE(s.widget("txt_aztxt").isEnabled());
 }
 
+// The phase label switched off (red, yellow text), on (grey, navy text) and back to the default
+// pair, which shows the desktop's palette like every label that was never coloured.
+TEST(QtWindow, ALabelShowsEachColourItIsGivenGreyIncluded) {
+    WindowStation s;
+    const QPalette desktop = s.widget("lbl_satpos").palette();
+    struct Step {
+        std::uint32_t back, text;
+        QColor shownBack, shownText;
+    };
+    const Step steps[] = {
+        {bgr::kRed, bgr::kYellow, QColor(255, 0, 0), QColor(255, 255, 0)},
+        {bgr::kGrey, bgr::kDarkBlue, QColor(192, 192, 192), QColor(0, 0, 128)},
+        {bgr::kGrey, bgr::kBlack, desktop.color(QPalette::Window),
+         desktop.color(QPalette::WindowText)},
+    };
+    for (const Step& step : steps) {
+        Control& label = s.display["lbl_ma256"];
+        label.backColor = step.back;
+        label.foreColor = step.text;
+        s.window.render();
+        const QWidget& shown = s.widget("lbl_ma256");
+        EXPECT_EQ(shown.palette().color(QPalette::Window), step.shownBack) << step.back;
+        EXPECT_EQ(shown.palette().color(QPalette::WindowText), step.shownText) << step.text;
+    }
+}
+
 struct InputCase {
     std::string name;
     std::string control;
@@ -265,6 +291,47 @@ TEST(QtWindow, AGroupShowsOnlyWhileAnyOfItsControlsDoes) {
     s.display.show(members.front());
     s.window.render();
     EXPECT_FALSE(tracking->isHidden());
+}
+
+// The window as the program opens it fits a 1366x768 display with no scroll bar: with the widest
+// compass scale (rotator type 4, from 90 to 180 degrees) during a pass, and with a tracking
+// program's waiting notice.
+TEST(QtWindow, FitsA1366By768DisplayAsItOpens) {
+    struct Case {
+        const char* name;
+        const char* commandLine;
+        const char* rotatorType;
+    };
+    for (const Case c : {Case{"WidestScale", "AO-7", "4"}, Case{"WaitingForNova", "NOVA", "2"}}) {
+        SCOPED_TRACE(c.name);
+        application();
+        testing::PassStation pass({2018, 1, 21, 4, 35, 0, 0});
+        pass.setConfig(22, c.rotatorType);
+        pass.conversations.answer(
+            "NFW32", "NFW_DATA",
+            {{ConversationStatus::Ok, "AO-7 AZ:200.0 EL:-10.0 RR:2.0 MA:90 Flip:No "}});
+        QtWindow window(pass.display, pass.pump, "ORVANT");
+        SkyView sky;
+        window.showSky([&]() -> const SkyPicture& {
+            return sky.picture(pass.station, pass.host.localTime());
+        });
+        QWidget& main = window.mainWindow();
+        bool looked = false;
+        pass.observeEvery(10'000, [&] {
+            window.render();
+            if (std::exchange(looked, true)) return;
+            main.show();
+            QCoreApplication::processEvents();
+            EXPECT_LE(main.width(), 1366);
+            EXPECT_LE(main.height(), 768);
+            const auto* scroll = main.findChild<QScrollArea*>();
+            EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+            EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+        });
+        pass.exitAt(20'000);
+        pass.run(c.commandLine);
+        EXPECT_TRUE(looked);
+    }
 }
 
 // The main window during the sample pass of AO-7, saved as the run's picture of it.

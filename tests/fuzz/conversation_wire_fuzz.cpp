@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t at = 0; at < stream.size() && !buffer.overflowed(); at += piece) {
         buffer.append(std::string_view(stream).substr(at, piece));
         while (const auto line = buffer.nextLine()) {
-            fuzz::require(line->find('\n') == std::string::npos && line->size() < wire::kMaxLine);
+            fuzz::require(line->find('\n') == std::string::npos && line->size() <= wire::kMaxLine);
             taken += *line + "\n";
             fuzz::checkMessage(*line);
             fuzz::checkAnswer(*line);

@@ -9,6 +9,7 @@
 #include "app/startup_errors.h"
 #include "config/config_error.h"
 #include "config/element_file.h"
+#include "config/memory_channel.h"
 #include "config/satellite_file.h"
 #include "config/station_config_reader.h"
 #include "config/value_file.h"
@@ -32,7 +33,9 @@ void checkConfig(const std::string& text, bool demo) {
     requireValuesKept(text, &cfg.raw[2], 35);
     require(cfg.rotatorType >= 0 && cfg.rotatorType <= 5 && (!demo || cfg.rotatorType == 0));
     require(cfg.azToleranceDeg >= 2 && cfg.elToleranceDeg >= 2);
-    require(cfg.azToleranceCounts >= 0 && cfg.elToleranceCounts >= 0);
+    for (const std::int16_t counts : {cfg.azToleranceCounts, cfg.elToleranceCounts})
+        require(counts >= 0 && counts <= 255);  // what a frame slot carries
+    require(civMemoryChannel(cfg.memoryChannel).has_value());
     require(cfg.azUpdateStep != 0 && cfg.elUpdateStep != 0 && cfg.idlePollPasses >= 1);
     require(cfg.portStatus == cfg.portData + 1 && cfg.portControl == cfg.portData + 2);
     for (double value : {cfg.latitudeRad, cfg.longitudeRad, cfg.heightKm, cfg.timeOffsetHours,
@@ -40,6 +43,7 @@ void checkConfig(const std::string& text, bool demo) {
                          cfg.ddePollSpacing, cfg.parkElToleranceCounts})
         require(finite(value));
     require(cfg.ddePollSpacing >= 4 && cfg.azOffsetDeg >= 0 && cfg.azOffsetDeg <= 180);
+    require(std::abs(cfg.timeOffsetHours) <= 14);
 }
 
 void checkSatellite(const std::string& name, const std::string& text) {

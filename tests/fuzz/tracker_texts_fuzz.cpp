@@ -31,14 +31,14 @@ void checkFrequency(const std::optional<double>& mhz) {
     frequencyDigits(*mhz + kGuardMHz);
 }
 
-void checkReading(const std::optional<TrackerReading>& reading, bool phaseInCircle) {
+void checkReading(const std::optional<TrackerReading>& reading) {
     if (!reading) return;
     const TrackerReading& r = *reading;
     checkName(r.name);
     require(finite(r.satAzimuth) && finite(r.satElevation) && finite(r.horizonTest));
     require(r.satAzimuth >= -360 && r.satAzimuth <= 360);
     require(r.satElevation >= -90 && r.satElevation <= 90);
-    require(!phaseInCircle || (r.ma256 >= 0 && r.ma256 <= 255));
+    require(r.ma256 >= 0 && r.ma256 <= 255);
     if (r.rangeRate) {
         require(finite(*r.rangeRate));
         rangeRateShiftHz(kCarrierMHz, *r.rangeRate);
@@ -62,17 +62,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = in.rest();
     switch (pick % 4) {
         case 0:
-            fuzz::checkReading(readNovaText(text), false);
+            fuzz::checkReading(readNovaText(text));
             break;
         case 1:
-            fuzz::checkReading(readWinTrakText(text), true);
+            fuzz::checkReading(readWinTrakText(text));
             break;
         case 2:
-            fuzz::checkReading(readWinOrbitText(text), false);
+            fuzz::checkReading(readWinOrbitText(text));
             break;
-        default:
-            fuzz::checkReading(readWispText(text), false);
+        default: {
+            const auto reading = readWispText(text);
+            const auto name = readWispName(text);
+            fuzz::checkReading(reading);
+            if (name) fuzz::checkName(*name);
+            fuzz::require(!reading || (name && *name == reading->name));
             break;
+        }
     }
     return 0;
 }

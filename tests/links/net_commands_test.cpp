@@ -47,8 +47,12 @@ TEST(RotatorProtocol, AnswersEachCommandInBothForms) {
         {"\\dump_state", "1\n1\nmin_az=0.000000\nmax_az=450.000000\nmin_el=0.000000\n..."},
         {"q", "", Close},
         {"+q", "", Close},
+        // The travel's ends are taken: 0..450 degrees of azimuth, 0..180 of elevation.
+        {"P 450 180", "RPRT 0\n", Point, 450, 180},
+        {"P 0 0", "RPRT 0\n", Point, 0, 0},
         // Refused, changing nothing: out of travel, not a number, arguments missing, unknown.
         {"P 451 45", "RPRT -1\n"},
+        {"P -1 45", "RPRT -1\n"},
         {"P 180 -1", "RPRT -1\n"},
         {"P 180 181", "RPRT -1\n"},
         {"P abc 45", "RPRT -1\n"},
@@ -62,6 +66,10 @@ TEST(RotatorProtocol, AnswersEachCommandInBothForms) {
         SCOPED_TRACE(c.line);
         expectAnswer(answerRotatorLine(c.line, kRotator), c);
     }
+    // A 360-degree rotator takes 360 and not a degree more.
+    const RotatorFacts turns360{0, 0, 0, 360};
+    expectAnswer(answerRotatorLine("P 360 45", turns360), {"", "RPRT 0\n", Point, 360, 45});
+    expectAnswer(answerRotatorLine("P 361 45", turns360), {"", "RPRT -1\n"});
 }
 
 TEST(RadioProtocol, AnswersEachCommandInBothForms) {

@@ -29,6 +29,7 @@ TEST(NetModes, AClientsModeTakesTheNearestFormItsLinksRadioHas) {
     const Case cases[] = {
         {2, 2, 1, "CWR", "CW-R"},                                // FT-847
         {7, 7, 0, "CWR", "CW"},                                  // TS-711: no reverse CW of its own
+        {2, 16, 1, "CW", "CWW"},                                 // FT-757 downlink
         {23, 23, 0, "PKTUSB", "DIG"},                            // FT-100's data mode
         {7, 7, 0, "PKTUSB", "USB"},   {2, 32, 1, "WFM", "FMW"},  // IC-R7000: FM only
         {2, 32, 1, "USB", ""},        {1, 1, 0, "AM", ""},       // FT-736R

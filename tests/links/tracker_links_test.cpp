@@ -81,6 +81,7 @@ struct ReadingCase {
 
 const std::string kAo7 = " AO-7 AZ:123.9 EL:45.2 RR:-3.1 MA:77 Flip:No";
 const std::string kWisp = "SNAO-7 AZ123.4 EL45.6 UP145900000 UMUSB DN435100000 DMLSB MA128 ";
+const std::string kWispNoValues = "SNAO-7 AZ--- EL--- UP--- UMUSB DN--- DMLSB MA--- ";
 
 std::vector<ReadingCase> readingCases() {
     using enum ConversationStatus;
@@ -100,6 +101,15 @@ std::vector<ReadingCase> readingCases() {
          nova,
          "AO-7 AZ:1 EL:2 RR:0 MA:77.5 Flip:No",
          {"AO-7", 1, 2, 78, 0, "SNAO-7 AZ:1 EL:2 RR:0 MA:77.5 Flip:No"}},
+        // Phases fold into the circle 0..255, clear of the below-horizon mark 300.
+        {"NovaPhaseTopOfTheCircle",
+         nova,
+         "AO-7 AZ:1 EL:2 RR:0 MA:255.4 Flip:No",
+         {"AO-7", 1, 2, 255, 0, "SNAO-7 AZ:1 EL:2 RR:0 MA:255.4 Flip:No"}},
+        {"NovaPhaseHalfRoundsOntoTheFold",
+         nova,
+         "AO-7 AZ:1 EL:2 RR:0 MA:255.5 Flip:No",
+         {"AO-7", 1, 2, 0, 0, "SNAO-7 AZ:1 EL:2 RR:0 MA:255.5 Flip:No"}},
         {"NovaMarkersInTheName",
          nova,
          "KAZ-DELFI AZ:10 EL:20 RR:1 MA:3 Flip:No",
@@ -108,15 +118,14 @@ std::vector<ReadingCase> readingCases() {
          nova,
          "X AZ:-0.5 EL:3 RR:0 MA:0 Flip:No",
          {"X", -1, 3, 0, 0, "SNX AZ:-0.5 EL:3 RR:0 MA:0 Flip:No"}},
-        {"NovaElevationUnderOneDegree",
-         nova,
-         "AO-7 AZ:1 EL:0.4 RR:0 MA:7 Flip:No",
-         {.status = "AO-7 AZ:1 EL:0.4 RR:0 MA:7 Flip:No"}},
+        {"NovaElevationUnderOneDegree", nova, "AO-7 AZ:1 EL:0.4 RR:0 MA:7 Flip:No", {}},
+        {"NovaTuneEcho", nova, "TUNE ON", {}},
         {"NovaWithoutRangeRate", nova, "AO-7 AZ:1 EL:20 MA:7 Flip:No", {}},
         {"NovaAzimuthNotANumber", nova, "AO-7 AZ:--- EL:20 RR:0 MA:7 Flip:No", {}},
         {"NovaShortText", nova, "AO-7 AZ:12", {}},
         {"NovaRangeRateBeyondLight", nova, "AO-7 AZ:1 EL:20 RR:-3e5 MA:7 Flip:No", {}},
         {"NovaTimedOut", nova, kAo7, {}, 1, TimedOut},
+        {"NovaAnsweredBadly", nova, kAo7, {}, 1, Unusable},
         {"WinTrak",
          wintrak,
          "AO-27|12.5|200.9|-0.0000123|90",
@@ -129,7 +138,7 @@ std::vector<ReadingCase> readingCases() {
          wintrak,
          "AO-27|12.5|200.9|0|359.6",
          {"AO-27", 200, 12, 0, 0.5, "SNAO-27|12.5|200.9|0|359.6|"}},
-        {"WinTrakElevationZero", wintrak, "AO-27|0|200.9|0|90", {.status = "AO-27|0|200.9|0|90|"}},
+        {"WinTrakElevationZero", wintrak, "AO-27|0|200.9|0|90", {}},
         {"WinTrakElevationJustUp",
          wintrak,
          "AO-27|0.1|200.9|0|90",
@@ -139,11 +148,25 @@ std::vector<ReadingCase> readingCases() {
          winorbit,
          "AO-7|123.75|30.5|x|-2.5|200",
          {"AO-7", 123.75, 30.5, 200, -2.5, "SNAO-7|123.75|30.5|x|-2.5|200|"}},
+        {"WinOrbitPhaseBeyondTheCircle",
+         winorbit,
+         "AO-7|123.75|30.5|x|-2.5|300",
+         {"AO-7", 123.75, 30.5, 44, -2.5, "SNAO-7|123.75|30.5|x|-2.5|300|"}},
         {"WinOrbitFiveFields", winorbit, "AO-7|123.75|30.5|x|-2.5", {}},
         {"WinOrbitTimedOut", winorbit, "AO-7|123.75|30.5|x|-2.5|200", {}, 1, TimedOut},
         {"Wisp", wisp, "  " + kWisp, {"AO-7", 123, 45, 128, 0.5, kWisp + "|"}},
+        {"WispPhaseBelowZero",
+         wisp,
+         "SNAO-7 AZ1 EL2 UP145900000 UMUSB DN435100000 DMLSB MA-1 ",
+         {"AO-7", 1, 2, 255, 0.5, "SNAO-7 AZ1 EL2 UP145900000 UMUSB DN435100000 DMLSB MA-1 |"}},
         {"WispBelowHorizon", wisp, "  SN NO ", {"DEFAULT", 7, 8, 300, 0.5, "SN NO |"}},
         {"WispWithoutFullControl", wisp, kWisp, {"AO-7", 7, 8, 9, 0.5, kWisp + "|"}, 0},
+        {"WispWithoutFullControlUnusedValuesNoNumbers",
+         wisp,
+         kWispNoValues,
+         {"AO-7", 7, 8, 9, 0.5, kWispNoValues + "|"},
+         0},
+        {"WispValuesNoNumbers", wisp, kWispNoValues, {}},
         {"WispUplinkNotANumber", wisp, "SNAO-7 AZ1 EL2 UP14x5 UMUSB DN435100000 DMLSB MA128 ", {}},
         {"WispUplinkBelowZero", wisp, "SNAO-7 AZ1 EL2 UP-1 UMUSB DN435100000 DMLSB MA128 ", {}},
         {"WispDownlinkBeyondEveryDial",
@@ -224,8 +247,36 @@ TEST(BelowHorizon, IsHandledOncePerPass) {
     EXPECT_TRUE(t.parkingDue) << "a new pass";
 }
 
+// At the minimum elevation (5 degrees) a tracking program's satellite is below the horizon: the
+// antennas are marked for parking. WinTrak compares its elevation as read, NOVA the elevation's
+// integer part; just above the minimum the satellite is up.
+TEST(BelowHorizon, AtTheMinimumElevationAndNotJustAboveIt) {
+    struct Case {
+        std::int16_t kind;
+        const char* text;
+        bool below;
+    };
+    const Case cases[] = {
+        {tracker::kWinTrak, "AO-27|5|200|0|90", true},
+        {tracker::kWinTrak, "AO-27|5.4|200|0|90", false},
+        {tracker::kNova, "AO-27 AZ:200 EL:5.9 RR:0 MA:64 Flip:No ", true},
+        {tracker::kNova, "AO-27 AZ:200 EL:6 RR:0 MA:64 Flip:No ", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        LinkStation s(c.kind);
+        s.station.cfg.minElevation = 5;
+        s.poll(c.text);
+        const TrackingState& t = s.station.track;
+        EXPECT_EQ(t.trackerStatus == "'  NO", c.below) << t.trackerStatus;
+        EXPECT_EQ(t.trackerStatus.starts_with("SN"), !c.below);
+        EXPECT_EQ(t.parkingDue, c.below);
+    }
+}
+
 // NOVA waits at the horizon (or overhead, flipped) while the satellite rises toward the minimum
-// elevation; never while it sets or while parking is due.
+// elevation (here 5 degrees, from 6 below the horizon); never while it sets or while parking is
+// due.
 TEST(NovaPrePositioning, DrivesOnlyWhileRisingAndNotParking) {
     struct Case {
         const char* name;
@@ -237,6 +288,9 @@ TEST(NovaPrePositioning, DrivesOnlyWhileRisingAndNotParking) {
     };
     const Case cases[] = {
         {"Rising", {-3}, "No", 0, false, 0},
+        {"AtTheLowest", {-6}, "No", 0, false, 0},
+        {"AtTheMinimum", {5}, "No", 0, false, 0},
+        {"JustAboveTheMinimum", {6}, "No", 0, false, std::nullopt},
         {"RisingFlipped", {-3}, "Ye", 1, false, 1023},
         {"FlipNotAllowed", {-3}, "Ye", 0, false, 0},
         {"TooLow", {-7}, "No", 0, false, std::nullopt},
@@ -246,6 +300,7 @@ TEST(NovaPrePositioning, DrivesOnlyWhileRisingAndNotParking) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LinkStation s(tracker::kNova);
+        s.station.cfg.minElevation = 5;
         s.station.cfg.flipAllowed = c.flipAllowed;
         s.station.track.parkingDue = c.parkingDue;
         int frames = 0;

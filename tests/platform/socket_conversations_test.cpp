@@ -121,13 +121,24 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{
             "StalledServerTimesOutAtOnce", {"", "OK 2 second\n"}, ConversationStatus::TimedOut, ""},
         ReplyCase{"ServerClosesMidRequest", {std::nullopt}, ConversationStatus::Refused, ""},
-        ReplyCase{"ControlByte", {"OK 1 a\x01z\n"}, ConversationStatus::Refused, ""},
-        ReplyCase{"NulByte", {std::string("OK 1 a\0z\n", 9)}, ConversationStatus::Refused, ""},
+        // A running server that answers badly: the request brings nothing, the program goes on.
+        ReplyCase{"ControlByte", {"OK 1 a\x01z\n"}, ConversationStatus::Unusable, ""},
+        ReplyCase{"NulByte", {std::string("OK 1 a\0z\n", 9)}, ConversationStatus::Unusable, ""},
+        ReplyCase{"EndedByCrLf", {"OK 1 AO-7\r\n"}, ConversationStatus::Unusable, ""},
         ReplyCase{
-            "EndlessLine", {"OK 1 " + std::string(5000, 'x')}, ConversationStatus::Refused, ""},
-        ReplyCase{"AnswerToNoRequest", {"OK 7 x\n"}, ConversationStatus::Refused, ""},
-        ReplyCase{"NotAnAnswer", {"HELLO\n"}, ConversationStatus::Refused, ""},
-        ReplyCase{"RefusalByTheServer", {"ERR 1 busy\n"}, ConversationStatus::Refused, ""}),
+            "EndlessLine", {"OK 1 " + std::string(5000, 'x')}, ConversationStatus::Unusable, ""},
+        // At most 4096 bytes before the line feed.
+        ReplyCase{"LongestLine",
+                  {"OK 1 " + std::string(4091, 'x') + "\n"},
+                  ConversationStatus::Ok,
+                  std::string(4091, 'x')},
+        ReplyCase{"LineOneByteTooLong",
+                  {"OK 1 " + std::string(4092, 'x') + "\n"},
+                  ConversationStatus::Unusable,
+                  ""},
+        ReplyCase{"AnswerToNoRequest", {"OK 7 x\n"}, ConversationStatus::Unusable, ""},
+        ReplyCase{"NotAnAnswer", {"HELLO\n"}, ConversationStatus::Unusable, ""},
+        ReplyCase{"RefusalByTheServer", {"ERR 1 busy\n"}, ConversationStatus::Unusable, ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Conversations, RequestsCarrySequenceLocalTimeAndItem) {

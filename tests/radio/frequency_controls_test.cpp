@@ -32,6 +32,29 @@ TEST(Beacon, TunesTheFilesBeaconOnceAndRestoresTheDownlink) {
     }
 }
 
+// A mode-J transponder with its beacon below the passband. A dial read on the beacon re-centres
+// the beacon only: the uplink stays in the passband, and leaving the beacon sends both links as
+// they were before it.
+TEST(Beacon, ReadBackOnTheBeaconLeavesTheUplinkAndLeavingRestoresBothLinks) {
+    FrequencyStation h(145.950001, 435.850001);
+    Station& s = h.station;
+    s.sat.offsetMHz = -581.8;
+    s.sat.beaconMHz = 435.795001;
+    h.display.show("lbl_beacon");
+    h.pass();
+    h.input(InputKind::DblClick, "lbl_beacon");
+    h.pass();
+    EXPECT_EQ(h.sentUp() + " " + h.sentDown(), "145950000 435795000");
+    s.radio.readFreq = 435.796 + kGuardMHz;  // the beacon heard 1 kHz higher
+    s.radio.readSide = 2;
+    adjust_read(s);
+    h.pass();
+    EXPECT_EQ(h.sentUp() + " " + h.sentDown(), "145950000 435796000");
+    h.input(InputKind::Click, "lbl_beacon");
+    h.pass();
+    EXPECT_EQ(h.sentUp() + " " + h.sentDown(), "145950000 435850000");
+}
+
 TEST(Inhibits, DoubleClickInhibitsAndClickSendsAgain) {
     FrequencyStation h;
     RadioState& radio = h.station.radio;

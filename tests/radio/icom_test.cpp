@@ -72,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(Replies, FrequencyAnswer, ::testing::Values(
     AnswerCase{"WrongHeader", "FE FD E0 60 03 00 00 90 45 01 FD", std::nullopt},
     AnswerCase{"OtherCommand", "FE FE E0 60 05 00 00 90 45 01 FD", std::nullopt},
     AnswerCase{"NibbleAboveNine", "FE FE E0 60 03 00 00 9A 45 01 FD", std::nullopt},
-    AnswerCase{"NoEndByte", "FE FE E0 60 03 00 00 90 45 01 00", std::nullopt}),
+    AnswerCase{"NoEndByte", "FE FE E0 60 03 00 00 90 45 01 00", std::nullopt},
+    // Eleven bytes make the answer; a twelfth before the end byte is no frequency answer.
+    AnswerCase{"LongerThanTheAnswer", "FE FE E0 60 03 00 00 90 45 01 00 FD", std::nullopt}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 

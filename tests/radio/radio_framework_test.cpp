@@ -329,6 +329,8 @@ INSTANTIATE_TEST_SUITE_P(RadioCodes, ReadBack, ::testing::Values(
     ReadCase{"Ts790UplinkOnItsMainBand", 4, 4, 0, {}, false, {"1:DC0;FA;"}, Outcome::Accepted},
     ReadCase{"Ts790DownlinkOnItsSubBandThenBackToMain", 4, 4, 1, {}, false,
              {"1:DC1;FA;", "1:DC0;"}, Outcome::Accepted},
+    ReadCase{"Ts790AloneOnTheDownlinkOnItsSubBandThenBackToMain", 27, 4, 1, {}, false,
+             {"1:DC1;FA;", "1:DC0;"}, Outcome::Accepted},
     ReadCase{"Ts2000SatelliteUplink", 26, 26, 0, {}, false, {"1:FT1;FB;"}, Outcome::Accepted},
     ReadCase{"Ts2000Downlink", 26, 26, 1, {}, false, {"1:FR0;FA;"}, Outcome::Accepted},
     ReadCase{"SilentRadio", 5, 5, 0, {}, true, {"1:FA;"}, Outcome::Refused},

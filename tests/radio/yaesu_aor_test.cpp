@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ namespace orvant {
 namespace {
 
 using testing::bytesOf;
+using testing::civ;
 using testing::Messages;
 using testing::on;
 using testing::operator+;
@@ -67,7 +69,7 @@ struct ModeCase {
 
 class YaesuModeTexts : public ::testing::TestWithParam<ModeCase> {};
 
-TEST_P(YaesuModeTexts, PickTheNearestModeOfTheModel) {
+TEST_P(YaesuModeTexts, FollowTheRowsOfTheModel) {
     const ModeCase& c = GetParam();
     EXPECT_EQ(yaesu::modeCode(*c.table, c.text), c.code);
 }
@@ -75,15 +77,19 @@ TEST_P(YaesuModeTexts, PickTheNearestModeOfTheModel) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Models, YaesuModeTexts, ::testing::Values(
     ModeCase{"Ft736TrimmedNarrowFm", &yaesu::kFt736Modes, " FM-N ", 0x88},
-    ModeCase{"Ft736NarrowCwInBrackets", &yaesu::kFt736Modes, "CW(N)", 0x82},
+    ModeCase{"Ft736NarrowCw", &yaesu::kFt736Modes, "CWN", 0x82},
     ModeCase{"Ft736EmptyIsFm", &yaesu::kFt736Modes, "", 0x08},
-    ModeCase{"Ft847NarrowCwWithoutBrackets", &yaesu::kFt847Modes, "CWN", 0x82},
-    ModeCase{"Ft847WideFmIsFm", &yaesu::kFt847Modes, "FMW", 0x08},
-    ModeCase{"Ft847UnknownIsNarrowFm", &yaesu::kFt847Modes, "DIG", 0x88},
-    ModeCase{"Ft757DownlinkPlainCw", &yaesu::kFt757DownlinkModes, "CW", 0x12},
-    ModeCase{"Ft757DownlinkUnknown", &yaesu::kFt757DownlinkModes, "RTTY", 0x08},
-    ModeCase{"Ft100DataSideband", &yaesu::kFt100Modes, "USB-D", 1},
-    ModeCase{"Ft100WideFm", &yaesu::kFt100Modes, "W-FM", 7}),
+    ModeCase{"Ft736OtherTextIsFm", &yaesu::kFt736Modes, "CW(N)", 0x08},
+    ModeCase{"Ft847NarrowCwReverse", &yaesu::kFt847Modes, "CW-R(N)", 0x83},
+    ModeCase{"Ft847NarrowFm", &yaesu::kFt847Modes, "FM(N)", 0x88},
+    ModeCase{"Ft847NarrowCwWithoutBracketsIsOtherText", &yaesu::kFt847Modes, "CWN", 0x88},
+    ModeCase{"Ft847WideFmIsOtherText", &yaesu::kFt847Modes, "FMW", 0x88},
+    ModeCase{"Ft757DownlinkWideCw", &yaesu::kFt757DownlinkModes, "CWW", 0x12},
+    ModeCase{"Ft757DownlinkNarrowFm", &yaesu::kFt757DownlinkModes, "FM-N", 0x17},
+    ModeCase{"Ft757DownlinkPlainCwIsOtherText", &yaesu::kFt757DownlinkModes, "CW", 0x08},
+    ModeCase{"Ft100Data", &yaesu::kFt100Modes, "DIG", 5},
+    ModeCase{"Ft100WideFm", &yaesu::kFt100Modes, "W-FM", 7},
+    ModeCase{"Ft100DataSidebandIsOtherText", &yaesu::kFt100Modes, "USB-D", 6}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
@@ -111,6 +117,12 @@ INSTANTIATE_TEST_SUITE_P(YaesuAndAorCodes, RadioScenes, ::testing::Values(
     SceneCase{"Ft100PairSplitUplinkOnVfoB", 23, 23, 1, 1, kFt100PairSetUp,
         on(1, {"00 00 00 01 05", "45 23 51 43 0A", "00 00 00 00 05", "00 00 00 00 05",
                "00 00 59 14 0A"})},
+    // The FT-100 takes its frequency as eight BCD digits of 10 Hz steps, the least significant
+    // pair first: 145.896898 MHz is 14 589 689 steps (the 8 Hz below a step dropped), digits
+    // 14 58 96 89, sent 89 96 58 14.
+    SceneCase{"Ft100DownlinkInTensOfHertz", 0, 23, 1, 1,
+        on(1, {"00 00 00 00 01", "00 00 00 00 05", "00 00 00 00 0C"}),
+        on(1, {"00 00 00 00 05", "89 96 58 14 0A"}), false, false, "435123456", "145896898"},
     SceneCase{"Ft100UplinkInhibited", 23, 23, 1, 1, kFt100PairSetUp,
         on(1, {"00 00 00 00 05", "00 00 59 14 0A"}), true, false},
     SceneCase{"Ar5000DownlinkInhibited", 0, 35, 1, 2, {}, {}, false, true},
@@ -164,37 +176,65 @@ INSTANTIATE_TEST_SUITE_P(ModeTexts, Ar5000SetUp, ::testing::Values(
 struct CatControlCase {
     std::string name;
     std::int16_t up, down, upPort, downPort;
-    Messages exits, resumes;
+    // What the card relays after each step: downlink inhibited, uplink inhibited, downlink
+    // released, uplink released.
+    std::array<Messages, 4> steps;
 };
 
 class Ft736CatControl : public ::testing::TestWithParam<CatControlCase> {};
 
-// The first inhibit takes the FT-736R out of CAT control, the last release sets it up again;
-// radios of other makers hear none of it.
-TEST_P(Ft736CatControl, FollowsTheInhibitsOnItsOwnPositionsOnly) {
+// An FT-736R leaves CAT control once every link it serves is inhibited and is set up again when
+// one of them is released; a radio whose link is still tuned, and radios of other makers, hear
+// none of it.
+TEST_P(Ft736CatControl, FollowsTheInhibitsOfTheLinksItServes) {
     const CatControlCase& c = GetParam();
     RadioStation s(c.up, c.down, c.upPort, c.downPort);
     radioinit(s.station);
-    std::size_t before = s.card.relayed().size();
-    s.display.fire("Lbl_inhibit_rx", ControlEvent::DblClick);
-    s.display.fire("lbl_inhibit_tx", ControlEvent::DblClick);
-    EXPECT_EQ(s.relayedSince(before, true), c.exits);
-    before = s.card.relayed().size();
-    s.display.fire("Lbl_inhibit_rx", ControlEvent::Click);
-    EXPECT_EQ(s.card.relayed().size(), before);  // the uplink is still inhibited
-    s.display.fire("lbl_inhibit_tx", ControlEvent::Click);
-    EXPECT_EQ(s.relayedSince(before, true), c.resumes);
+    const std::pair<const char*, ControlEvent> steps[] = {
+        {"Lbl_inhibit_rx", ControlEvent::DblClick},
+        {"lbl_inhibit_tx", ControlEvent::DblClick},
+        {"Lbl_inhibit_rx", ControlEvent::Click},
+        {"lbl_inhibit_tx", ControlEvent::Click}};
+    for (std::size_t i = 0; i < c.steps.size(); ++i) {
+        const std::size_t before = s.card.relayed().size();
+        s.display.fire(steps[i].first, steps[i].second);
+        EXPECT_EQ(s.relayedSince(before, true), c.steps[i]) << "step " << i;
+    }
 }
+
+const Messages kCatOff = {"00 00 00 00 80"};
+// An FT-736R alone in its position: CAT on, its plain counterpart of the satellite mode, 88, and
+// the mode (uplink USB 01, downlink LSB 00) with the plain command.
+const Messages kFt736AloneUplinkSetUp = {"00 00 00 00 00", "00 00 00 00 00", "00 00 00 00 88",
+                                         "01 00 00 00 07"};
+const Messages kFt736AloneDownlinkSetUp = {"00 00 00 00 00", "00 00 00 00 00", "00 00 00 00 88",
+                                           "00 00 00 00 07"};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Positions, Ft736CatControl, ::testing::Values(
-    CatControlCase{"SharedFt736", 1, 1, 1, 1, on(1, {"00 00 00 00 80", "00 00 00 00 80"}),
-        kFt736SharedSetUp},
-    CatControlCase{"Ft736DownlinkIc910Uplink", 27, 1, 2, 1, on(1, {"00 00 00 00 80"}),
-        on(1, {"00 00 00 00 00", "00 00 00 00 00", "00 00 00 00 88", "00 00 00 00 07"})},
-    CatControlCase{"NoFt736", 2, 27, 1, 2, {}, {}}),
+    CatControlCase{"SharedFt736", 1, 1, 1, 1,
+        {Messages{}, on(1, {"00 00 00 00 80", "00 00 00 00 80"}), kFt736SharedSetUp, Messages{}}},
+    CatControlCase{"Ft736UplinkIc821Downlink", 1, 15, 1, 2,
+        {Messages{}, on(1, kCatOff), Messages{}, on(1, kFt736AloneUplinkSetUp)}},
+    CatControlCase{"Ft736DownlinkIc910Uplink", 27, 1, 2, 1,
+        {on(1, kCatOff), Messages{}, on(1, kFt736AloneDownlinkSetUp), Messages{}}},
+    CatControlCase{"NoFt736", 2, 27, 1, 2, {}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
+
+// A pass's set-up leaves an FT-736R whose links are all inhibited out of CAT control; the other
+// radio is set up as always.
+TEST(Ft736CatControl, SetUpLeavesARadioWithEveryLinkInhibitedAlone) {
+    for (const auto& [down, relayed] :
+         {std::pair{std::int16_t{1}, Messages{}},
+          std::pair{std::int16_t{15}, civ(2, "4C", {"07 D0", "07 00", "06 00"})}}) {
+        RadioStation s(1, down, 1, 2);
+        s.station.radio.txInhibit = true;
+        s.station.radio.rxInhibit = down == 1;
+        radioinit(s.station);
+        EXPECT_EQ(s.relayedSince(0, true), relayed) << down;
+    }
+}
 
 struct TypedDialCase {
     std::string name, label, box, typed;
@@ -257,7 +297,7 @@ TEST(SimulatedYaesu, DialsFollowTheBlocksWhileUnderCatControl) {
     // Out of CAT control the FT-736R hears nothing but CAT on.
     RadioStation ft736(1, 1);
     ft736.setUpAndTune("435123456", "145900000");
-    yaesu_exit(ft736.station);
+    yaesu_exit(ft736.station, 0);
     ft736.send("435000000", "145000000");
     const sim::RadioDial& dial = ft736.radios.radioOf(1)->dial();
     EXPECT_FALSE(dial.catOn);

@@ -78,6 +78,30 @@ TEST(TrackerPoll, ComesEverySpacingPlusFiftyPasses) {
     }
 }
 
+// The poll comes within a second of the last one however long the card's exchanges of the
+// passes between take: here WinOrbit moves the satellite further than the update steps at every
+// poll, so each poll is followed by the drive's sends.
+TEST(TrackerPoll, ComesWithinASecondWhateverTheExchangesBetweenTake) {
+    PassStation p(kBeforeAos);
+    ASSERT_TRUE(p.startUpToTheLoop("WINORBIT"));
+    std::vector<ConversationReply> moving;
+    for (int k = 0; k < 10; ++k)
+        moving.push_back({ConversationStatus::Ok, "AO-7|" + std::to_string(100 + 9 * k) + "|" +
+                                                      std::to_string(20 + 6 * k) + "|x|-3|77"});
+    p.conversations.answer("WinOrbit", "TrackingInfo", moving);
+    TrackingState& t = p.station.track;
+    t.satNamePrev = t.satNameShown = "AO-7";  // the satellite WinOrbit names is loaded
+    t.satChangeHandled = 1;
+    std::vector<std::int64_t> pollMs;
+    while (pollMs.size() < moving.size()) {
+        ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
+        if (t.ddePollCounter == 0) pollMs.push_back(t.ddePollMs);
+    }
+    EXPECT_GT(p.card.framesTaken(), 2 * 10) << "the drive sent after every poll";
+    for (std::size_t i = 1; i < pollMs.size(); ++i)
+        EXPECT_LE(pollMs[i] - pollMs[i - 1], 1000) << "poll " << i + 1;
+}
+
 TEST(LoopUnderWisp, NothingBeyondThePollRunsBeforeTheFirstPoll) {
     PassStation p(kInView);
     ASSERT_TRUE(p.startUpToTheLoop("WISP"));
@@ -241,9 +265,11 @@ TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
         int starts = 0;
         bool due = t.parkingDue;
         std::int64_t parkedMs = -1;
+        StatusLines status;
         // Five minutes: before AO-7 rises at 04:26, or past its set at 04:49.
         while (p.host.elapsedMs() < 5 * 60 * 1000) {
             ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
+            const std::string line = status.next(p.station);
             if (t.parkingDue && !due) {
                 ++starts;
                 EXPECT_EQ(t.satElevation, c.startsAt);
@@ -253,6 +279,7 @@ TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
             if (parkedMs >= 0) {
                 ASSERT_LT(p.card.elevationCounts(), p.station.cfg.parkElToleranceCounts)
                     << "moved after parking at " << p.host.elapsedMs() << " ms";
+                ASSERT_TRUE(line.ends_with(" parked")) << line;
             }
         }
         EXPECT_EQ(starts, 1);
@@ -261,6 +288,32 @@ TEST(LoopParking, StartsOnceResetsTheRadiosOnceAndStaysParked) {
         EXPECT_EQ(radioResets(p.card) - resets, 1);
         EXPECT_TRUE(p.display["lbl_parked"].visible);
     }
+}
+
+int sentAzimuthTarget(const PassStation& p) {
+    const SentBytes& frame = p.card.lastFrame();
+    return 256 * frame[frame::kAzTargetHigh] + frame[frame::kAzTargetLow];
+}
+
+// A bearing typed in during a pass on the orbit model is sent, and the model takes over again
+// with its own next send, once it has moved an update step (ORV.CFG values 16 and 17, 2 degrees).
+// A 360-degree rotator with its end stop north (type 1), whose window offers manual entry.
+TEST(LoopManualEntry, TheTypedBearingIsSentAndTheOrbitModelTakesOverAgain) {
+    constexpr double kAzScale = 360.0 / 1023;
+    PassStation p(kLate);
+    p.setConfig(22, "1");
+    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
+    ASSERT_TRUE(passFor(p, 2000));
+    const int modelTarget = sentAzimuthTarget(p);
+    p.post(0, InputKind::DblClick, "lbl_hf");
+    p.post(100, InputKind::Click, "txt_aztxt");
+    p.post(300, InputKind::Keys, "txt_aztxt", "100\r");
+    ASSERT_TRUE(passFor(p, 2000));
+    EXPECT_EQ(sentAzimuthTarget(p), 284);  // 100 / (360 / 1023) = 284.2 counts
+    EXPECT_LT(p.card.azimuthCounts(), modelTarget - 20) << "the antennas turn toward it";
+    ASSERT_TRUE(passFor(p, 60000));
+    EXPECT_NE(p.station.track.satAzimuth, 100);
+    EXPECT_NEAR(sentAzimuthTarget(p), p.station.track.satAzimuth / kAzScale, 2 / kAzScale);
 }
 
 // While no other exchange reads the rotator, the loop reads it itself at least every 2 s, so the

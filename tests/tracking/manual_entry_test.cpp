@@ -67,6 +67,39 @@ TEST_F(ManualEntry, TheAntennasGoToATypedBearingWithinTheirTravel) {
     EXPECT_EQ(s.sentTarget(47), 170);
 }
 
+// After each orbit step the typed bearing (245, 34) replaces the model's position until the model
+// has moved an update step (ORV.CFG values 16 and 17, here 2 degrees) from where it stood on the
+// first pass after the entry.
+TEST_F(ManualEntry, ATypedBearingHoldsUntilTheOrbitModelMovesAnUpdateStep) {
+    struct Case {
+        const char* name;
+        double azMove, elMove;
+        bool held;
+    };
+    const Case cases[] = {
+        {"StillModel", 0, 0, true},          {"AzimuthOneDegree", 1, 0, true},
+        {"AzimuthAStep", 2, 0, false},       {"AzimuthAStepBack", -2, 0, false},
+        {"ElevationOneDegree", 0, -1, true}, {"ElevationAStep", 0, -2, false},
+    };
+    s.station.cfg.azUpdateStep = 2;
+    s.station.cfg.elUpdateStep = 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        enter("txt_aztxt", "245\r");
+        const auto modelStep = [&](double az, double el) {
+            track.satAzimuth = az;
+            track.satElevation = el;
+            holdTypedBearing(s.station);
+        };
+        modelStep(300, 20);  // the first pass after the entry notes where the model stands
+        EXPECT_EQ(track.satAzimuth, 245);
+        EXPECT_EQ(track.satElevation, 34);
+        modelStep(300 + c.azMove, 20 + c.elMove);
+        EXPECT_EQ(track.satAzimuth, c.held ? 245 : 300 + c.azMove);
+        EXPECT_EQ(track.satElevation, c.held ? 34 : 20 + c.elMove);
+    }
+}
+
 TEST_F(ManualEntry, EntryModeShowsAndHidesTheBoxes) {
     for (const bool entering : {true, false}) {
         SCOPED_TRACE(entering ? "entering" : "leaving");

@@ -115,6 +115,10 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
         {"+i", "get_split_freq:\nTX Frequency: 145900000\nRPRT 0\n", 435.1, 145.9, 0},
         {"m", "USB\n15000\n", 435.1, 145.9, 0},
         {"M CW 0", "RPRT 0\n", 435.1, 145.9, 1},  // the radios set up again in it
+        // The top of what the FT-847's field carries, nine digits of Hz (four BCD bytes of 10 Hz
+        // steps): 999999999 Hz at the radio, 1115999999 Hz through the 116 MHz converter.
+        {"F 999999999", "RPRT 0\n", 999.999999, 145.9, 0},
+        {"I 1115999999", "RPRT 0\n", 435.1, 1115.999999, 1},
         // Refused, changing nothing.
         {"F 1000000000", "RPRT -1\n", 435.1, 145.9, 0},  // more than the FT-847 takes
         {"I 1116000000", "RPRT -1\n", 435.1, 145.9, 0},
@@ -146,6 +150,29 @@ TEST(NetSource, RadioClientsSetTheFrequenciesTheyReadBack) {
     EXPECT_EQ(n.sayTo(n.radioServer, other, "f"), "435100000\n");
     EXPECT_EQ(n.sayToRadios("V Main"), "RPRT 0\n");
     EXPECT_EQ(n.sayToRadios("f"), "435100000\n");
+}
+
+// The rotator clients are offered the configured rotator's travel: 360 degrees for types 0 and 1,
+// 450 for the 450-degree types from 2 on.
+TEST(NetSource, ClientsGetTheRotatorsTravel) {
+    struct Case {
+        std::int16_t rotatorType;
+        const char* maxAz;  // as \dump_state gives it
+        const char* atTheEnd;
+        double end;
+        const char* pastIt;
+    };
+    for (const Case& c : {Case{1, "max_az=360.000000", "P 360 45", 360, "P 361 45"},
+                          Case{2, "max_az=450.000000", "P 450 45", 450, "P 451 45"}}) {
+        SCOPED_TRACE(c.rotatorType);
+        NetStation n;
+        n.station.cfg.rotatorType = c.rotatorType;
+        EXPECT_NE(n.say("\\dump_state").find(c.maxAz), std::string::npos);
+        EXPECT_EQ(n.say(c.pastIt), "RPRT -1\n");
+        EXPECT_EQ(n.station.track.satAzimuth, 7);
+        EXPECT_EQ(n.say(c.atTheEnd), "RPRT 0\n");
+        EXPECT_EQ(n.station.track.satAzimuth, c.end);
+    }
 }
 
 }  // namespace

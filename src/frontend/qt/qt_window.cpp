@@ -50,24 +50,33 @@ bool takesClicks(WidgetKind kind) {
            kind == WidgetKind::Entry;
 }
 
-// The model's own colours are shown where they differ from the defaults; elsewhere the desktop's
-// palette (dark or light) shows through.
+// A control with colours of its own (a lamp, or any colour but the default grey with black text)
+// shows both of them as the model sets them, grey included; a control in the default pair shows
+// the desktop's palette (dark or light), whatever it showed before. The palette is made afresh
+// each time, so no colour of an earlier state stays behind.
 void applyColours(QWidget& w, const Control& c, WidgetKind kind) {
-    QPalette palette = w.palette();
-    const bool lamp = kind == WidgetKind::Lamp;
-    if (c.backColor != bgr::kGrey || lamp) {
+    QPalette palette;  // the roles left unset come from the desktop's palette
+    const bool own =
+        kind == WidgetKind::Lamp || c.backColor != bgr::kGrey || c.foreColor != bgr::kBlack;
+    if (own) {
         const QPalette::ColorRole role = kind == WidgetKind::Button  ? QPalette::Button
                                          : kind == WidgetKind::Entry ? QPalette::Base
                                                                      : QPalette::Window;
         palette.setColor(role, colourOf(c.backColor));
-        w.setAutoFillBackground(true);
-    }
-    if (c.foreColor != bgr::kBlack) {
-        for (QPalette::ColorRole role :
+        for (QPalette::ColorRole text :
              {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-            palette.setColor(role, colourOf(c.foreColor));
+            palette.setColor(text, colourOf(c.foreColor));
     }
+    w.setAutoFillBackground(own);
     w.setPalette(palette);
+}
+
+// Leading blanks place a caption inside a label drawn wider than its text (570 of them put the
+// waiting notice of a tracking program out of sight of the controls it masks); this window places
+// each control itself and sizes it to its text, so a label shows its caption without them.
+std::string withoutLeadingBlanks(const std::string& caption) {
+    const std::size_t text = caption.find_first_not_of(' ');
+    return text == std::string::npos ? std::string() : caption.substr(text);
 }
 
 void applyContent(QWidget& w, const Control& c, WidgetKind kind) {
@@ -104,10 +113,10 @@ void applyContent(QWidget& w, const Control& c, WidgetKind kind) {
         case WidgetKind::Lamp:
         case WidgetKind::Label: {
             auto& label = static_cast<QLabel&>(w);
-            label.setText(QString::fromStdString(c.caption));
+            const std::string text = withoutLeadingBlanks(c.caption);
+            label.setText(QString::fromStdString(text));
             // A caption laid out with runs of blanks keeps its line; others wrap to fit.
-            const bool wrap =
-                kind == WidgetKind::Label && c.caption.find("  ") == std::string::npos;
+            const bool wrap = kind == WidgetKind::Label && text.find("  ") == std::string::npos;
             if (label.wordWrap() != wrap) label.setWordWrap(wrap);
             break;
         }
@@ -339,6 +348,7 @@ QWidget* QtWindow::makeWidget(const std::string& name) {
             frame->setFrameShape(QFrame::StyledPanel);
             auto* row = new QHBoxLayout(frame);
             row->setContentsMargins(2, 2, 2, 2);
+            row->setSpacing(3);  // 21 tick labels in a row: close enough to fit 1366x768
             w = frame;
             break;
         }

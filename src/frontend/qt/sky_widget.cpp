@@ -52,7 +52,7 @@ void drawGrid(QPainter& painter, QPointF centre, double r) {
 
 SkyWidget::SkyWidget() {
     setObjectName("skyView");
-    setMinimumSize(220, 220);
+    setMinimumSize(200, 200);
     setToolTip(
         "The sky: north up, the horizon at the rim; the pass, the satellite (dot) and "
         "where the antennas point (ring)");

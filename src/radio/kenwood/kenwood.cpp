@@ -20,15 +20,14 @@ constexpr const char* kMainBand = "DC0;";
 constexpr const char* kSubBand = "DC1;";
 constexpr int kDiagnosticBytes = 44;
 
-std::string bandPrefix(const Station& station, const RadioType& type) {
-    return type.dualBand ? type.position(station.radio.catSide).bandPrefix : "";
+// A dual-band radio (TS-790) works each position on a band of its own, selected before every
+// command to it: the uplink on the main band, the downlink on the sub band, alone or not.
+std::string bandOf(const RadioType& type, int side) {
+    return type.dualBand ? type.position(side).bandPrefix : "";
 }
 
-// The downlink of a dual-band radio is read on its sub band when the same radio also serves the
-// uplink, else on its main band.
-std::string downlinkQueryBand(const Station& station, const RadioType& type) {
-    if (!type.dualBand) return "";
-    return sameRadioBothPositions(station.sat) ? kSubBand : kMainBand;
+std::string bandPrefix(const Station& station, const RadioType& type) {
+    return bandOf(type, station.radio.catSide);
 }
 
 void takeAnswer(Station& station, int side, const std::vector<std::uint8_t>& reply) {
@@ -84,12 +83,12 @@ void Kenwood(Station& station, const RadioType& type) {
 }
 
 void readback_kenwood_tx(Station& station, const RadioType& type) {
-    const std::string band = type.dualBand ? kMainBand : "";
+    const std::string band = bandOf(type, 0);
     takeAnswer(station, 0, queryCatText(station, 1, band + kenwood::frequencyQuery(kVfo)));
 }
 
 void readback_kenwood_rx(Station& station, const RadioType& type) {
-    const std::string band = downlinkQueryBand(station, type);
+    const std::string band = bandOf(type, 1);
     const std::vector<std::uint8_t> reply =
         queryCatText(station, 2, band + kenwood::frequencyQuery(kVfo));
     if (station.link.diagnostic)

@@ -84,20 +84,23 @@ void dial_736(Station& station) {
     station.display.show("hs_DnFine");  // the slider that trims the voice
 }
 
-void yaesu_exit(Station& station) {
-    for (const int side : {0, 1})
-        if (ft736At(station, side))
-            sendCatBytes(station, static_cast<std::int16_t>(side + 1),
-                         yaesu::block(yaesu::kCatOff));
+bool ft736OutOfCat(const Station& station, int side) {
+    if (!ft736At(station, side)) return false;
+    const RadioState& radio = station.radio;
+    if (sameRadioBothPositions(station.sat)) return radio.txInhibit && radio.rxInhibit;
+    return side == 0 ? radio.txInhibit : radio.rxInhibit;
 }
 
-void resume736(Station& station) {
-    for (const int side : {0, 1}) {
-        const RadioType* type = ft736At(station, side);
-        if (!type) continue;
-        station.radio.catSide = static_cast<std::int16_t>(side);
-        init736(station, *type);
-    }
+void yaesu_exit(Station& station, int side) {
+    if (ft736At(station, side))
+        sendCatBytes(station, static_cast<std::int16_t>(side + 1), yaesu::block(yaesu::kCatOff));
+}
+
+void resume736(Station& station, int side) {
+    const RadioType* type = ft736At(station, side);
+    if (!type) return;
+    station.radio.catSide = static_cast<std::int16_t>(side);
+    init736(station, *type);
 }
 
 bool holdsFt736(const Station& station, int side) {

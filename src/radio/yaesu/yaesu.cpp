@@ -9,6 +9,7 @@
 #include "radio/radio_drivers.h"
 #include "radio/read_back.h"
 #include "radio/yaesu/five_byte.h"
+#include "radio/yaesu/ft736_dial.h"
 #include "radio/yaesu/yaesu_modes.h"
 #include "station/station.h"
 
@@ -120,6 +121,8 @@ void tune(Station& station, const Model& model) {
 }  // namespace
 
 void init736(Station& station, const RadioType&) {
+    // Out of CAT control the radio is the operator's until one of its links is released.
+    if (ft736OutOfCat(station, station.radio.catSide)) return;
     setUp(station, kFt736);
 }
 

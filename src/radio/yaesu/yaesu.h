@@ -15,7 +15,7 @@ struct ModeTable;
 // the downlink (receive) side; alone in a position it takes the plain commands. Each routine
 // serves the position of `catSide`; the frequency is `catFreq`.
 
-// Set-ups of the served position.
+// Set-ups of the served position; nothing for an FT-736R whose links are all inhibited.
 void init736(Station& station, const RadioType& type);
 void init847(Station& station, const RadioType& type);
 // Nothing when the FT-757 fills both positions.
