@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the default preset and prints one table of the program's costs: a controller exchange
 # against the simulated card and against the card of the PC's own (a radio on a pseudo-terminal,
-# Hamlib's dummy rotator behind rotctld), an orbit propagation and a loop pass (host processor
-# time, from the benchmark tool), a whole 15-minute pass replayed on the virtual clock, and the
-# share of one core the program takes on the real clock tracking AO-7 and waiting for it, headless
-# and with the window, and headless on the card of the PC's own. The shares are read from /proc (user plus system time of the program's process) over a
-# measured stretch that starts once start-up is over.
+# Hamlib's dummy rotator behind rotctld), orbit propagations by the station's own model and by SGP4,
+# and a loop pass (host processor time, from the benchmark tool), a whole 15-minute pass replayed on
+# the virtual clock, and the share of one core the program takes on the real clock tracking AO-7
+# and waiting for it, headless and with the window, and headless on the card of the PC's own. The
+# shares are read from /proc (user plus system time of the program's process) over a measured
+# stretch that starts once start-up is over.
 #   tools/bench.sh                 60 s for each share, the window offscreen
 #   tools/bench.sh --seconds=10    a quicker check
 #   tools/bench.sh --xvfb          the window also on a virtual X display (xvfb-run)
@@ -122,7 +123,9 @@ main() {
     row "one laptop exchange against the simulated card (CPU)" "$(micro BM_LaptopExchange)"
     row "one laptop exchange, PC's own card, a CAT message (wall)" "$(wallAndCpu BM_PcCardCatExchange/real_time)"
     row "one laptop exchange, PC's own card, a new target (wall)" "$(wallAndCpu BM_PcCardPointExchange/real_time)"
-    row "one orbit propagation (CPU)" "$(micro BM_OrbitStep)"
+    row "one orbit propagation, the station's own model (CPU)" "$(micro BM_OrbitStep)"
+    row "one SGP4 propagation and look, ISS (CPU)" "$(micro BM_OrbitStepSgp4)"
+    row "one SGP4 propagation, 12 h resonance a month on (CPU)" "$(micro BM_OrbitStepSgp4ResonantAMonthOn)"
     row "one loop pass while tracking, virtual clock (CPU)" "$(micro BM_LoopPassesTracking/iterations:20000)"
     row "15-minute pass replayed on the virtual clock (CPU)" "$(replay)"
     row "tracking, headless, ${seconds} s real clock (share of a core)" "$(cpuShare headless $kTracking)"

@@ -3,6 +3,7 @@
 # the folders below it, never from a folder above. The order, bottom first:
 layers=(
   platform    # seams to the clock, files, settings, ports, alerts and the message pump
+  orbit       # SGP4/SDP4 and the look from a ground site: pure maths on value types
   config      # the station files: records, readers, text rules
   display     # the display model: controls by name and their handlers
   station     # the station record, its state records, waits, hand-off, the end signal

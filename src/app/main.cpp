@@ -12,6 +12,7 @@
 #include "app/event_script.h"
 #include "app/main_window.h"
 #include "app/options.h"
+#include "app/pass_table.h"
 #include "app/startup.h"
 #include "controller/pc/pc_card.h"
 #include "controller/port_choice.h"
@@ -237,6 +238,14 @@ int runStationProgram(const Options& o, WindowFrontend* frontend, Host& host) {
     return scriptRefused ? 2 : exitCode(reason);
 }
 
+int runPassTable(const Options& o, const LocalDateTime& now) {
+    PassTableRequest request{.hours = *o.passesHours, .csv = o.csv, .names = {}};
+    std::istringstream words(o.commandLine);
+    for (std::string name; words >> name;) request.names.push_back(name);
+    DiskFileSystem files;
+    return printPassTable(request, now, files, std::cout, std::cerr);
+}
+
 // A window needs a desktop to show it on (or a toolkit platform named outright).
 bool desktopPresent() {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -266,6 +275,8 @@ int main(int argc, char** argv) {
             break;
     }
     std::unique_ptr<Host> host = makeHost(o);
+    // The pass table reads the station files and ends: no card, no radios, no hand-off entry.
+    if (o.passesHours) return runPassTable(o, host->localTime());
     if (o.headless || !desktopPresent()) return runStationProgram(o, nullptr, *host);
     WindowFrontend frontend(kApplicationTitle, *host, !o.clock);
     return runStationProgram(o, &frontend, *host);

@@ -10,6 +10,7 @@
 #include "shutdown/shutdown.h"
 #include "station/station.h"
 #include "tracking/net_source.h"
+#include "tracking/orbit_model.h"
 #include "tracking/rotator_controls.h"
 #include "ui/about_box.h"
 #include "ui/compass_scales.h"
@@ -32,6 +33,7 @@ void buildMainWindow(Station& station) {
     declareAboutControls(display);
     declareLinkControls(display);
     declareNetSourceControl(station);
+    declareOrbitModelControl(display);
     // The file list shows the satellite files of the folder the program was started in.
     display["File1"].items = station.platform.files.listFiles(".sat");
     bindStartupHandlers(station);

@@ -21,6 +21,16 @@ std::optional<double> parseSeconds(const std::string& text) {
     return value;
 }
 
+// The hours of a pass table: more than none, at most a leap year.
+std::optional<double> parseHours(const std::string& text) {
+    constexpr double kMostHours = 366 * 24;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || !(value > 0) || value > kMostHours)
+        return std::nullopt;
+    return value;
+}
+
 std::optional<int> parsePositiveInt(const std::string& text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -152,6 +162,16 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
             o.rotator = parseRotator(value);
             if (!o.rotator)
                 result.error = "--rotator wants rotctld or rotctld:HOST:PORT, not " + value;
+        } else if (arg == "--passes") {
+            o.passesHours = 24;
+        } else if (valueOf(arg, "--passes", value)) {
+            o.passesHours = parseHours(value);
+            if (!o.passesHours)
+                result.error = "--passes wants a number of hours up to 8784, not " + value;
+        } else if (valueOf(arg, "--format", value)) {
+            o.csv = value == "csv";
+            if (value != "csv" && value != "table")
+                result.error = "--format wants csv or table, not " + value;
         } else if (valueOf(arg, "--dde-dir", value)) {
             o.ddeFolder = value;
         } else if (valueOf(arg, "--dde-timeout", value)) {
@@ -171,6 +191,7 @@ OptionsResult parseOptions(const std::vector<std::string>& args) {
 
 std::string usageText() {
     return "usage: orvant [OPTION]... [SATELLITE | MODE] [DEMO]\n"
+           "       orvant --passes[=HOURS] [--format=csv] [OPTION]... [SATELLITE]...\n"
            "\n"
            "Tracks a satellite with the station's rotator and radios, from the station files of\n"
            "the current folder. The words name the satellite file (without .SAT) or the tracking\n"
@@ -216,6 +237,11 @@ std::string usageText() {
            "  --rotator=rotctld[:HOST:PORT]\n"
            "                      the rotator through Hamlib's rotctld (default\n"
            "                      localhost:4533), with the PC doing the card's work\n"
+           "  --passes[=HOURS]    print the passes of the named satellites (all with an\n"
+           "                      orbit when none is named) from the program's clock on\n"
+           "                      for HOURS (default 24), and end; the card, the radios\n"
+           "                      and a running station are left alone\n"
+           "  --format=csv        the pass table as CSV (default: table)\n"
            "  --help              this text\n"
            "  --version           the program's version\n"
            "\n"

@@ -36,6 +36,8 @@ struct Options {
     // none) and the rotator's daemon (--rotator). Any of them puts that card behind the port.
     std::array<std::string, 2> catDevices;
     std::optional<pc::RotctldAddress> rotator;
+    std::optional<double> passesHours;  // print the pass table of this many hours, and end
+    bool csv = false;                   // the pass table as CSV
     std::string commandLine;
 };
 

@@ -17,6 +17,7 @@ enum class FileErrorKind {
 
 struct FileError {
     FileErrorKind kind;
+    std::string detail = {};  // what is wrong, in a few words, where a reader knows more
 };
 
 // The whole content of `path`, looked up through the station's file system; FileError NotFound

@@ -107,6 +107,8 @@ void useBuiltInSatellite(SatelliteRecord& sat) {
     e.meanMotion = 15;
     e.epochOrbit = 33938;
     e.decayRate = 0;
+    e.bstar = 0;
+    e.epochYearFull = 2000;
 
     sat.uplinkMHz = 145.000001;
     sat.downlinkMHz = 435.000001;

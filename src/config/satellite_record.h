@@ -34,6 +34,9 @@ struct ElementSet {
     double meanAnomaly = 27;    // degrees
     double meanMotion = 15;     // revolutions per day
     double epochOrbit = 33938;  // revolution number at epoch
+    double bstar = 0;           // SGP4's drag term, per earth radius
+    // The epoch's year itself, for SGP4: the two digits 57..99 of a two-line set are 1957..1999.
+    double epochYearFull = 2000;
 };
 
 // The satellite record: the 26 values of a satellite file after conversion.

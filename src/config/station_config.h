@@ -6,6 +6,10 @@
 
 namespace orvant {
 
+// The orbit model that points the antennas: the station's own (the default), or SGP4/SDP4, the
+// model the element sets are fitted to.
+enum class OrbitModelKind : std::int16_t { Own = 0, Sgp4 = 1 };
+
 // The station configuration: the 35 values of ORV.CFG after conversion and load-time
 // correction. Field comments give the value number in the file.
 struct StationConfig {
@@ -39,12 +43,13 @@ struct StationConfig {
     std::string ddePollText;           // 24, text
     double ddePollSpacing = 4;         // 24 as a number, at least 4
     bool ddePollBeep = false;          // 24 ends in "1"
-    std::int16_t parkAt90 = 0;         // 30, positive becomes 90
-    double maxElevation = 0;           // 31, 0 = no limit
-    std::int16_t fullDdeControl = 0;   // 32
-    std::int16_t flipAllowed = 0;      // 33, 1 for "YES"
-    double parkElToleranceDeg = 2;     // 34, 0 becomes 2
-    double parkElToleranceCounts = 0;  // 34 in counts, unrounded
+    OrbitModelKind orbitModel = OrbitModelKind::Own;  // 25, 0 own, 1 SGP4
+    std::int16_t parkAt90 = 0;                        // 30, positive becomes 90
+    double maxElevation = 0;                          // 31, 0 = no limit
+    std::int16_t fullDdeControl = 0;                  // 32
+    std::int16_t flipAllowed = 0;                     // 33, 1 for "YES"
+    double parkElToleranceDeg = 2;                    // 34, 0 becomes 2
+    double parkElToleranceCounts = 0;                 // 34 in counts, unrounded
 
     // Derived at load.
     std::uint16_t portData = 0;

@@ -75,6 +75,10 @@ void readSwitches(StationConfig& cfg) {
     if (!civMemoryChannel(cfg.memoryChannel)) throw FileError{FileErrorKind::Corrupt};
     cfg.fullDdeControl = integerValue(value(cfg, 32));
     cfg.flipAllowed = yesFlag(value(cfg, 33)) ? 1 : 0;
+    // Reserved once, so files written before it leave 0 there: the station's own model.
+    const std::int16_t model = integerValue(value(cfg, 25));
+    if (model != 0 && model != 1) throw FileError{FileErrorKind::Corrupt};
+    cfg.orbitModel = static_cast<OrbitModelKind>(model);
 }
 
 // Rotator type and the azimuth scale it implies; the demonstration run has no real rotator.

@@ -7,6 +7,7 @@
 #include "station/station.h"
 #include "tracking/main_loop.h"
 #include "tracking/net_source.h"
+#include "tracking/orbit_model.h"
 #include "tracking/pointing.h"
 
 namespace orvant {
@@ -62,6 +63,14 @@ std::string clockText(const LocalDateTime& t) {
     return buf;
 }
 
+// The orbit model that points, where it is not the station's own, or where it has no position:
+// the line stays as it always was on the default model.
+std::string pointingModel(const Station& s) {
+    const std::string model = orbitModelText(s);
+    const bool named = s.cfg.orbitModel != OrbitModelKind::Own || !s.track.orbitFault.empty();
+    return model.empty() || !named ? "" : " orbit " + model;
+}
+
 // The servers of network clients, when the program serves any.
 std::string servedClients(const Station& s) {
     const std::string served = netSourceText(s);
@@ -84,7 +93,7 @@ std::string StatusLines::next(const Station& s) {
            fixed(s.track.satAzimuth + 0.0, 0) + " el " + fixed(s.track.satElevation + 0.0, 0) +
            " rot az " + shownBearing(s, "lbl_Azfed") + " el " + shownBearing(s, "lbl_Elfed") +
            " up " + fixed(correctedUplinkMHz(s), 6) + " dn " + fixed(correctedDownlinkMHz(s), 6) +
-           " " + state + servedClients(s);
+           " " + state + pointingModel(s) + servedClients(s);
 }
 
 }  // namespace orvant

@@ -30,7 +30,8 @@ class StreamAlerts : public Alerts {
 // The station's state in one line a second: time, satellite bearing, rotator bearing (as the
 // window shows it, whole degrees), uplink and downlink frequencies and whether it is waiting,
 // tracking, parking or parked ("parked" once a pass has been tracked and the antennas show as
-// parked); then, while the program serves network clients, " | " and their servers.
+// parked); then, while SGP4 points or a model has no position, " orbit " and the model ("sgp4",
+// "own (no number)"); then, while the program serves network clients, " | " and their servers.
 class StatusLines {
   public:
     std::string next(const Station& station);

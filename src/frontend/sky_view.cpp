@@ -6,7 +6,7 @@
 
 #include "station/station.h"
 #include "tracking/flip_mode.h"
-#include "tracking/orbit_propagation.h"
+#include "tracking/orbit_model.h"
 
 namespace orvant {
 
@@ -14,13 +14,15 @@ namespace {
 
 constexpr double kRad = std::numbers::pi / 180;
 
-double elevationAt(const OrbitState& orbit, double T) {
-    return lookAngles(orbit, propagate(orbit, T)).elevationDeg;
+// Where the model has no position the satellite counts as below the horizon.
+SkyBearing bearingAt(const OrbitState& orbit, double days) {
+    const SkyFix fix = skyFixAt(orbit, days);
+    if (!fix.fault.empty()) return {0, -90};
+    return {fix.azimuthDeg, fix.elevationDeg};
 }
 
-SkyBearing bearingAt(const OrbitState& orbit, double T) {
-    const LookAngles look = lookAngles(orbit, propagate(orbit, T));
-    return {look.azimuthDeg, look.elevationDeg};
+double elevationAt(const OrbitState& orbit, double days) {
+    return bearingAt(orbit, days).elevationDeg;
 }
 
 // A whole number shown in a label; nullopt for any other text (calibration counts, empty).
@@ -61,13 +63,14 @@ SkyBearing lookDirection(double azimuthDeg, double elevationDeg) {
     return {std::fmod(azimuthDeg + 180, 360), 180 - elevationDeg};
 }
 
-std::vector<SkyBearing> passTrack(const OrbitState& orbit, double T, double stepDays,
+std::vector<SkyBearing> passTrack(const OrbitState& orbit, double days, double stepDays,
                                   double searchDays) {
-    double rise = T;
-    if (elevationAt(orbit, T) >= 0) {
-        while (T - rise < searchDays && elevationAt(orbit, rise - stepDays) >= 0) rise -= stepDays;
+    double rise = days;
+    if (elevationAt(orbit, days) >= 0) {
+        while (days - rise < searchDays && elevationAt(orbit, rise - stepDays) >= 0)
+            rise -= stepDays;
     } else {
-        while (rise - T < searchDays && elevationAt(orbit, rise) < 0) rise += stepDays;
+        while (rise - days < searchDays && elevationAt(orbit, rise) < 0) rise += stepDays;
     }
     std::vector<SkyBearing> track;
     for (double t = rise; t - rise < searchDays; t += stepDays) {
@@ -108,9 +111,7 @@ void SkyView::sampleTrack(const Station& station, const LocalDateTime& now) {
     trackedMeanMotion_ = station.orbit.meanMotion;
     picture_.track.clear();
     if (!orbitModelRuns(station)) return;
-    const CalendarDate date{now.year, now.month, now.day};
-    const double T = daysSinceEpoch(station.orbit, date, now, station.cfg.timeOffsetHours);
-    for (const SkyBearing& b : passTrack(station.orbit, T))
+    for (const SkyBearing& b : passTrack(station.orbit, utcDays(now, station.cfg.timeOffsetHours)))
         picture_.track.push_back(skyPoint(b.azimuthDeg, b.elevationDeg));
 }
 

@@ -30,11 +30,11 @@ struct SkyBearing {
 // the opposite azimuth.
 SkyBearing lookDirection(double azimuthDeg, double elevationDeg);
 
-// The satellite's pass `T` days after the element epoch as the orbit model sees it, sampled every
-// `stepDays`: the pass under way, or else the next one to rise within `searchDays`. Empty when
-// none rises.
-std::vector<SkyBearing> passTrack(const OrbitState& orbit, double T, double stepDays = 30.0 / 86400,
-                                  double searchDays = 0.25);
+// The satellite's pass at `days` from 2000 January 0, 0h UTC, as the orbit model that points sees
+// it, sampled every `stepDays`: the pass under way, or else the next one to rise within
+// `searchDays`. Empty when none rises.
+std::vector<SkyBearing> passTrack(const OrbitState& orbit, double days,
+                                  double stepDays = 30.0 / 86400, double searchDays = 0.25);
 
 // What the sky view draws.
 struct SkyPicture {

@@ -32,6 +32,7 @@ constexpr bool kRow = true;
 const std::vector<Rule> kRules{
     {"lbl_sat_name", Satellite, kRow, "Satellite"},
     {"lbl_Base", Satellite},
+    {"lbl_orbit", Satellite, false, "Orbit model"},
     {"lbl_timebox", Satellite, kRow, "Local time"},
     {"lbl_UTC", Satellite, false, "UTC"},
     {"lbl_datebox", Satellite, false, "Date"},

@@ -13,6 +13,13 @@ constexpr double kHzPerMHz = 1e6;
 // Rounding noise of a double at a few GHz, in Hz, far below one hertz.
 constexpr double kRoundingNoiseHz = 1e-3;
 
+// A shift in whole Hz, floored. One that no dial could take, or no number at all, is no shift:
+// it must never reach the integer it is cast to.
+std::int64_t wholeShiftHz(double hz) {
+    if (!(std::fabs(hz) < kDialLimitMHz * kHzPerMHz)) return 0;
+    return static_cast<std::int64_t>(std::floor(hz));
+}
+
 std::string sixDigits(std::int64_t hz) {
     std::string digits = std::to_string(hz);
     return std::string(digits.size() < 6 ? 6 - digits.size() : 0, '0') + digits;
@@ -47,12 +54,11 @@ std::string entryText(double guardedMHz) {
 }
 
 std::int64_t rangeRateShiftHz(double carrierMHz, double rangeRateKmS) {
-    return static_cast<std::int64_t>(
-        std::floor(-carrierMHz * rangeRateKmS / kSpeedOfLightKmS * kHzPerMHz));
+    return wholeShiftHz(-carrierMHz * rangeRateKmS / kSpeedOfLightKmS * kHzPerMHz);
 }
 
 std::int64_t factorShiftHz(double carrierMHz, double factor) {
-    return static_cast<std::int64_t>(std::floor(factor * carrierMHz * kHzPerMHz));
+    return wholeShiftHz(factor * carrierMHz * kHzPerMHz);
 }
 
 }  // namespace orvant

@@ -29,7 +29,8 @@ std::string entryText(double guardedMHz);
 constexpr double kSpeedOfLightKmS = 299792.458;
 
 // Doppler shifts in whole Hz, floored, of a carrier: from the range rate (km/s, positive while
-// the distance grows), or from a Doppler factor. Positive while the satellite approaches.
+// the distance grows), or from a Doppler factor. Positive while the satellite approaches. A shift
+// of kDialLimitMHz or more either way, or one that is no number, counts as none (0).
 std::int64_t rangeRateShiftHz(double carrierMHz, double rangeRateKmS);
 std::int64_t factorShiftHz(double carrierMHz, double factor);
 

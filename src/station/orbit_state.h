@@ -1,6 +1,11 @@
 #pragma once
 
-#include "station/vec3.h"
+#include <optional>
+
+#include "config/station_config.h"
+#include "orbit/ground_site.h"
+#include "orbit/sgp4.h"
+#include "orbit/vec3.h"
 
 namespace orvant {
 
@@ -45,6 +50,12 @@ struct OrbitState {
     // The epoch.
     double TEG = 0;   // days from 2000 January 0 to the epoch instant
     double GHAE = 0;  // Greenwich hour angle at the epoch, radians
+
+    // The model that points (ORV.CFG value 25). SGP4 is set up beside the station's own model
+    // from the same element set, and sees the satellite from the station on the WGS-84 earth.
+    OrbitModelKind model = OrbitModelKind::Own;
+    std::optional<Sgp4> sgp4;
+    GroundSite site;
 };
 
 }  // namespace orvant

@@ -21,6 +21,7 @@ struct TrackingState {
     double satElevation = 0;     // whole degrees, negative below the horizon
     double rangeRate = 0;        // km/s, positive when receding
     std::int16_t ma256 = 0;  // orbit phase in 256ths; 300 while a tracking program reports it down
+    std::string orbitFault;  // why the orbit model has no position now; empty while it has one
 
     // What the tracking program's link keeps between polls.
     std::string satName;           // the satellite the tracking program names

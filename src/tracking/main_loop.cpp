@@ -125,6 +125,7 @@ bool checkSatelliteChange(Station& s) {
 
 // Step 8: the internal orbit model, for satellites that have an element set.
 void propagateOrbit(Station& s, const LocalDateTime& now) {
+    showOrbitModel(s);
     const std::string& name = s.track.satFileName;
     if (name == "KWIP" || name == "PARK" || s.track.fullDdeControl == 1) return;
     orbitStep(s, now);

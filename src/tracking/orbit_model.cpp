@@ -3,8 +3,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "config/config_error.h"
 #include "config/text_rules.h"
 #include "links/phase_display.h"
+#include "orbit/sidereal_time.h"
 #include "station/station.h"
 #include "tracking/orbit_constants.h"
 #include "tracking/orbit_propagation.h"
@@ -86,6 +88,71 @@ void setEpochInstant(OrbitState& o) {
     o.GHAE = kRad * kG0 + o.TEG * o.WE;
 }
 
+// 2000 January 0 counted from 1950 January 0, the day SGP4 counts from.
+const double k2000In1950Days = daysFrom1950(2000, 0);
+constexpr double kMinutesPerDay = 1440;
+
+MeanElements meanElementsOf(const ElementSet& e) {
+    return {.epochDays = daysFrom1950(static_cast<int>(e.epochYearFull), e.epochDay),
+            .meanMotion = e.meanMotion,
+            .eccentricity = e.eccentricity,
+            .inclinationDeg = e.inclination,
+            .raanDeg = e.raan,
+            .argPerigeeDeg = e.argPerigee,
+            .meanAnomalyDeg = e.meanAnomaly,
+            .bstar = e.bstar};
+}
+
+// No earth orbit an element set may hold reaches further than about 1.8 million km (an apogee of
+// twice the largest semi-major axis), and nothing on one moves faster against the station than
+// the escape speed at the earth's surface (11.2 km/s) and the station's own turn. A fix beyond
+// either, or one that is no number, is no position.
+constexpr double kFarthestKm = 2.0e6;
+constexpr double kFastestKmS = 12;
+
+SkyFix checked(SkyFix fix, double rangeKm) {
+    if (!std::isfinite(fix.azimuthDeg) || !std::isfinite(fix.elevationDeg) ||
+        !std::isfinite(fix.rangeRate) || !std::isfinite(rangeKm))
+        fix.fault = "no number";
+    else if (rangeKm > kFarthestKm || std::fabs(fix.rangeRate) > kFastestKmS)
+        fix.fault = "beyond any orbit";
+    return fix;
+}
+
+SkyFix ownModelFix(const OrbitState& orbit, double days) {
+    const SatelliteFix fix = propagate(orbit, days - orbit.TEG);
+    const LookAngles look = lookAngles(orbit, fix);
+    return checked({look.azimuthDeg, look.elevationDeg, look.rangeRate, fix.meanAnomaly, {}},
+                   length(fix.position - orbit.O));
+}
+
+SkyFix sgp4Fix(const OrbitState& orbit, double days) {
+    SkyFix sky;
+    if (!orbit.sgp4) {
+        sky.fault = "not set up";
+        return sky;
+    }
+    const double days1950 = days + k2000In1950Days;
+    const Sgp4State state = orbit.sgp4->at((days1950 - orbit.sgp4->epochDays()) * kMinutesPerDay);
+    if (state.fault != Sgp4Fault::None) {
+        sky.fault = faultText(state.fault);
+        return sky;
+    }
+    const TopocentricLook look = orbit.site.look(state.positionKm, state.velocityKmS, days1950);
+    return checked({look.azimuthDeg, look.elevationDeg, look.rangeRateKmS, state.meanAnomaly, {}},
+                   look.rangeKm);
+}
+
+// The satellite is placed where the clock reading says; the station's own model has always read
+// the clock to the second.
+double fixDays(const Station& s, const LocalDateTime& now) {
+    LocalDateTime clock = now;
+    if (s.orbit.model == OrbitModelKind::Own) clock.millisecond = 0;
+    return utcDays(clock, s.cfg.timeOffsetHours);
+}
+
+constexpr const char* kOrbitModelLabel = "lbl_orbit";
+
 }  // namespace
 
 int ConvDay(int Y, int M, int D) {
@@ -103,8 +170,18 @@ double arctan(double y, double x) {
     return y >= 0 ? std::numbers::pi / 2 : 3 * std::numbers::pi / 2;
 }
 
+double utcDays(const LocalDateTime& clock, double timeOffsetHours) {
+    // The clock gives the date as numbers: the date-format switch changes only how the date box
+    // shows it, never the date the orbit is computed for.
+    const int DN = ConvDay(clock.year, clock.month, clock.day);
+    const double seconds = clock.second + clock.millisecond / 1000.0;
+    return DN + (clock.hour - timeOffsetHours + clock.minute / 60.0 + seconds / 3600.0) / 24;
+}
+
 void orbitSetup(Station& station) {
     orbitSetup(station.orbit, station.cfg, station.sat.elements);
+    const SkyFix now = skyFixAt(station.orbit, fixDays(station, station.platform.host.localTime()));
+    if (!now.fault.empty()) throw FileError{FileErrorKind::Corrupt, now.fault};
 }
 
 void orbitSetup(OrbitState& o, const StationConfig& cfg, const ElementSet& el) {
@@ -114,20 +191,45 @@ void orbitSetup(OrbitState& o, const StationConfig& cfg, const ElementSet& el) {
     setEpoch(o, el);
     setOrbitConstants(o);
     setEpochInstant(o);
+    o.model = cfg.orbitModel;
+    o.site = GroundSite(cfg.latitudeRad, cfg.longitudeRad, cfg.heightKm);
+    o.sgp4.emplace(meanElementsOf(el));
+}
+
+SkyFix skyFixAt(const OrbitState& orbit, double days) {
+    return orbit.model == OrbitModelKind::Sgp4 ? sgp4Fix(orbit, days) : ownModelFix(orbit, days);
 }
 
 void orbitStep(Station& station, const LocalDateTime& now) {
-    // The clock gives the date as numbers: the date-format switch changes only how the date box
-    // shows it, never the date the orbit is computed for.
-    const CalendarDate date{now.year, now.month, now.day};
-    const double T = daysSinceEpoch(station.orbit, date, now, station.cfg.timeOffsetHours);
-    const SatelliteFix fix = propagate(station.orbit, T);
-    const LookAngles look = lookAngles(station.orbit, fix);
-    station.track.satAzimuth = roundHalfEven(look.azimuthDeg);
-    station.track.satElevation = roundHalfEven(look.elevationDeg);
-    station.track.rangeRate = look.rangeRate;
-    station.track.ma256 = orbitPhase256(fix.meanAnomaly);
+    TrackingState& t = station.track;
+    const SkyFix fix = skyFixAt(station.orbit, fixDays(station, now));
+    t.orbitFault = fix.fault;
+    if (!fix.fault.empty()) {
+        // No position: no pass, no targets, no Doppler shift.
+        t.satElevation = station.cfg.minElevation - 1;
+        t.rangeRate = 0;
+        return;
+    }
+    t.satAzimuth = roundHalfEven(fix.azimuthDeg);
+    t.satElevation = roundHalfEven(fix.elevationDeg);
+    t.rangeRate = fix.rangeRate;
+    t.ma256 = orbitPhase256(fix.meanAnomaly);
     showPhase(station);
+}
+
+std::string orbitModelText(const Station& s) {
+    const std::string& name = s.track.satFileName;
+    if (name.empty() || name == "KWIP" || name == "PARK" || s.track.fullDdeControl == 1) return {};
+    const std::string model = s.cfg.orbitModel == OrbitModelKind::Sgp4 ? "sgp4" : "own";
+    return s.track.orbitFault.empty() ? model : model + " (" + s.track.orbitFault + ")";
+}
+
+void declareOrbitModelControl(Display& display) {
+    display.declare(kOrbitModelLabel, labelControl({}));
+}
+
+void showOrbitModel(Station& station) {
+    station.display.setCaption(kOrbitModelLabel, orbitModelText(station));
 }
 
 }  // namespace orvant

@@ -4,7 +4,7 @@
 
 #include "platform/local_time.h"
 #include "station/orbit_state.h"
-#include "station/vec3.h"
+#include "orbit/vec3.h"
 #include "tracking/kepler.h"
 #include "ui/clock_date.h"
 

@@ -114,6 +114,17 @@ Damage cut(std::string file, std::string at, bool last) {
     };
 }
 
+// AO-7's line 2 with the text at character `column` replaced, the orbit model chosen.
+Damage ao7Line2With(int column, std::string text, std::string model) {
+    return [=](const StationCopy& s) {
+        std::string keps = readText(s.path("KEPS.TLE"));
+        keps.replace(keps.find("2 07530 ") + static_cast<std::size_t>(column - 1), text.size(),
+                     text);
+        s.write("KEPS.TLE", keps);
+        s.setValue("ORV.CFG", "25 ", model);
+    };
+}
+
 class FatalDialogRun : public ::testing::TestWithParam<FatalCase> {};
 
 TEST_P(FatalDialogRun, ShowsItsDialogAndEndsWithoutShutdown) {
@@ -158,6 +169,9 @@ const FatalCase kFatalCases[] = {
          s.write("KEPS.TLE", text);
      },
      {"AO-7"}, badKeps},
+    // A mean motion of 1.82e-259 revolutions a day, as a fuzzer wrote it, on either model.
+    {"MeanMotionFarBelowAnyOrbit", ao7Line2With(53, "1.82D-259  ", "0"), {"AO-7"}, badKeps},
+    {"MeanMotionFarBelowAnyOrbitOnSgp4", ao7Line2With(53, "1.82D-259  ", "1"), {"AO-7"}, badKeps},
     {"NoPrinterPortDriver", drop({}), {"AO-7"}, noDriver, Card::MissingDevice},
     // A folder without satellite files ends at the empty file list.
     {"NoSatelliteFiles",
@@ -480,6 +494,51 @@ TEST(ProgramRunSamplePass, TheRotatorFollowsAO7AndParksAfterThePass) {
     EXPECT_EQ(lines.back().state, "parked");
     EXPECT_NEAR(lines.back().rotEl, 0, 1);
     EXPECT_NEAR(lines.back().rotAz, lines.back().satAz, 5);  // no park azimuth: it stays
+}
+
+// A whole pass of AO-7 from 04:24 to 04:52 by either orbit model (ORV.CFG value 25). python3-sgp4
+// has AO-7 rise at 04:26:05 and peak at 77.9 degrees; the station's own model sees it within a
+// degree of that.
+struct WatchedPass {
+    int firstTracked = -1;  // seconds of the run
+    double top = -90;
+    int followed = 0;  // seconds tracked with the rotator within 4 degrees of the satellite
+    std::string lastState, orbit;
+};
+
+WatchedPass watchAWholePass(const std::string& model) {
+    const StationCopy station("whole-pass-" + model);
+    station.setValue("ORV.CFG", "25 ", model);
+    const ProgramRun run =
+        station.run({"AO-7"}, RunOptions{.clock = "2018-01-21T04:24:00", .until = "1680"});
+    expectPlainExit(run);
+    const std::vector<StatusLine> lines = statusLinesOf(run);
+    WatchedPass seen;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const StatusLine& s = lines[i];
+        if (s.state != "tracking") continue;
+        if (seen.firstTracked < 0) seen.firstTracked = static_cast<int>(i);
+        seen.top = std::max(seen.top, s.satEl);
+        if (std::abs(s.rotAz - s.satAz) <= 4 && std::abs(s.rotEl - s.satEl) <= 4) ++seen.followed;
+    }
+    if (!lines.empty()) seen.lastState = lines.back().state, seen.orbit = lines.back().orbit;
+    return seen;
+}
+
+TEST(ProgramRunSamplePass, AWholePassOnSgp4TracksAndParksAsOnTheStationsOwnModel) {
+    const WatchedPass own = watchAWholePass("0"), sgp4 = watchAWholePass("1");
+    EXPECT_EQ(own.orbit, "");  // the station's own model leaves the status line as it was
+    EXPECT_EQ(sgp4.orbit, "sgp4");
+    // Tracked from 04:26:05 less the few seconds in which the elevation rounds to 0.
+    EXPECT_GE(sgp4.firstTracked, 2 * 60 - 15);
+    EXPECT_LE(sgp4.firstTracked, 2 * 60 + 5);
+    EXPECT_NEAR(own.firstTracked, sgp4.firstTracked, 30);
+    EXPECT_EQ(sgp4.top, 78);
+    EXPECT_NEAR(own.top, sgp4.top, 1);
+    for (const WatchedPass* p : {&own, &sgp4}) {
+        EXPECT_GT(p->followed, 1200) << p->orbit;  // of the pass's 1335 seconds
+        EXPECT_EQ(p->lastState, "parked") << p->orbit;
+    }
 }
 
 TEST(ProgramRunSamplePass, EndAfterParkingEndsTheProgramOnceParked) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/config_error.h"
+#include "support/program_run.h"
 #include "support/station_harness.h"
 
 namespace orvant {
@@ -152,6 +153,150 @@ TEST_F(ElementFile, AMissingSetIsPastTheEndAndOneTheOrbitModelCannotServeIsCorru
     EXPECT_DOUBLE_EQ(h.station.sat.elements.inclination, 1);  // nothing changed
     // A line 2 without its revolution number still serves the model.
     EXPECT_DOUBLE_EQ(find("07530", head + kAo7Line2.substr(0, 63)).epochOrbit, 0);
+}
+
+}  // namespace
+}  // namespace orvant
+
+namespace orvant {
+namespace {
+
+// AO-7's set with its catalog number written `written` on both lines.
+std::string ao7WrittenAs(const std::string& written) {
+    std::string line1 = kAo7Line1, line2 = kAo7Line2;
+    line1.replace(2, 5, written);
+    line2.replace(2, 5, written);
+    return line1 + "\r\n" + line2 + "\r\n";
+}
+
+TEST_F(ElementFile, AnAlpha5CatalogNumberIsFoundAsWrittenOrAsTheNumberItStandsFor) {
+    struct Case {
+        std::string wanted, written;
+        bool found;
+    };
+    for (const Case& c : {Case{"A0000", "A0000", true}, Case{"100000", "A0000", true},
+                          Case{"099999", "A0000", false}, Case{"339999", "Z9999", true},
+                          Case{"340000", "Z9999", false}, Case{"180000", "J0000", true},
+                          Case{"180000", "I0000", false}, Case{"I0000", "I0000", true},
+                          Case{"99999", "99999", true}}) {
+        lookFor(c.wanted, kIss + ao7WrittenAs(c.written));
+        if (c.found)
+            EXPECT_NO_THROW(readElementSet()) << c.wanted << " in " << c.written;
+        else
+            EXPECT_EQ(failure(), FileErrorKind::PastEnd) << c.wanted << " in " << c.written;
+    }
+}
+
+TEST_F(ElementFile, TheDragTermAndTheYearOfTheCenturyAreRead) {
+    const ElementSet& e = find("07530", ao7());
+    EXPECT_DOUBLE_EQ(e.bstar, 0.83259e-4);
+    EXPECT_DOUBLE_EQ(e.epochYearFull, 2018);
+    // Two-digit years from 57 on are of the 1900s, for SGP4; the station's own model takes 20xx.
+    for (const auto& [digits, year] : {std::pair{"56", 2056}, std::pair{"57", 1957}}) {
+        const std::string line1 = kAo7Line1.substr(0, 18) + digits + kAo7Line1.substr(20);
+        const ElementSet& y = find("07530", line1 + "\r\n" + kAo7Line2);
+        EXPECT_DOUBLE_EQ(y.epochYearFull, year) << digits;
+        EXPECT_DOUBLE_EQ(y.epochYear, 2000 + std::stoi(digits)) << digits;
+    }
+}
+
+// Mean motions at and just past the bounds the models take, and the corrupt set a fuzzer found.
+TEST_F(ElementFile, TheMeanMotionMustLieWithinItsBounds) {
+    const std::string head = kAo7Line1 + "\r\n";
+    struct Case {
+        std::string field;  // columns 53..63
+        bool taken;
+    };
+    for (const Case& c :
+         {Case{" 0.01000000", true}, Case{" 0.00999999", false}, Case{"100.0000000", true},
+          Case{"100.0000001", false}, Case{"1.82D-259  ", false}}) {
+        lookFor("07530", head + ao7Line2With(53, c.field));
+        if (c.taken)
+            EXPECT_NO_THROW(readElementSet()) << c.field;
+        else
+            EXPECT_EQ(failure(), FileErrorKind::Corrupt) << c.field;
+    }
+}
+
+// Vanguard 1 as the OMM samples of python3-sgp4 give it, and as JSON with the same values; its
+// two-line twin is what python3-sgp4 exports from the CSV sample.
+const std::string kVanguardTwin =
+    "1 00005U 58002B   20287.20333880 -.00000016  00000-0 -22483-4 0  9998\n"
+    "2 00005  34.2443 225.5254 1845686 162.2516 205.2356 10.84869164218149\n";
+const std::string kVanguardJson =
+    R"([{"OBJECT_NAME":"VANGUARD 1","OBJECT_ID":"1958-002B","EPOCH":"2020-10-13T04:52:48.472320",)"
+    R"("MEAN_MOTION":10.84869164,"ECCENTRICITY":0.1845686,"INCLINATION":34.2443,)"
+    R"("RA_OF_ASC_NODE":225.5254,"ARG_OF_PERICENTER":162.2516,"MEAN_ANOMALY":205.2356,)"
+    R"("EPHEMERIS_TYPE":0,"CLASSIFICATION_TYPE":"U","NORAD_CAT_ID":5,"ELEMENT_SET_NO":999,)"
+    R"("REV_AT_EPOCH":21814,"BSTAR":-2.2483e-5,"MEAN_MOTION_DOT":-1.6e-7,"MEAN_MOTION_DDOT":0}])";
+
+std::string sgp4Sample(const std::string& name) {
+    return testing::readText("/usr/lib/python3/dist-packages/sgp4/" + name);
+}
+
+TEST_F(ElementFile, OmmRecordsInCsvXmlAndJsonReadAsTheirTwoLineTwin) {
+    const ElementSet twin = find("00005", kVanguardTwin);
+    for (const std::string& text :
+         {sgp4Sample("sample_omm.csv"), sgp4Sample("sample_omm.xml"), kVanguardJson}) {
+        ASSERT_FALSE(text.empty()) << "python3-sgp4's samples not found";
+        const ElementSet& e = find("00005", text);
+        EXPECT_DOUBLE_EQ(e.epochYear, twin.epochYear);
+        EXPECT_DOUBLE_EQ(e.epochYearFull, twin.epochYearFull);
+        EXPECT_NEAR(e.epochDay, twin.epochDay, 1e-9);
+        for (const auto& [omm, tle] : {std::pair{e.decayRate, twin.decayRate},
+                                       {e.inclination, twin.inclination},
+                                       {e.raan, twin.raan},
+                                       {e.eccentricity, twin.eccentricity},
+                                       {e.argPerigee, twin.argPerigee},
+                                       {e.meanAnomaly, twin.meanAnomaly},
+                                       {e.meanMotion, twin.meanMotion},
+                                       {e.epochOrbit, twin.epochOrbit},
+                                       {e.bstar, twin.bstar}})
+            EXPECT_DOUBLE_EQ(omm, tle) << text.substr(0, 20);
+    }
+}
+
+TEST_F(ElementFile, AnOmmRecordItCannotUseIsCorruptAndSaysWhy) {
+    const std::string heading =
+        "NORAD_CAT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,"
+        "RA_OF_ASC_NODE,ARG_OF_PERICENTER,MEAN_ANOMALY\n";
+    const std::string values = ",12.5,0.001,101.6,350.5,260.7,115.8\n";
+    struct Case {
+        std::string text, said;
+    };
+    for (const Case& c : {
+             Case{heading + "7530,2018-01-20T22:17:30" + values, ""},
+             Case{heading + "7530,2018-02-30T00:00:00" + values, "EPOCH is not a date and time"},
+             Case{heading + "7530,2018-020T22:17:30.5Z" + values, ""},
+             Case{heading + "7530,2018-367T00:00:00" + values, "EPOCH is not a date and time"},
+             Case{heading + "7530,2018-01-20T22:17:30,12.5x" + values.substr(5),
+                  "MEAN_MOTION is not a number: 12.5x"},
+             Case{"NORAD_CAT_ID,EPOCH\n7530,2018-01-20T22:17:30\n", "MEAN_MOTION is missing"},
+             Case{heading + "7530,2018-01-20T22:17:30,12.5\n", "line 2 has 3 fields"},
+             Case{heading + "\"7530,2018-01-20T22:17:30" + values, "a quote is not closed"},
+             Case{"<ndm><omm><NORAD_CAT_ID>7530</NORAD_CAT_ID>", "<omm> is not closed"},
+             Case{"<ndm></ndm>", "the XML holds no <omm> element"},
+             Case{R"([{"NORAD_CAT_ID":7530,}])", "the JSON wants a member name at byte 23"},
+             Case{R"({"NORAD_CAT_ID":7530} x)", "the JSON wants the end of the text"},
+             Case{
+                 R"({"NORAD_CAT_ID":7530,"A":)" + std::string(40, '[') + std::string(40, ']') + "}",
+                 "the JSON wants less nesting"},
+         }) {
+        lookFor("07530", c.text);
+        if (c.said.empty()) {
+            EXPECT_DOUBLE_EQ(findElementSet(c.text, "07530").meanMotion, 12.5) << c.text;
+            continue;
+        }
+        try {
+            readElementSet();
+            ADD_FAILURE() << "taken: " << c.text;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.kind, FileErrorKind::Corrupt) << c.text;
+            EXPECT_EQ(e.detail.substr(0, c.said.size()), c.said) << c.text;
+        }
+    }
+    EXPECT_EQ(failureFinding("07531", heading + "7530,2018-01-20T22:17:30" + values),
+              FileErrorKind::PastEnd);
 }
 
 }  // namespace

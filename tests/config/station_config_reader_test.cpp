@@ -123,6 +123,8 @@ const FieldCases kFieldCases[] = {
     {30, FIELD(parkAt90), {{"5", 90}, {"0", 0}}},
     {31, FIELD(maxElevation), {{"80", 80}}},
     {32, FIELD(fullDdeControl), {{"1", 1}}},
+    // The orbit model: 0 (or a file that leaves the value empty) the station's own, 1 SGP4.
+    {25, FIELD(orbitModel), {{"0", 0}, {"1", 1}, {"", 0}, {"Reserved", 0}}},
     {33, FIELD(flipAllowed), {{"NO", 0}, {"YES", 1}}},
     {34, FIELD(parkElToleranceDeg), {{"2", 2}, {"0", 2}}},
     // Kept unrounded: 2 and 3.5 degrees at 180/1023 degrees per count.
@@ -144,15 +146,15 @@ TEST_F(StationConfigReader, CorruptValuesAreReportedAndLeaveTheConfigurationAlon
     h.station.cfg.memoryChannel = "before";
     // A port beyond FFFD, rotator types outside 0..5, integers beyond sixteen bits, tolerances
     // whose counts a frame slot cannot carry (over 255), numbers beyond the floating range in
-    // integer and number fields, and memory channels that the one byte of the recall cannot
+    // integer and number fields, memory channels that the one byte of the recall cannot
     // carry: beyond 255, not whole, below 0 (9E9 and -1 in the last three characters), or a byte
-    // that ends or disturbs the message (F0, FC, FD, FE).
+    // that ends or disturbs the message (F0, FC, FD, FE), and orbit models other than 0 and 1.
     const std::pair<int, const char*> corrupt[] = {
         {8, "FFFE"},    {8, "12345"},  {22, "6"},    {22, "-1"},    {22, "99"},     {12, "40000"},
         {19, "-32769"}, {23, "99999"}, {30, "1E6"},  {12, "20000"}, {12, "113"},    {13, "91"},
         {13, "100"},    {22, "1e400"}, {1, "1e400"}, {14, "1e400"}, {18, "-1D999"}, {34, "1e400"},
         {21, "256"},    {21, "300"},   {21, "1.5"},  {21, "N 9E9"}, {21, "-1"},     {21, "240"},
-        {21, "252"},    {21, "253"},   {21, "254"}};
+        {21, "252"},    {21, "253"},   {21, "254"},  {25, "2"},     {25, "-1"}};
     for (const auto& [number, text] : corrupt)
         EXPECT_EQ(failureLoading(typicalWith(number, text)), FileErrorKind::Corrupt)
             << number << " = " << text;

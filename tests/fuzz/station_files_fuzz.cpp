@@ -1,6 +1,6 @@
 // The station's files as the operator may have left them: ORV.CFG, a satellite file and the
-// element file. Each reader yields all its values, or fails with one error that start-up shows
-// as exactly one dialog.
+// element file (two-line sets, Alpha-5 catalog numbers, OMM as CSV, XML or JSON). Each reader
+// yields all its values, or fails with one error that start-up shows as exactly one dialog.
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -56,18 +56,26 @@ void checkSatellite(const std::string& name, const std::string& text) {
     require(sat.downlinkInversion * sat.downlinkInversion == 1);
 }
 
-// An element set found must be one the orbit model can serve: a bearing at every time.
+// An element set found must be one the orbit models serve: at every time each model either
+// places the satellite, in numbers and within reach of an earth orbit, or says why it cannot.
 void checkElements(const std::string& catalog, const std::string& text) {
     const ElementSet e = findElementSet(text, catalog);
-    require(e.meanMotion > 0 && e.eccentricity >= 0 && e.eccentricity < 1);
-    OrbitState orbit;
-    orbitSetup(orbit, StationConfig{}, e);
-    for (double days : {0.0, 0.25, 400.0}) {
-        const SatelliteFix fix = propagate(orbit, days);
-        const LookAngles look = lookAngles(orbit, fix);
-        require(finite(look.azimuthDeg) && finite(look.elevationDeg) && finite(look.rangeRate));
-        const std::int16_t phase = orbitPhase256(fix.meanAnomaly);
-        require(phase >= 0 && phase <= 255);
+    require(e.meanMotion >= kMinMeanMotion && e.meanMotion <= kMaxMeanMotion);
+    require(e.eccentricity >= 0 && e.eccentricity < 1);
+    for (OrbitModelKind model : {OrbitModelKind::Own, OrbitModelKind::Sgp4}) {
+        StationConfig cfg;
+        cfg.orbitModel = model;
+        OrbitState orbit;
+        orbitSetup(orbit, cfg, e);
+        for (double days : {0.0, 0.25, 400.0}) {
+            const SkyFix fix = skyFixAt(orbit, orbit.TEG + days);
+            if (!fix.fault.empty()) continue;
+            require(fix.azimuthDeg >= 0 && fix.azimuthDeg <= 360);
+            require(fix.elevationDeg >= -90 && fix.elevationDeg <= 90);
+            require(std::fabs(fix.rangeRate) <= 12);
+            const std::int16_t phase = orbitPhase256(fix.meanAnomaly);
+            require(phase >= 0 && phase <= 255);
+        }
     }
 }
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "frequency_station.h"
 #include "frontend/headless_frontend.h"
+#include "radio/frequency_text.h"
 #include "station/tracker_kinds.h"
 
 namespace orvant {
@@ -62,6 +64,19 @@ INSTANTIATE_TEST_SUITE_P(Stage, DopplerAndTexts, ::testing::Values(
                 .up = "145900000", .down = "435000000"}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
+
+// Shifts in whole Hz, floored (435 MHz at -5.671 km/s: 435e6 x 5.671 / 299792.458 = 8228.6 Hz),
+// and none where the rate or the factor gives no number, or a shift of the dial limit (1e11 Hz)
+// or more that no radio could take.
+TEST(DopplerShift, WholeHertzAndNoneWhereNoDialCouldTakeIt) {
+    EXPECT_EQ(rangeRateShiftHz(435, -5.671), 8228);
+    EXPECT_EQ(factorShiftHz(1000, 100 - 0x1p-10), 99999023437);
+    EXPECT_EQ(factorShiftHz(1000, -100 + 0x1p-10), -99999023438);
+    EXPECT_EQ(factorShiftHz(1000, 100), 0);
+    EXPECT_EQ(factorShiftHz(1000, -100), 0);
+    for (double rate : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e98})
+        EXPECT_EQ(rangeRateShiftHz(435, rate), 0) << rate;
+}
 
 TEST(FrequencyReadouts, ShowTheBasesAndTheCorrectedFrequencies) {
     FrequencyStation h;

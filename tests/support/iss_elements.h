@@ -18,6 +18,8 @@ inline ElementSet issElements2018() {
     el.meanAnomaly = 39.5332;
     el.meanMotion = 15.54190080;
     el.epochOrbit = 9561;
+    el.bstar = 0.38550e-4;
+    el.epochYearFull = 2018;
     return el;
 }
 

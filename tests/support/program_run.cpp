@@ -154,7 +154,7 @@ std::vector<Frame> framesOf(const ProgramRun& run) {
 
 std::vector<StatusLine> statusLinesOf(const ProgramRun& run) {
     static const std::regex kLine(
-        R"((\S+) sat (\S*) az (-?\d+) el (-?\d+) rot az (-?[\d.]+) el (-?[\d.]+) up (\S+) dn (\S+) (\w+))");
+        R"((\S+) sat (\S*) az (-?\d+) el (-?\d+) rot az (-?[\d.]+) el (-?[\d.]+) up (\S+) dn (\S+) (\w+)(?: orbit ([^|]*))?)");
     std::vector<StatusLine> lines;
     std::istringstream out(run.out);
     std::string line;
@@ -162,7 +162,7 @@ std::vector<StatusLine> statusLinesOf(const ProgramRun& run) {
     while (std::getline(out, line)) {
         if (!std::regex_match(line, m, kLine)) throw std::runtime_error("status line: " + line);
         lines.push_back({m[1], m[2], std::stod(m[3]), std::stod(m[4]), std::stod(m[5]),
-                         std::stod(m[6]), m[7], m[8], m[9]});
+                         std::stod(m[6]), m[7], m[8], m[9], m[10]});
     }
     return lines;
 }

@@ -73,6 +73,7 @@ struct StatusLine {
     std::string time, sat;
     double satAz = 0, satEl = 0, rotAz = 0, rotEl = 0;
     std::string up, dn, state;
+    std::string orbit;  // the orbit model that points, when one does
 };
 // The run's status lines; throws on a line of another form.
 std::vector<StatusLine> statusLinesOf(const ProgramRun& run);

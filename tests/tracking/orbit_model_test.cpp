@@ -5,6 +5,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "config/config_error.h"
+#include "config/two_line_set.h"
+#include "frontend/headless_frontend.h"
 #include "support/iss_elements.h"
 #include "support/station_harness.h"
 #include "tracking/orbit_propagation.h"
@@ -209,6 +212,114 @@ TEST(OrbitSetup, EpochDayIsSplitIntoDayNumberAndFraction) {
     EXPECT_EQ(harness.station.orbit.epochDayNumber, 732);
     EXPECT_DOUBLE_EQ(harness.station.orbit.epochFraction, 0.5);
     EXPECT_DOUBLE_EQ(harness.station.orbit.TEG, 732.5);
+}
+
+// Element sets a model cannot place at the moment of the scene: AO-7 with a decay term of
+// 9.9E+299 (the station's own model overflows) or 9.9E+99 (it puts the satellite 1e101 km away),
+// and the MINOTAUR R/B of the SGP4 verification set an hour after its epoch, when SGP4 has it
+// inside the earth (python3-sgp4 reports the same).
+struct Unplaceable {
+    const char* name;
+    OrbitModelKind model;
+    ElementSet elements;
+    LocalDateTime clock;  // UTC
+    std::string fault;
+};
+
+void PrintTo(const Unplaceable& u, std::ostream* os) {
+    *os << u.name;
+}
+
+const Unplaceable kUnplaceable[] = {
+    {"OwnModelOverflows",
+     OrbitModelKind::Own,
+     twoLineElements("1 07530U 74089B   18020.92882759  9.9E+299  00000-0  83259-4 0  9990",
+                     "2 07530 101.6660 350.5859 0011799 260.7489 115.8236 12.53630761975916"),
+     {2018, 1, 21, 4, 30, 0, 0},
+     "no number"},
+    {"OwnModelBeyondAnyOrbit",
+     OrbitModelKind::Own,
+     twoLineElements("1 07530U 74089B   18020.92882759  9.9E+099  00000-0  83259-4 0  9990",
+                     "2 07530 101.6660 350.5859 0011799 260.7489 115.8236 12.53630761975916"),
+     {2018, 1, 21, 4, 30, 0, 0},
+     "beyond any orbit"},
+    {"Sgp4Decayed",
+     OrbitModelKind::Sgp4,
+     twoLineElements("1 28872U 05037B   05333.02012661  .25992681  00000-0  24476-3 0  1534",
+                     "2 28872  96.4736 157.9986 0303955 244.0492 110.6523 16.46015938 10708"),
+     {2005, 11, 29, 1, 29, 27, 0},
+     "decayed"},
+};
+
+class NoPosition : public ::testing::TestWithParam<Unplaceable> {
+  protected:
+    NoPosition() : harness(GetParam().clock) {
+        station.cfg.orbitModel = GetParam().model;
+        station.sat.elements = GetParam().elements;
+        station.track.satFileName = "AO-7";
+    }
+    testing::StationHarness harness;
+    Station& station = harness.station;
+};
+
+TEST_P(NoPosition, TheSetUpRefusesTheElementSetAsCorrupt) {
+    try {
+        orbitSetup(station);
+        ADD_FAILURE() << "taken";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.kind, FileErrorKind::Corrupt);
+        EXPECT_EQ(e.detail, GetParam().fault);
+    }
+}
+
+// Met during a run, the satellite is below the horizon with no Doppler shift, and the status line
+// says why and shows numbers only.
+TEST_P(NoPosition, DuringARunTheSatelliteIsBelowTheHorizonAndNoNumberIsNaN) {
+    orbitSetup(station.orbit, station.cfg, station.sat.elements);
+    station.track.satAzimuth = 123;
+    orbitStep(station, GetParam().clock);
+    EXPECT_EQ(station.track.satElevation, station.cfg.minElevation - 1);
+    EXPECT_EQ(station.track.satAzimuth, 123);
+    EXPECT_EQ(station.track.rangeRate, 0);
+    const std::string status = StatusLines().next(station);
+    EXPECT_EQ(status.find("nan"), std::string::npos) << status;
+    EXPECT_TRUE(status.ends_with(" (" + GetParam().fault + ")")) << status;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, NoPosition, ::testing::ValuesIn(kUnplaceable),
+                         [](const auto& info) { return info.param.name; });
+
+// The window names the model that points; nothing points for a satellite without an orbit or
+// under a tracking program's full control. The status line names SGP4, and a model without a
+// position, and stays as it always was on the station's own model.
+TEST(OrbitModelShown, NamesTheModelThatPointsAndWhyItHasNoPosition) {
+    struct Case {
+        OrbitModelKind model;
+        std::string satellite;
+        std::int16_t fullDdeControl;
+        std::string fault, shown;
+        bool onStatusLine;
+    };
+    for (const Case& c :
+         {Case{OrbitModelKind::Own, "AO-7", 0, "", "own", false},
+          Case{OrbitModelKind::Own, "AO-7", 0, "no number", "own (no number)", true},
+          Case{OrbitModelKind::Sgp4, "AO-7", 0, "", "sgp4", true},
+          Case{OrbitModelKind::Sgp4, "AO-7", 0, "decayed", "sgp4 (decayed)", true},
+          Case{OrbitModelKind::Sgp4, "AO-7", 1, "", "", false},
+          Case{OrbitModelKind::Own, "KWIP", 0, "", "", false},
+          Case{OrbitModelKind::Sgp4, "PARK", 0, "", "", false}}) {
+        testing::StationHarness harness;
+        Station& s = harness.station;
+        s.cfg.orbitModel = c.model;
+        s.track.satFileName = c.satellite;
+        s.track.fullDdeControl = c.fullDdeControl;
+        s.track.orbitFault = c.fault;
+        showOrbitModel(s);
+        EXPECT_EQ(s.display["lbl_orbit"].caption, c.shown) << c.satellite << " " << c.shown;
+        const std::string status = StatusLines().next(s);
+        EXPECT_EQ(status.ends_with(" orbit " + c.shown), c.onStatusLine) << status;
+        EXPECT_EQ(status.find(" orbit ") != std::string::npos, c.onStatusLine) << status;
+    }
 }
 
 }  // namespace

@@ -11,8 +11,16 @@ struct Vec3 {
     double z = 0;
 };
 
+inline Vec3 operator+(const Vec3& a, const Vec3& b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
 inline Vec3 operator-(const Vec3& a, const Vec3& b) {
     return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+inline Vec3 operator*(const Vec3& v, double factor) {
+    return {v.x * factor, v.y * factor, v.z * factor};
 }
 
 inline Vec3 operator/(const Vec3& v, double divisor) {
