@@ -254,7 +254,7 @@ TEST(PcCardCatLine, RadiosSharingAChannelGetTheLongerFraming) {
 TEST(PcCardCatLine, TheLinkTakesNoPauseOfTheControllerCards) {
     PcCardOnAPty pc(1);
     pc.station.link.radio1SendCode = 57;
-    VirtualHost& clock = pc.harness.host;
+    VirtualHost& clock = pc.harness.virtualHost;
     const std::int64_t start = clock.elapsedMs();
     laptop(pc.station);
     EXPECT_EQ(clock.elapsedMs(), start);
