@@ -247,7 +247,7 @@ std::string usageText() {
            "\n"
            "Exit status: 0 ended by the operator, by parking or by a newer instance, 1 ended by a\n"
            "fatal error or for want of station files, 2 wrong options, events file, conversation\n"
-           "folder or settings file, 3 internal error.\n";
+           "folder, settings file or CAT device, 3 internal error.\n";
 }
 
 }  // namespace orvant

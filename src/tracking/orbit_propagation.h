@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "orbit/vec3.h"
 #include "platform/local_time.h"
 #include "station/orbit_state.h"
-#include "orbit/vec3.h"
 #include "tracking/kepler.h"
 #include "ui/clock_date.h"
 

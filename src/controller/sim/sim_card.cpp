@@ -66,7 +66,8 @@ void SimControllerCard::relayCat(const SentBytes& frame) {
         if (relay.capture) answer_.clear();
         if (message.empty()) continue;
         if (record_ == RelayRecord::Kept)
-            relayed_.push_back({relay.channel, message, relay.capture, timing.first, timing.second});
+            relayed_.push_back(
+                {relay.channel, message, relay.capture, timing.first, timing.second});
         SimRadio* radio = radios_[relay.channel];
         if (!radio) continue;
         const std::vector<std::uint8_t> answer = radio->receive(message);
