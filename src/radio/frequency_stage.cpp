@@ -88,11 +88,12 @@ std::int64_t shiftAt(const Station& s, double carrierMHz) {
 // Step 4: the satellite's Doppler at both carriers. The station sends the uplink against the
 // shift, so that the satellite hears it on its base, and hears the downlink with the shift. A
 // converter that mirrors the band does so once, in step 6; the shift itself has no sense.
-// Under WISP with full DDE control, and while radio clients tune the station, the bases arrive
-// corrected and the shifts keep their values.
+// Under WISP with full DDE control, and once a radio client has set a frequency, the bases
+// arrive corrected and the shifts keep their values. A radio server that no client has tuned
+// through leaves the satellite file's bases, which need the station's own Doppler.
 bool basesArriveCorrected(const Station& s) {
     return (s.track.fullDdeControl == 1 && s.track.trackerKind == tracker::kWisp) ||
-           s.platform.radioServer != nullptr;
+           s.radio.clientFrequencies;
 }
 
 // Outside a pass of the orbit model there is no shift to follow: the radios hold the bases.

@@ -43,6 +43,9 @@ struct RadioState {
     bool clientModeSet = false;
     // A radio client set the uplink since the loop last compared it with the uplink radio's.
     bool clientUplinkSet = false;
+    // A radio client set a frequency: its frequencies, already corrected for Doppler, stand in
+    // place of the satellite file's bases, so the station adds no Doppler of its own.
+    bool clientFrequencies = false;
     // The radio clients that selected the uplink's VFO, and the name they gave it.
     std::map<int, std::string> clientUplinkVfo;
     DialWatch dialWatch;

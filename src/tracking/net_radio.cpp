@@ -69,10 +69,12 @@ void carryOutRadioRequest(Station& s, int client, const NetRequest& request) {
     switch (request.kind) {
         case NetRequestKind::SetDownlink:
             s.sat.downlinkMHz = guardedMHzOf(request.first);
+            s.radio.clientFrequencies = true;
             return;
         case NetRequestKind::SetUplink:
             s.sat.uplinkMHz = guardedMHzOf(request.first);
             s.radio.clientUplinkSet = true;
+            s.radio.clientFrequencies = true;
             return;
         case NetRequestKind::SetUplinkMode:
             return setMode(s, 0, request.mode);

@@ -239,6 +239,26 @@ TEST(NetReplay, TheOrbitModelAddsNoDopplerToAClientsFrequencies) {
     EXPECT_EQ(p.dialHz(sim::RadioDial::kSub), 432147000);
 }
 
+// The downlink dial after a few seconds of AO-7's pass on the orbit model, with the radio server
+// up or not; a connected client only reads the frequencies.
+std::int64_t orbitModelsDownlinkDial(bool served) {
+    ServedStation p;
+    p.platform.rotatorServer = nullptr;
+    if (!served) p.platform.radioServer = nullptr;
+    p.observeEvery(1000, [&] { p.type(p.rigctld, p.radio, "f"); });
+    p.exitAt(8000);
+    p.run("AO-7");
+    return p.dialHz(sim::RadioDial::kMain);
+}
+
+// Until a client sets a frequency, the bases are the satellite file's own and the station
+// corrects them for Doppler as it does without the server.
+TEST(NetReplay, AServerNoClientTunedThroughLeavesTheOrbitModelsDoppler) {
+    const std::int64_t own = orbitModelsDownlinkDial(false);
+    EXPECT_GT(std::llabs(own - 145950000), 500);  // the file's downlink, shifted
+    EXPECT_EQ(orbitModelsDownlinkDial(true), own);
+}
+
 // A client's mode reaches the radio of its VFO's link; the radio ends on the client's
 // frequencies in that mode.
 TEST(NetReplay, AClientsModesReachTheRadiosOnItsFrequencies) {
