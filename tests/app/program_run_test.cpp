@@ -172,8 +172,6 @@ const FatalCase kFatalCases[] = {
 INSTANTIATE_TEST_SUITE_P(StartUp, FatalDialogRun, ::testing::ValuesIn(kFatalCases),
                          [](const auto& info) { return info.param.name; });
 
-// Command-line forms.
-
 TEST(ProgramRunCommandLine, TwoWordsShowTheFileListAndWaitForThePick) {
     const StationCopy station("two-words");
     const ProgramRun waiting = station.run({"AO-7", "X"});
@@ -251,8 +249,6 @@ TEST(ProgramRunCommandLine, ALowerCaseNameIsUpperCasedAndDemoForcesRotatorTypeZe
     EXPECT_EQ(satellitesShown(alone), (std::set<std::string>{"", "AO-7"}));
     EXPECT_EQ(framesOf(alone).back().slot(49), 5);
 }
-
-// The instance hand-off.
 
 bool waitForHandoffEntry(const StationCopy& station, std::chrono::seconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;

@@ -93,16 +93,13 @@ TEST_F(SatelliteFile, ConvertsEveryValueOfATypicalFile) {
     EXPECT_DOUBLE_EQ(sat.offsetMHz, 578.1);
     EXPECT_DOUBLE_EQ(sat.uplinkOffsetKHz, 0);
     EXPECT_FALSE(sat.phaseAutomation);
-    // Park azimuth, port words, radio types, CAT ports, inversions and the raw catalog number.
     EXPECT_EQ(std::tuple(sat.parkAzimuth, sat.extPortWord, sat.extPortWord2), std::tuple(0, 1, 0));
     EXPECT_EQ(std::tuple(sat.uplinkRadioType, sat.downlinkRadioType, sat.uplinkCatPort,
                          sat.downlinkCatPort, sat.uplinkInversion, sat.downlinkInversion),
               std::tuple(2, 2, 1, 1, 1, 1));
     EXPECT_EQ(sat.raw[1], "07530");
-    // What the rest of the program takes over.
     EXPECT_EQ(h.station.link.extPortValue, 1);
     EXPECT_EQ(h.station.track.satParkAzimuth, 0);
-    // The display.
     EXPECT_EQ(control("lbl_sat_name").caption, "AO-7.SAT");
     expectModeLabels("LSB", "USB", bgr::kGrey);
     expectVisible({"lbl_beacon", "lbl_fdt"}, true);
