@@ -12,12 +12,8 @@ const std::string kDate = "April. 2002";
 
 std::string lines(std::initializer_list<std::string> parts) {
     std::string out;
-    bool first = true;
-    for (const auto& p : parts) {
-        out += (first ? "" : "\r\n") + p;
-        first = false;
-    }
-    return out;
+    for (const std::string& p : parts) out += "\r\n" + p;
+    return out.substr(2);
 }
 
 TEST(FatalDialogs, ConfigurationFileTexts) {

@@ -34,14 +34,10 @@ TEST(Options, ProgramOptionsAreTakenOutAndTheRestFormsTheCommandLine) {
 }
 
 TEST(Options, BadValuesAreReportedNotGuessed) {
-    EXPECT_NE(parseOptions({"--clock=2018-02-30T00:00:00"}).error, "");
-    EXPECT_NE(parseOptions({"--clock=2018-01-21 09:30:00"}).error, "");
-    EXPECT_NE(parseOptions({"--real-clock=04:30"}).error, "");
-    EXPECT_NE(parseOptions({"--until=soon"}).error, "");
-    EXPECT_NE(parseOptions({"--until=-1"}).error, "");
-    EXPECT_NE(parseOptions({"--fast"}).error, "");
-    EXPECT_NE(parseOptions({"--dde-timeout=0"}).error, "");
-    EXPECT_NE(parseOptions({"--dde-timeout=5s"}).error, "");
+    for (const char* bad :
+         {"--clock=2018-02-30T00:00:00", "--clock=2018-01-21 09:30:00", "--real-clock=04:30",
+          "--until=soon", "--until=-1", "--fast", "--dde-timeout=0", "--dde-timeout=5s"})
+        EXPECT_NE(parseOptions({bad}).error, "") << bad;
 }
 
 TEST(Options, TheCardOfThePcsOwnTakesSerialDevicesAndTheRotatorsDaemon) {

@@ -18,7 +18,7 @@ using namespace testing;  // the program-run harness
 using Bytes = std::vector<std::uint8_t>;
 
 // Refused at start-up, before the station runs: status 2 and what is wrong.
-TEST(PcCardRun, DevicesThatCannotServeAndTheRotctldClashAreRefused) {
+TEST(PcCardRun, DevicesThatCannotServeAreRefused) {
     const StationCopy station("pc-card-refused");
     const std::string file = station.path("ORV.CFG").string();
     struct Row {
@@ -29,7 +29,6 @@ TEST(PcCardRun, DevicesThatCannotServeAndTheRotctldClashAreRefused) {
         {{"--cat1=/nonexistent/ttyUSB9"}, "orvant: --cat1=/nonexistent/ttyUSB9: no such device"},
         {{"--cat2=/dev/null"}, "orvant: --cat2=/dev/null: not a serial port"},
         {{"--cat1=" + file}, "orvant: --cat1=" + file + ": not a serial port"},
-        {{"--rotctld", "--rotator=rotctld"}, "give --rotctld another port"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.said);

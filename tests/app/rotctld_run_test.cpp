@@ -46,10 +46,6 @@ ClientRun rotctl(const std::string& address, const std::string& commands) {
     return hamlib("rotctl", address, commands);
 }
 
-ClientRun rigctl(const std::string& address, const std::string& commands) {
-    return hamlib("rigctl", address, commands);
-}
-
 std::string freeAddress(int next = 0) {
     return "127.0.0.1:" + std::to_string(20000 + getpid() % 20000 + next);
 }
@@ -91,12 +87,12 @@ TEST(RotctldRun, HamlibClientsDriveTheRotatorAndTheRadios) {
     }
     ASSERT_EQ(pointed.status, 0) << pointed.out;
     EXPECT_NE(rotctl(address, "P 500 45").status, 0);  // beyond the rotator's travel
-    const ClientRun tuned = rigctl(radios, "F 145900000 I 435100000");
+    const ClientRun tuned = hamlib("rigctl", radios, "F 145900000 I 435100000");
     EXPECT_EQ(tuned.status, 0) << tuned.out;
     EXPECT_EQ(tuned.out.find("error"), std::string::npos) << tuned.out;
-    const ClientRun refused = rigctl(radios, "F 1000000000 I 2000000000");
+    const ClientRun refused = hamlib("rigctl", radios, "F 1000000000 I 2000000000");
     EXPECT_NE(refused.out.find("Invalid parameter"), std::string::npos) << refused.out;
-    EXPECT_EQ(rigctl(radios, "f i").out, "145900000\n435100000\n");
+    EXPECT_EQ(hamlib("rigctl", radios, "f i").out, "145900000\n435100000\n");
     ClientRun readBack;
     for (int i = 0; i < 180 && !reportsNear(readBack, 180, 45, 3); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));

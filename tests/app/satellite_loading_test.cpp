@@ -93,16 +93,13 @@ TEST_F(SatelliteFile, ConvertsEveryValueOfATypicalFile) {
     EXPECT_DOUBLE_EQ(sat.offsetMHz, 578.1);
     EXPECT_DOUBLE_EQ(sat.uplinkOffsetKHz, 0);
     EXPECT_FALSE(sat.phaseAutomation);
-    // Park azimuth, port words, radio types, CAT ports, inversions and the raw catalog number.
     EXPECT_EQ(std::tuple(sat.parkAzimuth, sat.extPortWord, sat.extPortWord2), std::tuple(0, 1, 0));
     EXPECT_EQ(std::tuple(sat.uplinkRadioType, sat.downlinkRadioType, sat.uplinkCatPort,
                          sat.downlinkCatPort, sat.uplinkInversion, sat.downlinkInversion),
               std::tuple(2, 2, 1, 1, 1, 1));
     EXPECT_EQ(sat.raw[1], "07530");
-    // What the rest of the program takes over.
     EXPECT_EQ(h.station.link.extPortValue, 1);
     EXPECT_EQ(h.station.track.satParkAzimuth, 0);
-    // The display.
     EXPECT_EQ(control("lbl_sat_name").caption, "AO-7.SAT");
     expectModeLabels("LSB", "USB", bgr::kGrey);
     expectVisible({"lbl_beacon", "lbl_fdt"}, true);
@@ -144,15 +141,9 @@ TEST_F(SatelliteFile, DefaultInAnyCaseOpensNoFileLoadsTheBuiltInValuesAndGreysTh
     EXPECT_EQ(sat.uplinkInversion, 1);
     EXPECT_EQ(h.station.link.extPortValue, 0);
     const ElementSet& e = sat.elements;
-    EXPECT_DOUBLE_EQ(e.epochYear, 2000);
-    EXPECT_DOUBLE_EQ(e.epochDay, 55);
-    EXPECT_DOUBLE_EQ(e.inclination, 28);
-    EXPECT_DOUBLE_EQ(e.eccentricity, 0.001);
-    EXPECT_DOUBLE_EQ(e.argPerigee, 333);
-    EXPECT_DOUBLE_EQ(e.meanAnomaly, 27);
-    EXPECT_DOUBLE_EQ(e.meanMotion, 15);
-    EXPECT_DOUBLE_EQ(e.epochOrbit, 33938);
-    EXPECT_DOUBLE_EQ(e.decayRate, 0);
+    EXPECT_EQ(std::tuple(e.epochYear, e.epochDay, e.inclination, e.eccentricity, e.argPerigee,
+                         e.meanAnomaly, e.meanMotion, e.epochOrbit, e.decayRate),
+              std::tuple(2000.0, 55.0, 28.0, 0.001, 333.0, 27.0, 15.0, 33938.0, 0.0));
     // Kept from before.
     EXPECT_EQ(sat.catalogNumber, "25544");
     EXPECT_TRUE(sat.phaseAutomation);
@@ -188,8 +179,7 @@ TEST_F(SatelliteFile, AConverterAboveTheSatelliteFrequencyInvertsTheSideband) {
     load("INV");
     const SatelliteRecord& sat = h.station.sat;
     EXPECT_EQ(std::tuple(sat.uplinkInversion, sat.downlinkInversion), std::tuple(-1, -1));
-    EXPECT_EQ(sat.uplinkMode, "USB");
-    EXPECT_EQ(sat.downlinkMode, "LSB");
+    EXPECT_EQ(std::tuple(sat.uplinkMode, sat.downlinkMode), std::tuple("USB", "LSB"));
     expectModeLabels("USB", "LSB", bgr::kLightRed);
     EXPECT_EQ(control("lbl_upconvertor").caption, "Up Conversion USB");
     EXPECT_EQ(control("lbl_dnconvel1").caption, "Dn Conversion LSB");
