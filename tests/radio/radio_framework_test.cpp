@@ -248,19 +248,34 @@ INSTANTIATE_TEST_SUITE_P(KenwoodCodes, InhibitedLink, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST(SimulatedTs2000, ItsDialHoldsTheLastFrequenciesSentInSatelliteMode) {
-    RadioStation s(26, 26);
-    s.setUpAndTune(kUpHz, kDownHz);
-    const sim::RadioDial& dial = s.radios.radioOf(26)->dial();
-    EXPECT_TRUE(dial.satelliteMode);
-    EXPECT_EQ(dial.txVfo, sim::RadioDial::kVfoB);
-    EXPECT_EQ(dial.rxVfo, sim::RadioDial::kVfoA);
-    const auto& uplink = dial.vfo(sim::RadioDial::kSub, sim::RadioDial::kVfoB);
-    const auto& downlink = dial.vfo(sim::RadioDial::kSub, sim::RadioDial::kVfoA);
-    EXPECT_EQ(uplink.hz, 435123456);
-    EXPECT_EQ(uplink.mode, "USB");
-    EXPECT_EQ(downlink.hz, 145900000);
-    EXPECT_EQ(downlink.mode, "LSB");
+// Each simulated satellite-mode radio's dial, tuned by the set-up and one send: the uplink and
+// downlink as the model keeps them (the FT-847 in 10 Hz steps).
+TEST(SimulatedSatelliteRadios, DialsHoldTheLastFrequenciesSentInSatelliteMode) {
+    using sim::RadioDial;
+    struct Row {
+        std::int16_t code;
+        int upBand, upVfo, downBand;
+        std::int64_t upHz;
+    };
+    for (const Row& row :
+         {Row{26, RadioDial::kSub, RadioDial::kVfoB, RadioDial::kSub, 435123456},
+          Row{2, RadioDial::kSub, RadioDial::kVfoA, RadioDial::kMain, 435123450},
+          Row{27, RadioDial::kSub, RadioDial::kVfoA, RadioDial::kMain, 435123456}}) {
+        SCOPED_TRACE(row.code);
+        RadioStation s(row.code, row.code);
+        s.setUpAndTune(kUpHz, kDownHz);
+        const RadioDial& dial = s.radios.radioOf(row.code)->dial();
+        EXPECT_TRUE(dial.satelliteMode);
+        const auto& uplink = dial.vfo(row.upBand, row.upVfo);
+        const auto& downlink = dial.vfo(row.downBand, RadioDial::kVfoA);
+        EXPECT_EQ(uplink.hz, row.upHz);
+        EXPECT_EQ(uplink.mode, "USB");
+        EXPECT_EQ(downlink.hz, 145900000);
+        EXPECT_EQ(downlink.mode, "LSB");
+        if (row.code != 26) continue;
+        EXPECT_EQ(dial.txVfo, RadioDial::kVfoB);
+        EXPECT_EQ(dial.rxVfo, RadioDial::kVfoA);
+    }
 }
 
 enum class Outcome { Accepted, Refused, BadRadio, NotAsked };
