@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -310,12 +311,9 @@ TEST_P(ReadBack, TakesOnlyAWellFormedDial) {
     const char* label = c.side == 0 ? "lbl_Up_read" : "lbl_down_read";
 
     if (c.outcome == Outcome::BadRadio) {
-        try {
-            s.display.fire(label, ControlEvent::DblClick);
-            FAIL() << "the program went on";
-        } catch (const ProgramEnd& end) {
-            EXPECT_EQ(end.reason, EndReason::Fatal);
-        }
+        EXPECT_THAT(
+            [&] { s.display.fire(label, ControlEvent::DblClick); },
+            ::testing::Throws<ProgramEnd>(::testing::Field(&ProgramEnd::reason, EndReason::Fatal)));
         ASSERT_EQ(s.alerts.boxes.size(), 1u);
         EXPECT_EQ(s.alerts.boxes[0],
                   "One of the TS-2000/TS-2000 pair is NOT connected, turned on, or is not fitted "
