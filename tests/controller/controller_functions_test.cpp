@@ -22,6 +22,12 @@ void applyExtPort(SimStation& s) {
     switch_(s.station, s.station.link.extPortValue);
 }
 
+// The operator's input on `control`, taken at once.
+void input(SimStation& s, InputKind kind, const char* control) {
+    s.post(0, kind, control);
+    pumpMessages(s.station);
+}
+
 TEST(ExternalPort, TheLampsShowBitsZeroAndOneAndTheFrameCarriesEveryBit) {
     for (const std::int16_t value : {2, 6}) {  // bit 2 of 6 has no lamp but is still sent
         SCOPED_TRACE(value);
@@ -42,48 +48,39 @@ TEST(ExternalPort, ADoubleClickTogglesTheOutputItsLampShowsAndASingleClickDoesNo
     SimStation s;
     s.station.link.extPortValue = 2;
     applyExtPort(s);
-    s.post(0, InputKind::Click, "img_Ecp0Black");
-    pumpMessages(s.station);
+    input(s, InputKind::Click, "img_Ecp0Black");
     EXPECT_EQ(s.station.link.extPortValue, 2);
-    s.post(0, InputKind::DblClick, "img_Ecp0Black");
-    pumpMessages(s.station);
+    input(s, InputKind::DblClick, "img_Ecp0Black");
     EXPECT_EQ(s.station.link.extPortValue, 3);
     EXPECT_FALSE(lampOn(s, 0));  // the lamps follow on the next pass
     applyExtPort(s);
     EXPECT_TRUE(lampOn(s, 0));
     EXPECT_TRUE(lampOn(s, 1));
-    s.post(0, InputKind::Click, "img_Ecp0Red");
-    pumpMessages(s.station);
+    input(s, InputKind::Click, "img_Ecp0Red");
     EXPECT_TRUE(lampOn(s, 0));  // a single click shows the lamp clicked
     EXPECT_EQ(s.station.link.extPortValue, 3);
 
-    s.post(0, InputKind::DblClick, "img_Ecp1Red");
-    pumpMessages(s.station);
+    input(s, InputKind::DblClick, "img_Ecp1Red");
     applyExtPort(s);
     EXPECT_EQ(s.station.link.extPortValue, 1);
     EXPECT_FALSE(lampOn(s, 1));
 
-    s.post(0, InputKind::DblClick, "img_Ecp0Red");
-    pumpMessages(s.station);
+    input(s, InputKind::DblClick, "img_Ecp0Red");
     EXPECT_EQ(s.station.link.extPortValue, 0);
-    s.post(0, InputKind::DblClick, "img_Ecp1Black");
-    pumpMessages(s.station);
+    input(s, InputKind::DblClick, "img_Ecp1Black");
     EXPECT_EQ(s.station.link.extPortValue, 2);
 }
 
 TEST(TrafficWindows, TheLabelShowsBothWindowsAndAWindowClickedHides) {
     SimStation s;
     EXPECT_FALSE(s.display["Text1"].visible);
-    s.post(0, InputKind::Click, "lbl_extcontrolport");
-    pumpMessages(s.station);
+    input(s, InputKind::Click, "lbl_extcontrolport");
     EXPECT_TRUE(s.display["Text1"].visible);
     EXPECT_TRUE(s.display["Text2"].visible);
-    s.post(0, InputKind::Click, "Text2");
-    pumpMessages(s.station);
+    input(s, InputKind::Click, "Text2");
     EXPECT_TRUE(s.display["Text1"].visible);
     EXPECT_FALSE(s.display["Text2"].visible);
-    s.post(0, InputKind::Click, "Text1");
-    pumpMessages(s.station);
+    input(s, InputKind::Click, "Text1");
     EXPECT_FALSE(s.display["Text1"].visible);
     EXPECT_EQ(s.display["lbl_extcontrolport"].caption, "Ext Control Port");
     EXPECT_EQ(s.display["lbl_extcontrolport"].tooltip,
@@ -103,8 +100,7 @@ TEST(TrafficWindows, TheReadbackDumpShowsTheReplyBytes) {
     bytes += "AB ";
     EXPECT_TRUE(s.display["Text4"].visible);
     EXPECT_EQ(s.display["Text4"].caption, std::string(18, ' ') + "Readback Dump" + bytes);
-    s.post(0, InputKind::Click, "Text4");
-    pumpMessages(s.station);
+    input(s, InputKind::Click, "Text4");
     EXPECT_FALSE(s.display["Text4"].visible);
 }
 
@@ -114,8 +110,7 @@ TEST(ControllerReset, ThePulseRestartsTheCardAndReleasesPauseHoldAndDiagnostics)
     s.station.link.diagnostic = true;
     s.station.link.delayElapsed = false;
     s.port.accesses.clear();
-    s.post(0, InputKind::Click, "lbl_reset");
-    pumpMessages(s.station);
+    input(s, InputKind::Click, "lbl_reset");
     EXPECT_EQ(s.port.writesTo(SimStation::kBase + 2), (std::vector<std::uint8_t>{0x01, 0x04}));
     EXPECT_EQ(s.port.accesses.size(), 2u);
     EXPECT_EQ(s.card.resets(), 1);

@@ -44,6 +44,15 @@ void pendCat(SimStation& s, std::int16_t radio, bool capture, std::int16_t delay
     link.catDelayMs = delayMs;
 }
 
+// Radio 1 answers `answer` to the query 03 the next frame carries, its answer captured.
+void queryRadio1(SimStation& s, RecordingRadio& radio, std::vector<std::uint8_t> answer) {
+    radio.answer = std::move(answer);
+    s.card.attachRadio(1, &radio);
+    s.station.link.radio1ReadCode = 56;
+    s.slot(2) = 0x03;
+    pendCat(s, 1, true, 50);
+}
+
 TEST(LinkExchange, FrameReachesTheCardAndThePositionsComeBack) {
     SimStation s;
     s.card.setPositions(700, 256);
@@ -139,12 +148,7 @@ TEST(LinkRecoding, StatusLinesCarryTheReplyNibble) {
 TEST(LinkReply, RadioAnswerFillsTheReplyBytesAndTheDump) {
     SimStation s;
     RecordingRadio radio;
-    radio.answer = {0xFE, 0x0F, 0xF0, 0x00};
-    s.card.attachRadio(1, &radio);
-    s.station.link.radio1ReadCode = 56;
-    s.slot(2) = 0x03;
-    s.slot(3) = 240;
-    pendCat(s, 1, true, 50);
+    queryRadio1(s, radio, {0xFE, 0x0F, 0xF0, 0x00});
     laptop(s.station);
     lapin(s.station);  // the answer stays for the read that collects it
 
@@ -406,12 +410,8 @@ TEST(LinkAbandonedRead, NeverPassesTheLastReplyForAFreshOne) {
         SCOPED_TRACE(c.name);
         SimStation s;
         RecordingRadio radio;
-        radio.answer = {0x46, 0x41, 0x3B};
-        s.card.attachRadio(1, &radio);
-        s.station.link.radio1ReadCode = 56;
+        queryRadio1(s, radio, {0x46, 0x41, 0x3B});
         s.card.setPositions(111, 222);
-        s.slot(2) = 0x03;  // the query
-        pendCat(s, 1, true, 50);
         laptop(s.station);
         ASSERT_EQ(replyByte(s.station.link.replyNibbles, 1), 0x46);
 

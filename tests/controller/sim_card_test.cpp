@@ -32,6 +32,14 @@ void letTimePass(SimStation& s, std::int64_t ms) {
     s.host.waitUntil(s.host.elapsedMs() + ms);
 }
 
+// One exchange carrying the CAT message in the frame for `radio`, its answer captured or not.
+void exchangeCat(SimStation& s, std::int16_t radio, bool capture) {
+    s.station.link.catRadio = radio;
+    (capture ? s.station.link.catReadPending : s.station.link.catSendPending) = 1;
+    s.station.link.catDelayMs = 100;
+    laptop(s.station);
+}
+
 TEST(SimCardRotator, AxesTurnTowardTheirTargetsInProgramTime) {
     SimStation s;
     s.card.setPositions(0, 0);
@@ -119,19 +127,13 @@ TEST(SimCardRelay, AMessageEndsAtTheFirstEndByteOrAtSlot44) {
     RecordingRadio radio;
     s.card.attachRadio(2, &radio);
     s.station.link.radio2SendCode = 59;
-    const auto send = [&] {
-        s.station.link.catRadio = 2;
-        s.station.link.catSendPending = 1;
-        s.station.link.catDelayMs = 100;
-        laptop(s.station);
-    };
     s.slot(2) = 0xFE;
     s.slot(3) = 0x00;
     s.slot(4) = 240;
     s.slot(5) = 0x11;
-    send();
+    exchangeCat(s, 2, false);
     for (int slot = 2; slot <= 44; ++slot) s.slot(slot) = 'A';
-    send();
+    exchangeCat(s, 2, false);
     ASSERT_EQ(radio.received.size(), 2u);
     EXPECT_EQ(radio.received[0], (std::vector<std::uint8_t>{0xFE, 0x00}));
     EXPECT_EQ(radio.received[1], std::vector<std::uint8_t>(43, 'A'));
@@ -147,13 +149,7 @@ TEST(SimCardRelay, ACapturedAnswerStaysUntilTheNextCaptureAndIsCutBeforeTheCheck
     radio.answer.assign(60, 0x77);
     s.slot(2) = 0x10;
     s.slot(3) = 240;
-    const auto query = [&] {
-        s.station.link.catRadio = 1;
-        s.station.link.catReadPending = 1;
-        s.station.link.catDelayMs = 100;
-        laptop(s.station);
-    };
-    query();
+    exchangeCat(s, 1, true);
     EXPECT_EQ(replyByte(s.station.link.replyNibbles, 47), 0x77);
     EXPECT_EQ(s.station.link.replyNibbles[96], 8);
     EXPECT_TRUE(s.display["wht_check"].visible);
@@ -162,7 +158,7 @@ TEST(SimCardRelay, ACapturedAnswerStaysUntilTheNextCaptureAndIsCutBeforeTheCheck
     EXPECT_EQ(replyByte(s.station.link.replyNibbles, 1), 0x77);
 
     radio.answer.clear();  // a radio that does not answer
-    query();
+    exchangeCat(s, 1, true);
     EXPECT_EQ(replyByte(s.station.link.replyNibbles, 1), 0);
     EXPECT_EQ(radio.received.size(), 2u);
 }
@@ -181,10 +177,7 @@ TEST(SimCardRelay, TheProgramsCardRelaysEveryMessageAndKeepsNoRecord) {
     constexpr int kMessages = 500;
     for (int i = 0; i < kMessages; ++i) {
         s.slot(2) = i % 200;
-        s.station.link.catRadio = 2;
-        s.station.link.catSendPending = 1;
-        s.station.link.catDelayMs = 100;
-        laptop(s.station);
+        exchangeCat(s, 2, false);
     }
     EXPECT_EQ(radio.received.size(), static_cast<std::size_t>(kMessages));
     EXPECT_TRUE(card.relayed().empty());

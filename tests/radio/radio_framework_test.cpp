@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -87,26 +88,15 @@ PositionCase icomBothPositions(std::int16_t code, const std::string& address, bo
     std::string testName;
     std::copy_if(name.begin(), name.end(), std::back_inserter(testName),
                  [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
-    return {
-        testName,
-        code,
-        code,
-        1,
-        1,
-        kUpHz,
-        kDownHz,
-        civ(1, address,
-            join(join(band("07 D0"), {"0F 00", "07 00", "06 01"}),
-                 join(band("07 D1"), {"07 00", "06 00"}))),
-        civ(1, address,
-            join(join(band("07 D0"), {"07 00", kUpBcd}), join(band("07 D1"), {"07 00", kDownBcd}))),
-        civ(1, address, join(kCivUplinkReset, {"07 D1", "08 7B"})),
-        name + "(1)",
-        down + "(1)",
-        2,
-        2,
-        20,
-        true};
+    // clang-format off
+    return {testName, code, code, 1, 1, kUpHz, kDownHz,
+            civ(1, address, join(join(band("07 D0"), {"0F 00", "07 00", "06 01"}),
+                                 join(band("07 D1"), {"07 00", "06 00"}))),
+            civ(1, address, join(join(band("07 D0"), {"07 00", kUpBcd}),
+                                 join(band("07 D1"), {"07 00", kDownBcd}))),
+            civ(1, address, join(kCivUplinkReset, {"07 D1", "08 7B"})),
+            name + "(1)", down + "(1)", 2, 2, 20, true};
+    // clang-format on
 }
 
 // clang-format off
@@ -119,10 +109,6 @@ INSTANTIATE_TEST_SUITE_P(KenwoodCodes, RadioPositions, ::testing::Values(
         {"2:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"},
         {"2:FA00435123456;", "1:FA01296000000;"}, {"1:DC1;MC 23;"},
         "TS-440S(2)", "TS-680S(1)", 4, 3, 30},
-    PositionCase{"Ts680UpTs440Down", 6, 5, 1, 1, kUpHz, kDownHz,
-        {"1:AI0;FN0;SP0;MD2;", "1:AI0;FN0;SP0;MD1;"},
-        {"1:FA00435123456;", "1:FA00145900000;"}, {"1:DC1;MC 23;"},
-        "TS-680S(1)", "TS-440S(1)", 4, 3, 40},
     PositionCase{"Ts2000SatelliteMode", 26, 26, 1, 1, kUpHz, kDownHz,
         {kSatModeOn + "FT1;MD2;", kSatModeOn + "FR0;MD1;", "1:FR0;FA00029200000;"},
         {"1:FT1;FB00435123456;", "1:FR0;FA00145900000;"}, on(1, kTs2000Reset),
@@ -263,19 +249,34 @@ INSTANTIATE_TEST_SUITE_P(KenwoodCodes, InhibitedLink, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST(SimulatedTs2000, ItsDialHoldsTheLastFrequenciesSentInSatelliteMode) {
-    RadioStation s(26, 26);
-    s.setUpAndTune(kUpHz, kDownHz);
-    const sim::RadioDial& dial = s.radios.radioOf(26)->dial();
-    EXPECT_TRUE(dial.satelliteMode);
-    EXPECT_EQ(dial.txVfo, sim::RadioDial::kVfoB);
-    EXPECT_EQ(dial.rxVfo, sim::RadioDial::kVfoA);
-    const auto& uplink = dial.vfo(sim::RadioDial::kSub, sim::RadioDial::kVfoB);
-    const auto& downlink = dial.vfo(sim::RadioDial::kSub, sim::RadioDial::kVfoA);
-    EXPECT_EQ(uplink.hz, 435123456);
-    EXPECT_EQ(uplink.mode, "USB");
-    EXPECT_EQ(downlink.hz, 145900000);
-    EXPECT_EQ(downlink.mode, "LSB");
+// Each simulated satellite-mode radio's dial, tuned by the set-up and one send: the uplink and
+// downlink as the model keeps them (the FT-847 in 10 Hz steps).
+TEST(SimulatedSatelliteRadios, DialsHoldTheLastFrequenciesSentInSatelliteMode) {
+    using sim::RadioDial;
+    struct Row {
+        std::int16_t code;
+        int upBand, upVfo, downBand;
+        std::int64_t upHz;
+    };
+    for (const Row& row :
+         {Row{26, RadioDial::kSub, RadioDial::kVfoB, RadioDial::kSub, 435123456},
+          Row{2, RadioDial::kSub, RadioDial::kVfoA, RadioDial::kMain, 435123450},
+          Row{27, RadioDial::kSub, RadioDial::kVfoA, RadioDial::kMain, 435123456}}) {
+        SCOPED_TRACE(row.code);
+        RadioStation s(row.code, row.code);
+        s.setUpAndTune(kUpHz, kDownHz);
+        const RadioDial& dial = s.radios.radioOf(row.code)->dial();
+        EXPECT_TRUE(dial.satelliteMode);
+        const auto& uplink = dial.vfo(row.upBand, row.upVfo);
+        const auto& downlink = dial.vfo(row.downBand, RadioDial::kVfoA);
+        EXPECT_EQ(uplink.hz, row.upHz);
+        EXPECT_EQ(uplink.mode, "USB");
+        EXPECT_EQ(downlink.hz, 145900000);
+        EXPECT_EQ(downlink.mode, "LSB");
+        if (row.code != 26) continue;
+        EXPECT_EQ(dial.txVfo, RadioDial::kVfoB);
+        EXPECT_EQ(dial.rxVfo, RadioDial::kVfoA);
+    }
 }
 
 enum class Outcome { Accepted, Refused, BadRadio, NotAsked };
@@ -310,12 +311,9 @@ TEST_P(ReadBack, TakesOnlyAWellFormedDial) {
     const char* label = c.side == 0 ? "lbl_Up_read" : "lbl_down_read";
 
     if (c.outcome == Outcome::BadRadio) {
-        try {
-            s.display.fire(label, ControlEvent::DblClick);
-            FAIL() << "the program went on";
-        } catch (const ProgramEnd& end) {
-            EXPECT_EQ(end.reason, EndReason::Fatal);
-        }
+        EXPECT_THAT(
+            [&] { s.display.fire(label, ControlEvent::DblClick); },
+            ::testing::Throws<ProgramEnd>(::testing::Field(&ProgramEnd::reason, EndReason::Fatal)));
         ASSERT_EQ(s.alerts.boxes.size(), 1u);
         EXPECT_EQ(s.alerts.boxes[0],
                   "One of the TS-2000/TS-2000 pair is NOT connected, turned on, or is not fitted "
@@ -343,8 +341,6 @@ INSTANTIATE_TEST_SUITE_P(RadioCodes, ReadBack, ::testing::Values(
     ReadCase{"Ts2000SatelliteUplink", 26, 26, 0, {}, false, {"1:FT1;FB;"}, Outcome::Accepted},
     ReadCase{"Ts2000Downlink", 26, 26, 1, {}, false, {"1:FR0;FA;"}, Outcome::Accepted},
     ReadCase{"SilentRadio", 5, 5, 0, {}, true, {"1:FA;"}, Outcome::Refused},
-    ReadCase{"ByteF0AmongTheDigits", 5, 5, 1, text("FA0014512\xF0" "456;"), false, {"1:FA;"},
-             Outcome::Refused},
     ReadCase{"Ts2000DownlinkWrongVfo", 26, 26, 1, text("FB00145123456;"), false, {"1:FR0;FA;"},
              Outcome::Refused},
     ReadCase{"Ts2000UplinkSilent", 26, 26, 0, {}, true, {"1:FT1;FB;"}, Outcome::Refused},

@@ -281,17 +281,6 @@ TEST(Ft736TypedDial, FullDopplerTuningEndsWithTheVoiceSliderAtZero) {
 }
 
 TEST(SimulatedYaesu, DialsFollowTheBlocksWhileUnderCatControl) {
-    RadioStation pair(2, 2);
-    pair.setUpAndTune("435123456", "145900000");
-    const sim::RadioDial& ft847 = pair.radios.radioOf(2)->dial();
-    EXPECT_TRUE(ft847.satelliteMode);
-    const auto& uplink = ft847.vfo(sim::RadioDial::kSub, sim::RadioDial::kVfoA);
-    const auto& downlink = ft847.vfo(sim::RadioDial::kMain, sim::RadioDial::kVfoA);
-    EXPECT_EQ(uplink.hz, 435123450);
-    EXPECT_EQ(uplink.mode, "USB");
-    EXPECT_EQ(downlink.hz, 145900000);
-    EXPECT_EQ(downlink.mode, "LSB");
-
     // Out of CAT control the FT-736R hears nothing but CAT on.
     RadioStation ft736(1, 1);
     ft736.setUpAndTune("435123456", "145900000");
