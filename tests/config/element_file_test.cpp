@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/config_error.h"
+#include "config/value_files.h"
 #include "support/program_run.h"
 #include "support/station_harness.h"
 
@@ -50,13 +51,7 @@ class ElementFile : public ::testing::Test {
         return failure();
     }
     FileErrorKind failure() {
-        try {
-            readElementSet();
-        } catch (const FileError& e) {
-            return e.kind;
-        }
-        ADD_FAILURE() << "no FileError";
-        return FileErrorKind::NotFound;
+        return testing::fileErrorOf([&] { readElementSet(); });
     }
     // The set is read, or refused as `refusal`.
     void expectRead(bool taken, FileErrorKind refusal, const std::string& row) {

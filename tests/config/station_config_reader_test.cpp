@@ -37,13 +37,7 @@ class StationConfigReader : public ::testing::Test {
         return h.station.cfg;
     }
     FileErrorKind failureReading() {
-        try {
-            read();
-        } catch (const FileError& e) {
-            return e.kind;
-        }
-        ADD_FAILURE() << "no FileError";
-        return FileErrorKind::NotFound;
+        return testing::fileErrorOf([&] { read(); });
     }
     FileErrorKind failureLoading(const std::string& bytes) {
         h.files.addFile("/ORV.CFG", bytes);
