@@ -117,10 +117,6 @@ TEST_F(SampleStation, ConfigurationAndSatelliteFilesDescribeAStationNearLondon) 
     EXPECT_EQ(station.sat.downlinkCatPort, 2);
     readElementSet();
     EXPECT_DOUBLE_EQ(station.sat.elements.inclination, 51.6424);
-    name = "AO-7";
-    GetSatCfg(station, name);
-    readElementSet();
-    EXPECT_DOUBLE_EQ(station.sat.elements.argPerigee, 260.7489);
     name = "PARK";
     GetSatCfg(station, name);
     EXPECT_EQ(station.track.satParkAzimuth, 180);

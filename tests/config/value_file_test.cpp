@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "config/config_error.h"
+#include "config/value_files.h"
 
 namespace orvant {
 namespace {
 
+using testing::fileErrorOf;
 using Values = std::vector<std::string>;
 
 TEST(ValueFile, ValuesFollowTheFirstEqualsSignOfEachLineThatHasOne) {
@@ -38,14 +40,8 @@ TEST(ValueFile, ValuesFollowTheFirstEqualsSignOfEachLineThatHasOne) {
 TEST(ValueFile, TooFewValuesOrAnUnendedLastValueIsPastTheEnd) {
     const std::pair<const char*, std::size_t> cases[] = {
         {"a=1\r\nb=2\r\n", 3}, {"a=1\r\nb=2", 2}, {"a=1\r\nno more values\r\n", 2}, {"", 1}};
-    for (const auto& [bytes, count] : cases) {
-        try {
-            readValues(bytes, count);
-            ADD_FAILURE() << bytes << " accepted";
-        } catch (const FileError& e) {
-            EXPECT_EQ(e.kind, FileErrorKind::PastEnd) << bytes;
-        }
-    }
+    for (const auto& [bytes, count] : cases)
+        EXPECT_EQ(fileErrorOf([&] { readValues(bytes, count); }), FileErrorKind::PastEnd) << bytes;
 }
 
 TEST(ValueFile, IntegerFieldsRoundHalvesToEvenAndRejectValuesBeyondSixteenBits) {
@@ -54,14 +50,8 @@ TEST(ValueFile, IntegerFieldsRoundHalvesToEvenAndRejectValuesBeyondSixteenBits) 
     EXPECT_EQ(integerValue("x"), 0);
     EXPECT_EQ(integerValue("-32768"), -32768);
     EXPECT_EQ(integerValue("32767.4"), 32767);
-    for (const char* text : {"32767.5", "40000", "-32769", "1E9"}) {
-        try {
-            integerValue(text);
-            ADD_FAILURE() << text << " accepted";
-        } catch (const FileError& e) {
-            EXPECT_EQ(e.kind, FileErrorKind::Corrupt) << text;
-        }
-    }
+    for (const char* text : {"32767.5", "40000", "-32769", "1E9"})
+        EXPECT_EQ(fileErrorOf([&] { integerValue(text); }), FileErrorKind::Corrupt) << text;
 }
 
 TEST(ValueFile, YesSwitchesCompareTheWholeUpperCasedText) {

@@ -1,9 +1,25 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
+#include "config/config_error.h"
+
 namespace orvant::testing {
+
+// The kind of the file error `read` ends in; a failure of the test when it ends in none.
+template <typename Read>
+FileErrorKind fileErrorOf(Read read) {
+    try {
+        read();
+    } catch (const FileError& e) {
+        return e.kind;
+    }
+    ADD_FAILURE() << "no FileError";
+    return FileErrorKind::NotFound;
+}
 
 // Builds a value file: one line "label=value" per value, each ended by `lineEnd`.
 inline std::string valueFile(const std::vector<std::string>& values,

@@ -82,41 +82,36 @@ struct ReadingCase {
 const std::string kAo7 = " AO-7 AZ:123.9 EL:45.2 RR:-3.1 MA:77 Flip:No";
 const std::string kWisp = "SNAO-7 AZ123.4 EL45.6 UP145900000 UMUSB DN435100000 DMLSB MA128 ";
 const std::string kWispNoValues = "SNAO-7 AZ--- EL--- UP--- UMUSB DN--- DMLSB MA--- ";
+const std::string kWispBelowZero = "SNAO-7 AZ1 EL2 UP145900000 UMUSB DN435100000 DMLSB MA-1 ";
+
+// A good NOVA poll of AO-7 at azimuth 1, elevation 2 and phase `ma`, read as phase `expected`.
+ReadingCase novaPhase(const char* name, const std::string& ma, int expected) {
+    const std::string text = "AO-7 AZ:1 EL:2 RR:0 MA:" + ma + " Flip:No";
+    return {name, tracker::kNova, text, {"AO-7", 1, 2, expected, 0, "SN" + text}};
+}
+
+// A good WinTrak poll of AO-27 at azimuth 200, read as elevation `el` and phase `ma`.
+ReadingCase winTrak(const char* name, const std::string& text, double el, int ma) {
+    return {name, tracker::kWinTrak, text, {"AO-27", 200, el, ma, 0.5, "SN" + text + "|"}};
+}
 
 std::vector<ReadingCase> readingCases() {
     using enum ConversationStatus;
     const std::int16_t nova = tracker::kNova, wintrak = tracker::kWinTrak,
                        winorbit = tracker::kWinOrbit, wisp = tracker::kWisp;
+    // clang-format off
     return {
         {"Nova", nova, kAo7, {"AO-7", 123, 45, 77, -3.1, "SN" + kAo7}},
-        {"NovaDecimalComma",
-         nova,
-         " AO-7 AZ:123,9 EL:45,2 RR:-3,1 MA:77 Flip:No",
+        {"NovaDecimalComma", nova, " AO-7 AZ:123,9 EL:45,2 RR:-3,1 MA:77 Flip:No",
          {"AO-7", 123, 45, 77, -3.1, "SN" + kAo7}},
-        {"NovaPhaseHalfDown",
-         nova,
-         "AO-7 AZ:1 EL:2 RR:0 MA:76.5 Flip:No",
-         {"AO-7", 1, 2, 76, 0, "SNAO-7 AZ:1 EL:2 RR:0 MA:76.5 Flip:No"}},
-        {"NovaPhaseHalfUp",
-         nova,
-         "AO-7 AZ:1 EL:2 RR:0 MA:77.5 Flip:No",
-         {"AO-7", 1, 2, 78, 0, "SNAO-7 AZ:1 EL:2 RR:0 MA:77.5 Flip:No"}},
+        novaPhase("NovaPhaseHalfDown", "76.5", 76),
+        novaPhase("NovaPhaseHalfUp", "77.5", 78),
         // Phases fold into the circle 0..255, clear of the below-horizon mark 300.
-        {"NovaPhaseTopOfTheCircle",
-         nova,
-         "AO-7 AZ:1 EL:2 RR:0 MA:255.4 Flip:No",
-         {"AO-7", 1, 2, 255, 0, "SNAO-7 AZ:1 EL:2 RR:0 MA:255.4 Flip:No"}},
-        {"NovaPhaseHalfRoundsOntoTheFold",
-         nova,
-         "AO-7 AZ:1 EL:2 RR:0 MA:255.5 Flip:No",
-         {"AO-7", 1, 2, 0, 0, "SNAO-7 AZ:1 EL:2 RR:0 MA:255.5 Flip:No"}},
-        {"NovaMarkersInTheName",
-         nova,
-         "KAZ-DELFI AZ:10 EL:20 RR:1 MA:3 Flip:No",
+        novaPhase("NovaPhaseTopOfTheCircle", "255.4", 255),
+        novaPhase("NovaPhaseHalfRoundsOntoTheFold", "255.5", 0),
+        {"NovaMarkersInTheName", nova, "KAZ-DELFI AZ:10 EL:20 RR:1 MA:3 Flip:No",
          {"KAZ-DELFI", 10, 20, 3, 1, "SNKAZ-DELFI AZ:10 EL:20 RR:1 MA:3 Flip:No"}},
-        {"NovaNegativeAzimuthFloors",
-         nova,
-         "X AZ:-0.5 EL:3 RR:0 MA:0 Flip:No",
+        {"NovaNegativeAzimuthFloors", nova, "X AZ:-0.5 EL:3 RR:0 MA:0 Flip:No",
          {"X", -1, 3, 0, 0, "SNX AZ:-0.5 EL:3 RR:0 MA:0 Flip:No"}},
         {"NovaElevationUnderOneDegree", nova, "AO-7 AZ:1 EL:0.4 RR:0 MA:7 Flip:No", {}},
         {"NovaTuneEcho", nova, "TUNE ON", {}},
@@ -126,54 +121,32 @@ std::vector<ReadingCase> readingCases() {
         {"NovaRangeRateBeyondLight", nova, "AO-7 AZ:1 EL:20 RR:-3e5 MA:7 Flip:No", {}},
         {"NovaTimedOut", nova, kAo7, {}, 1, TimedOut},
         {"NovaAnsweredBadly", nova, kAo7, {}, 1, Unusable},
-        {"WinTrak",
-         wintrak,
-         "AO-27|12.5|200.9|-0.0000123|90",
-         {"AO-27", 200, 12, 64, 0.5, "SNAO-27|12.5|200.9|-0.0000123|90|"}},
-        {"WinTrakHalfOrbit",
-         wintrak,
-         "AO-27|12.5|200.9|0|180",
-         {"AO-27", 200, 12, 128, 0.5, "SNAO-27|12.5|200.9|0|180|"}},
-        {"WinTrakFullCircleIsPhaseZero",
-         wintrak,
-         "AO-27|12.5|200.9|0|359.6",
-         {"AO-27", 200, 12, 0, 0.5, "SNAO-27|12.5|200.9|0|359.6|"}},
+        winTrak("WinTrak", "AO-27|12.5|200.9|-0.0000123|90", 12, 64),
+        winTrak("WinTrakHalfOrbit", "AO-27|12.5|200.9|0|180", 12, 128),
+        winTrak("WinTrakFullCircleIsPhaseZero", "AO-27|12.5|200.9|0|359.6", 12, 0),
         {"WinTrakElevationZero", wintrak, "AO-27|0|200.9|0|90", {}},
-        {"WinTrakElevationJustUp",
-         wintrak,
-         "AO-27|0.1|200.9|0|90",
-         {"AO-27", 200, 0, 64, 0.5, "SNAO-27|0.1|200.9|0|90|"}},
+        winTrak("WinTrakElevationJustUp", "AO-27|0.1|200.9|0|90", 0, 64),
         {"WinTrakDopplerFactorOfOne", wintrak, "AO-27|12.5|200.9|1|90", {}},
-        {"WinOrbit",
-         winorbit,
-         "AO-7|123.75|30.5|x|-2.5|200",
+        {"WinOrbit", winorbit, "AO-7|123.75|30.5|x|-2.5|200",
          {"AO-7", 123.75, 30.5, 200, -2.5, "SNAO-7|123.75|30.5|x|-2.5|200|"}},
-        {"WinOrbitPhaseBeyondTheCircle",
-         winorbit,
-         "AO-7|123.75|30.5|x|-2.5|300",
+        {"WinOrbitPhaseBeyondTheCircle", winorbit, "AO-7|123.75|30.5|x|-2.5|300",
          {"AO-7", 123.75, 30.5, 44, -2.5, "SNAO-7|123.75|30.5|x|-2.5|300|"}},
         {"WinOrbitFiveFields", winorbit, "AO-7|123.75|30.5|x|-2.5", {}},
         {"WinOrbitTimedOut", winorbit, "AO-7|123.75|30.5|x|-2.5|200", {}, 1, TimedOut},
         {"Wisp", wisp, "  " + kWisp, {"AO-7", 123, 45, 128, 0.5, kWisp + "|"}},
-        {"WispPhaseBelowZero",
-         wisp,
-         "SNAO-7 AZ1 EL2 UP145900000 UMUSB DN435100000 DMLSB MA-1 ",
-         {"AO-7", 1, 2, 255, 0.5, "SNAO-7 AZ1 EL2 UP145900000 UMUSB DN435100000 DMLSB MA-1 |"}},
+        {"WispPhaseBelowZero", wisp, kWispBelowZero,
+         {"AO-7", 1, 2, 255, 0.5, kWispBelowZero + "|"}},
         {"WispBelowHorizon", wisp, "  SN NO ", {"DEFAULT", 7, 8, 300, 0.5, "SN NO |"}},
         {"WispWithoutFullControl", wisp, kWisp, {"AO-7", 7, 8, 9, 0.5, kWisp + "|"}, 0},
-        {"WispWithoutFullControlUnusedValuesNoNumbers",
-         wisp,
-         kWispNoValues,
-         {"AO-7", 7, 8, 9, 0.5, kWispNoValues + "|"},
-         0},
+        {"WispWithoutFullControlUnusedValuesNoNumbers", wisp, kWispNoValues,
+         {"AO-7", 7, 8, 9, 0.5, kWispNoValues + "|"}, 0},
         {"WispValuesNoNumbers", wisp, kWispNoValues, {}},
         {"WispUplinkNotANumber", wisp, "SNAO-7 AZ1 EL2 UP14x5 UMUSB DN435100000 DMLSB MA128 ", {}},
         {"WispUplinkBelowZero", wisp, "SNAO-7 AZ1 EL2 UP-1 UMUSB DN435100000 DMLSB MA128 ", {}},
-        {"WispDownlinkBeyondEveryDial",
-         wisp,
-         "SNAO-7 AZ1 EL2 UP145900000 UMUSB DN1e300 DMLSB MA128 ",
-         {}},
+        {"WispDownlinkBeyondEveryDial", wisp,
+         "SNAO-7 AZ1 EL2 UP145900000 UMUSB DN1e300 DMLSB MA128 ", {}},
     };
+    // clang-format on
 }
 
 class TrackerReadings : public ::testing::TestWithParam<ReadingCase> {};

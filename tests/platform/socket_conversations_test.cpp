@@ -108,38 +108,30 @@ TEST_P(ReplyBytes, AreOneAnswerOrAFailure) {
     EXPECT_EQ(reply.text, GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Conversations, ReplyBytes,
-    ::testing::Values(
-        ReplyCase{
-            "TextWithItsBlanks", {"OK 1  AO-7 AZ:1 \n"}, ConversationStatus::Ok, " AO-7 AZ:1 "},
-        ReplyCase{"LateAnswerIsNotTheNextOne",
-                  {"~OK 1 first\n", "OK 2 second\n"},
-                  ConversationStatus::Ok,
-                  "second"},
-        // Had the second request been sent, it would have been answered.
-        ReplyCase{
-            "StalledServerTimesOutAtOnce", {"", "OK 2 second\n"}, ConversationStatus::TimedOut, ""},
-        ReplyCase{"ServerClosesMidRequest", {std::nullopt}, ConversationStatus::Refused, ""},
-        // A running server that answers badly: the request brings nothing, the program goes on.
-        ReplyCase{"ControlByte", {"OK 1 a\x01z\n"}, ConversationStatus::Unusable, ""},
-        ReplyCase{"NulByte", {std::string("OK 1 a\0z\n", 9)}, ConversationStatus::Unusable, ""},
-        ReplyCase{"EndedByCrLf", {"OK 1 AO-7\r\n"}, ConversationStatus::Unusable, ""},
-        ReplyCase{
-            "EndlessLine", {"OK 1 " + std::string(5000, 'x')}, ConversationStatus::Unusable, ""},
-        // At most 4096 bytes before the line feed.
-        ReplyCase{"LongestLine",
-                  {"OK 1 " + std::string(4091, 'x') + "\n"},
-                  ConversationStatus::Ok,
-                  std::string(4091, 'x')},
-        ReplyCase{"LineOneByteTooLong",
-                  {"OK 1 " + std::string(4092, 'x') + "\n"},
-                  ConversationStatus::Unusable,
-                  ""},
-        ReplyCase{"AnswerToNoRequest", {"OK 7 x\n"}, ConversationStatus::Unusable, ""},
-        ReplyCase{"NotAnAnswer", {"HELLO\n"}, ConversationStatus::Unusable, ""},
-        ReplyCase{"RefusalByTheServer", {"ERR 1 busy\n"}, ConversationStatus::Unusable, ""}),
-    [](const auto& info) { return info.param.name; });
+using enum ConversationStatus;
+// clang-format off
+const ReplyCase kReplies[] = {
+    {"TextWithItsBlanks", {"OK 1  AO-7 AZ:1 \n"}, Ok, " AO-7 AZ:1 "},
+    {"LateAnswerIsNotTheNextOne", {"~OK 1 first\n", "OK 2 second\n"}, Ok, "second"},
+    // Had the second request been sent, it would have been answered.
+    {"StalledServerTimesOutAtOnce", {"", "OK 2 second\n"}, TimedOut, ""},
+    {"ServerClosesMidRequest", {std::nullopt}, Refused, ""},
+    // A running server that answers badly: the request brings nothing, the program goes on.
+    {"ControlByte", {"OK 1 a\x01z\n"}, Unusable, ""},
+    {"NulByte", {std::string("OK 1 a\0z\n", 9)}, Unusable, ""},
+    {"EndedByCrLf", {"OK 1 AO-7\r\n"}, Unusable, ""},
+    {"EndlessLine", {"OK 1 " + std::string(5000, 'x')}, Unusable, ""},
+    // At most 4096 bytes before the line feed.
+    {"LongestLine", {"OK 1 " + std::string(4091, 'x') + "\n"}, Ok, std::string(4091, 'x')},
+    {"LineOneByteTooLong", {"OK 1 " + std::string(4092, 'x') + "\n"}, Unusable, ""},
+    {"AnswerToNoRequest", {"OK 7 x\n"}, Unusable, ""},
+    {"NotAnAnswer", {"HELLO\n"}, Unusable, ""},
+    {"RefusalByTheServer", {"ERR 1 busy\n"}, Unusable, ""},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Conversations, ReplyBytes, ::testing::ValuesIn(kReplies),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(Conversations, RequestsCarrySequenceLocalTimeAndItem) {
     Conversation c;

@@ -21,19 +21,13 @@ TEST(TextRules, SubstringsPastTheEndAreEmptyAndHexShowsNegativesInFourDigits) {
 }
 
 TEST(TextRules, LeadingNumberReadsLikeTheOriginalRuntime) {
+    // Beyond the floating range: an infinity of its sign; below it: 0.
+    // clang-format off
     const std::pair<const char*, double> cases[] = {
-        {" 145.9 MHz", 145.9},
-        {"1 2 3", 123},
-        {"-33.5x", -33.5},
-        {"abc", 0},
-        {"", 0},
-        {".5", 0.5},
-        {"1E3", 1000},
-        {"&H3BC", 956},
-        // Beyond the floating range: an infinity of its sign; below it: 0.
-        {"1e400", HUGE_VAL},
-        {"-1D400", -HUGE_VAL},
-        {"1e-400", 0}};
+        {" 145.9 MHz", 145.9}, {"1 2 3", 123}, {"-33.5x", -33.5}, {"abc", 0}, {"", 0},
+        {".5", 0.5}, {"1E3", 1000}, {"&H3BC", 956},
+        {"1e400", HUGE_VAL}, {"-1D400", -HUGE_VAL}, {"1e-400", 0}};
+    // clang-format on
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(leadingNumber(text), value) << text;
 }
 

@@ -155,19 +155,18 @@ TEST(HandoffStoreFailing, AnInstanceWhoseWritesFailGoesOnAndStillSeesANewerOne) 
     const testing::BlockedSettings blocked(file.path);
     constexpr std::int64_t kBlockMs = 1, kUnblockMs = 5000, kNewerMs = 8000;
     std::int64_t newerMs = -1;
-    p.display.declare("test_block");
-    p.display.on("test_block", ControlEvent::Click, [&] { blocked.block(); });
-    p.display.declare("test_unblock");
-    p.display.on("test_unblock", ControlEvent::Click, [&] { blocked.unblock(); });
-    p.display.declare("test_newer");
-    p.display.on("test_newer", ControlEvent::Click, [&] {
+    const auto actAt = [&](std::int64_t ms, const std::string& name, std::function<void()> act) {
+        p.display.declare(name);
+        p.display.on(name, ControlEvent::Click, std::move(act));
+        p.inputAt(ms, InputKind::Click, name);
+    };
+    actAt(kBlockMs, "test_block", [&] { blocked.block(); });
+    actAt(kUnblockMs, "test_unblock", [&] { blocked.unblock(); });
+    actAt(kNewerMs, "test_newer", [&] {
         ASSERT_TRUE(p.station.app.loopRunning);
         takeOverHandoff(newer.station);
         newerMs = host.elapsedMs();
     });
-    p.inputAt(kBlockMs, InputKind::Click, "test_block");
-    p.inputAt(kUnblockMs, InputKind::Click, "test_unblock");
-    p.inputAt(kNewerMs, InputKind::Click, "test_newer");
     p.exitAt(60000);
     ASSERT_EQ(p.run("AO-7"), EndReason::Handoff);
     ASSERT_GE(newerMs, kNewerMs);
