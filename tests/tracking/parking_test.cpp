@@ -175,21 +175,6 @@ struct ParkingDrive : ::testing::Test {
     }
 };
 
-TEST_F(ParkingDrive, TheAntennasAreDrivenToTheParkPositionAndParked) {
-    s.station.cfg.parkAzimuth = 90;
-    s.station.track.parkingDue = true;
-    int calls = 0;
-    for (; calls < 200 && s.station.track.parkingDue; ++calls) {
-        s.station.track.closeDone = 0;  // as the loop does before each call
-        park_them(s.station);
-    }
-    EXPECT_FALSE(s.station.track.parkingDue);
-    EXPECT_GT(calls, 1);
-    EXPECT_NEAR(s.card.azimuthCounts(), 255, 5);
-    EXPECT_LT(s.card.elevationCounts(), 12);
-    EXPECT_FALSE(s.card.azimuthMoving());
-}
-
 TEST_F(ParkingDrive, AnAxisDisabledByTheOperatorStaysWhereItIs) {
     s.station.cfg.parkAzimuth = 90;
     s.post(0, InputKind::Click, "ch_RotAz");

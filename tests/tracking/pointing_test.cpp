@@ -190,19 +190,6 @@ TEST_F(Pointing, DisplayShowsTheDriveAndTheElevationGauge) {
     EXPECT_EQ(s.display["vs_vertical"].value, -212);
 }
 
-TEST_F(Pointing, TheCardTurnsTheAntennasToTheTargets) {
-    s.card.setAzimuthTravelMs(2000);
-    s.card.setElevationTravelMs(2000);
-    pass(90, 45);
-    pass(90, 45);
-    s.pump.waitForEvent(3000);  // time for the motors to arrive
-    s.readPositions();
-    readbackStage(s.station);
-    EXPECT_NEAR(s.station.link.azCounts, 256, 5);
-    EXPECT_NEAR(s.station.link.elCounts, 255, 5);
-    EXPECT_EQ(s.display["lbl_Azfed"].caption, "90");
-}
-
 TEST(TargetCounts, SaturateAndLimit) {
     EXPECT_EQ(nearestCount(2.5), 2);
     EXPECT_EQ(nearestCount(3.5), 4);
