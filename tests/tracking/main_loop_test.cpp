@@ -8,13 +8,11 @@
 #include <vector>
 
 #include "app/fatal_dialogs.h"
-#include "app/main_window.h"
 #include "controller/frame_layout.h"
 #include "frontend/headless_frontend.h"
 #include "station/handoff.h"
 #include "station/station.h"
 #include "support/pass_station.h"
-#include "support/station_files.h"
 
 // The polling loop on the sample station (AO-7 over London, January 2018; ORV.CFG as shipped
 // unless a test changes a value), started by the program's own start-up. Most tests stop
@@ -508,25 +506,11 @@ class CountingClock : public VirtualHost {
 TEST(LoopClock, EachPassTakesDateAndTimeFromOneReading) {
     CountingClock clock(kInView);
     MemorySettingsStore settings;
-    RecordingAlerts alerts;
-    RecordingLauncher launcher;
-    MemoryFileSystem files;
-    Trace trace;
-    ScriptedConversations conversations;
-    sim::SimControllerCard card(clock, PassStation::kPortBase);
-    Platform platform{
-        clock, settings, alerts,        launcher,
-        files, trace,    conversations, [&card](std::uint16_t) -> PortIO* {
-            return &card; }};
-    MessagePump pump(clock);
-    Display display;
-    Station station(platform, pump, display);
-    testing::loadSampleStation(files);
-    buildMainWindow(station);
-    ASSERT_TRUE(testing::startUpToTheLoop(station, "AO-7"));
+    PassStation p(clock, settings);
+    ASSERT_TRUE(p.startUpToTheLoop("AO-7"));
     for (int pass = 0; pass < 200; ++pass) {
         const int reads = clock.reads;
-        ASSERT_EQ(loopPass(station), PassOutcome::Continue);
+        ASSERT_EQ(loopPass(p.station), PassOutcome::Continue);
         ASSERT_EQ(clock.reads - reads, 1) << "pass " << pass;
     }
 }
