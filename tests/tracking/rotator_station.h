@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "controller/link.h"
 #include "station/handoff.h"
 #include "support/sim_station.h"
 #include "tracking/rotator_controls.h"
@@ -46,9 +45,6 @@ struct RotatorStation : SimStation {
         card.setAzimuthTravelMs(1e12);
         card.setElevationTravelMs(1e12);
     }
-
-    // Reads the card's present position into the station, as the loop's readback does.
-    void readPositions() { lapin(station); }
 
     // The target the card was last sent for an axis, from the high and low byte slots.
     int sentTarget(int highSlot) const {

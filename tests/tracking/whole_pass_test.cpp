@@ -338,27 +338,5 @@ INSTANTIATE_TEST_SUITE_P(EveryRotatorType, ForcedParkingRun, ::testing::Range(0,
                              return "RotatorType" + std::to_string(info.param);
                          });
 
-// With end-after-parking set and the program's own orbit model, the end of the pass parks the
-// antennas and ends the program, as a tracking program's report of loss of signal would.
-TEST(OwnPassEnd, ParksAfterTheOwnOrbitModelsPassAndEndsTheProgram) {
-    PassStation p(kLowPass.start);
-    p.setConfig(20, "1");
-    p.setConfig(30, "1");
-    p.exitAt(kLowPass.exitMs + 10 * 60 * 1000);  // not reached
-    std::vector<Sample> samples;
-    recordSamples(p, samples);
-    ASSERT_EQ(p.run("AO-7"), EndReason::Parked);
-    const PassWindow w = passWindow(samples);
-    ASSERT_LT(w.los, samples.size()) << "ended before the pass was over";
-    const auto highest =
-        std::max_element(samples.begin(), samples.end(),
-                         [](const Sample& a, const Sample& b) { return a.elCounts < b.elCounts; });
-    EXPECT_GT(mechanicalElevation(highest->elCounts), 25) << "the pass was not tracked";
-    EXPECT_LE(p.host.elapsedMs() - samples[w.los].ms,
-              static_cast<std::int64_t>(kFullTravelMs) + kSettleMs);
-    EXPECT_NEAR(mechanicalElevation(p.card.elevationCounts()), 90, 2);
-    EXPECT_EQ(p.station.track.parkedDone, 1);
-}
-
 }  // namespace
 }  // namespace orvant
