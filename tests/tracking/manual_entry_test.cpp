@@ -103,8 +103,7 @@ TEST_F(ManualEntry, ATypedBearingHoldsUntilTheOrbitModelMovesAnUpdateStep) {
 TEST_F(ManualEntry, EntryModeShowsAndHidesTheBoxes) {
     for (const bool entering : {true, false}) {
         SCOPED_TRACE(entering ? "entering" : "leaving");
-        s.post(0, entering ? InputKind::DblClick : InputKind::Click, "lbl_hf");
-        s.pump.pumpOnce();
+        s.operatorDoes(entering ? InputKind::DblClick : InputKind::Click, "lbl_hf");
         for (const char* name :
              {"txt_aztxt", "txt_eltxt", "txt_rad_left", "txt_rad_right", "lbl_mask", "lbl_mask1"})
             EXPECT_EQ(s.display[name].visible, entering) << name;

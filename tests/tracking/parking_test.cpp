@@ -159,8 +159,7 @@ TEST_F(Parking, ShutsTheRadiosDownFirstAndDoesNothingWhenNotDue) {
 
 TEST_F(Parking, TheOperatorCanForceParking) {
     track.parkingDue = false;
-    s.post(0, InputKind::Click, "lbl_track");
-    s.pump.pumpOnce();
+    s.operatorDoes(InputKind::Click, "lbl_track");
     EXPECT_TRUE(track.parkingDue);
     EXPECT_EQ(track.closeDone, 0);
 }
@@ -177,8 +176,7 @@ struct ParkingDrive : ::testing::Test {
 
 TEST_F(ParkingDrive, AnAxisDisabledByTheOperatorStaysWhereItIs) {
     s.station.cfg.parkAzimuth = 90;
-    s.post(0, InputKind::Click, "ch_RotAz");
-    s.pump.pumpOnce();
+    s.operatorDoes(InputKind::Click, "ch_RotAz");
     s.station.track.parkingDue = true;
     s.station.track.closeDone = 1;
     for (int calls = 0; calls < 200 && s.station.track.parkingDue; ++calls) park_them(s.station);

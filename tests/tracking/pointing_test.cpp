@@ -17,13 +17,7 @@ struct Pointing : ::testing::Test {
     TrackingState& track = s.station.track;
     RotatorState& rot = s.station.rot;
 
-    void pass(double azimuth, double elevation) {
-        track.satAzimuth = azimuth;
-        track.satElevation = elevation;
-        elevationStage(s.station);
-        azimuthStage(s.station);
-        readbackStage(s.station);
-    }
+    void pass(double azimuth, double elevation) { s.drivePass(azimuth, elevation); }
     int frames() const { return s.card.framesTaken(); }
 };
 

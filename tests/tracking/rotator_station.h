@@ -2,9 +2,12 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "station/handoff.h"
 #include "support/sim_station.h"
+#include "tracking/pointing.h"
+#include "tracking/readback.h"
 #include "tracking/rotator_controls.h"
 
 namespace orvant::testing {
@@ -49,6 +52,21 @@ struct RotatorStation : SimStation {
     // The target the card was last sent for an axis, from the high and low byte slots.
     int sentTarget(int highSlot) const {
         return 256 * card.lastFrame()[highSlot] + card.lastFrame()[highSlot + 1];
+    }
+
+    // The operator's input, handled at once.
+    void operatorDoes(InputKind kind, const std::string& control, const std::string& text = {}) {
+        post(0, kind, control, text);
+        pump.pumpOnce();
+    }
+
+    // One pass of the drive as the loop runs it: elevation stage, azimuth stage, readback.
+    void drivePass(double azimuth, double elevation) {
+        station.track.satAzimuth = azimuth;
+        station.track.satElevation = elevation;
+        elevationStage(station);
+        azimuthStage(station);
+        readbackStage(station);
     }
 
     void setFlipMode() {
