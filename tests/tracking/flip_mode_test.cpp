@@ -10,16 +10,9 @@
 namespace orvant {
 namespace {
 
-using testing::RotatorStation;
-
-struct FlipMode : ::testing::Test {
-    RotatorStation s;
-    TrackingState& track = s.station.track;
-    RotatorState& rot = s.station.rot;
-
+struct FlipMode : testing::RotatorTest {
     FlipMode() { s.setFlipMode(); }
 
-    void pass(double azimuth, double elevation) { s.drivePass(azimuth, elevation); }
     // The reciprocal readback of a rotator type for a commanded bearing and a read count.
     void readback(std::int16_t type, double commandDeg, std::int16_t azCounts) {
         s.setRotatorType(type);

@@ -10,12 +10,7 @@
 namespace orvant {
 namespace {
 
-using testing::RotatorStation;
-
-struct ManualEntry : ::testing::Test {
-    RotatorStation s;
-    TrackingState& track = s.station.track;
-
+struct ManualEntry : testing::RotatorTest {
     ManualEntry() {
         s.display.setCaption("lbl_Azfed", "123");
         s.display.setCaption("lbl_Elfed", "34");
@@ -57,11 +52,7 @@ TEST_F(ManualEntry, TheAntennasGoToATypedBearingWithinTheirTravel) {
     s.card.setElevationTravelMs(2000);
     enter("txt_aztxt", "1000\r");  // not range-checked: 640 degrees after one wrap
     enter("txt_eltxt", "30\r");
-    for (int pass = 0; pass < 3; ++pass) {
-        elevationStage(s.station);
-        azimuthStage(s.station);
-        readbackStage(s.station);
-    }
+    for (int i = 0; i < 3; ++i) pass(track.satAzimuth, track.satElevation);
     EXPECT_EQ(s.station.rot.azCommandCounts, 1819);
     EXPECT_EQ(s.sentTarget(45), 1023);
     EXPECT_EQ(s.sentTarget(47), 170);

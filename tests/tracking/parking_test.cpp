@@ -29,11 +29,7 @@ TEST(ParkAzimuthCounts, PerRotatorType) {
 }
 
 // Parking against a card whose motors do not move, so that each test sets the positions.
-struct Parking : ::testing::Test {
-    RotatorStation s;
-    TrackingState& track = s.station.track;
-    RotatorState& rot = s.station.rot;
-
+struct Parking : testing::RotatorTest {
     Parking() {
         s.freezeAxes();
         track.parkingDue = true;

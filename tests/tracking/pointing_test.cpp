@@ -9,15 +9,7 @@
 namespace orvant {
 namespace {
 
-using testing::RotatorStation;
-
-// One pass of the drive as the loop runs it: elevation stage, azimuth stage, readback.
-struct Pointing : ::testing::Test {
-    RotatorStation s;
-    TrackingState& track = s.station.track;
-    RotatorState& rot = s.station.rot;
-
-    void pass(double azimuth, double elevation) { s.drivePass(azimuth, elevation); }
+struct Pointing : testing::RotatorTest {
     int frames() const { return s.card.framesTaken(); }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -60,18 +62,25 @@ struct RotatorStation : SimStation {
         pump.pumpOnce();
     }
 
-    // One pass of the drive as the loop runs it: elevation stage, azimuth stage, readback.
-    void drivePass(double azimuth, double elevation) {
-        station.track.satAzimuth = azimuth;
-        station.track.satElevation = elevation;
-        elevationStage(station);
-        azimuthStage(station);
-        readbackStage(station);
-    }
-
     void setFlipMode() {
         station.app.flipChoice = "Ye";
         station.cfg.flipAllowed = 1;
+    }
+};
+
+// A test on a RotatorStation, with the tracking and rotator state at hand.
+struct RotatorTest : ::testing::Test {
+    RotatorStation s;
+    TrackingState& track = s.station.track;
+    RotatorState& rot = s.station.rot;
+
+    // One pass of the drive as the loop runs it: elevation stage, azimuth stage, readback.
+    void pass(double azimuth, double elevation) {
+        track.satAzimuth = azimuth;
+        track.satElevation = elevation;
+        elevationStage(s.station);
+        azimuthStage(s.station);
+        readbackStage(s.station);
     }
 };
 
