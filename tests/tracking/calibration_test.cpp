@@ -67,8 +67,7 @@ TEST_F(CalibrationView, HoldsBothRotatorsAndShowsTheRawCounts) {
 }
 
 TEST_F(CalibrationView, ClosingKeepsADisabledRotatorStill) {
-    s.post(0, InputKind::Click, "ch_RotEl");
-    s.pump.pumpOnce();
+    s.operatorDoes(InputKind::Click, "ch_RotEl");
     calibrate(500);
     EXPECT_EQ(s.slot(63), 0);
     EXPECT_EQ(s.slot(64), 1);

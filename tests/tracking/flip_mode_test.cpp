@@ -10,22 +10,9 @@
 namespace orvant {
 namespace {
 
-using testing::RotatorStation;
-
-struct FlipMode : ::testing::Test {
-    RotatorStation s;
-    TrackingState& track = s.station.track;
-    RotatorState& rot = s.station.rot;
-
+struct FlipMode : testing::RotatorTest {
     FlipMode() { s.setFlipMode(); }
 
-    void pass(double azimuth, double elevation) {
-        track.satAzimuth = azimuth;
-        track.satElevation = elevation;
-        elevationStage(s.station);
-        azimuthStage(s.station);
-        readbackStage(s.station);
-    }
     // The reciprocal readback of a rotator type for a commanded bearing and a read count.
     void readback(std::int16_t type, double commandDeg, std::int16_t azCounts) {
         s.setRotatorType(type);
@@ -83,13 +70,11 @@ TEST_F(FlipMode, TheFlipQuestion) {
     EXPECT_EQ(s.display["lbl_SatBearings"].foreColor, 0x800000u);
     for (std::int16_t kind : {tracker::kWisp, tracker::kNova}) {
         track.trackerKind = kind;
-        s.post(0, InputKind::DblClick, "lbl_SatBearings");
-        s.pump.pumpOnce();
+        s.operatorDoes(InputKind::DblClick, "lbl_SatBearings");
         EXPECT_FALSE(flipModeOn(s.station));
     }
     track.trackerKind = tracker::kWinOrbit;
-    s.post(0, InputKind::DblClick, "lbl_SatBearings");
-    s.pump.pumpOnce();
+    s.operatorDoes(InputKind::DblClick, "lbl_SatBearings");
     EXPECT_TRUE(flipModeOn(s.station));
     EXPECT_EQ(s.display["lbl_SatBearings"].caption, "Flipping On");
     EXPECT_EQ(s.display["lbl_SatBearings"].foreColor, 0xFFFF80u);

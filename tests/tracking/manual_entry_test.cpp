@@ -10,12 +10,7 @@
 namespace orvant {
 namespace {
 
-using testing::RotatorStation;
-
-struct ManualEntry : ::testing::Test {
-    RotatorStation s;
-    TrackingState& track = s.station.track;
-
+struct ManualEntry : testing::RotatorTest {
     ManualEntry() {
         s.display.setCaption("lbl_Azfed", "123");
         s.display.setCaption("lbl_Elfed", "34");
@@ -57,11 +52,7 @@ TEST_F(ManualEntry, TheAntennasGoToATypedBearingWithinTheirTravel) {
     s.card.setElevationTravelMs(2000);
     enter("txt_aztxt", "1000\r");  // not range-checked: 640 degrees after one wrap
     enter("txt_eltxt", "30\r");
-    for (int pass = 0; pass < 3; ++pass) {
-        elevationStage(s.station);
-        azimuthStage(s.station);
-        readbackStage(s.station);
-    }
+    for (int i = 0; i < 3; ++i) pass(track.satAzimuth, track.satElevation);
     EXPECT_EQ(s.station.rot.azCommandCounts, 1819);
     EXPECT_EQ(s.sentTarget(45), 1023);
     EXPECT_EQ(s.sentTarget(47), 170);
@@ -103,8 +94,7 @@ TEST_F(ManualEntry, ATypedBearingHoldsUntilTheOrbitModelMovesAnUpdateStep) {
 TEST_F(ManualEntry, EntryModeShowsAndHidesTheBoxes) {
     for (const bool entering : {true, false}) {
         SCOPED_TRACE(entering ? "entering" : "leaving");
-        s.post(0, entering ? InputKind::DblClick : InputKind::Click, "lbl_hf");
-        s.pump.pumpOnce();
+        s.operatorDoes(entering ? InputKind::DblClick : InputKind::Click, "lbl_hf");
         for (const char* name :
              {"txt_aztxt", "txt_eltxt", "txt_rad_left", "txt_rad_right", "lbl_mask", "lbl_mask1"})
             EXPECT_EQ(s.display[name].visible, entering) << name;

@@ -109,15 +109,16 @@ constexpr std::int64_t kSetMs = kRiseMs + 389000;
 // The positions of the pass, in seconds after the rise.
 const std::int64_t kPositionsS[] = {0, 34, 94, 129, 169, 229, 264, 324, 359};
 
-struct WholePass {
-    std::vector<std::pair<std::int64_t, std::vector<std::uint8_t>>> relayed;
-    std::int64_t loopFromMs = -1, parkingFromMs = -1;
-    double azimuthBeforeRise = -1, azimuthAfterSet = -1;
-};
-
-WholePass gpredictsWholePass() {
+// One pass: no set-up of the radios before the rise and one at it, frequencies only while the
+// satellite is up, no parking until the set and one reset after it, and the antennas at the
+// waiting position before the rise and, once parked, after the set.
+TEST(NetReplay, GpredictsWholePassIsOnePass) {
     ServedStation p;
-    WholePass w;
+    struct {
+        std::vector<std::pair<std::int64_t, std::vector<std::uint8_t>>> relayed;
+        std::int64_t loopFromMs = -1, parkingFromMs = -1;
+        double azimuthBeforeRise = -1, azimuthAfterSet = -1;
+    } w;
     std::size_t nextPosition = 0;
     p.observeEvery(100, [&] {
         const std::int64_t t = p.host.elapsedMs();
@@ -148,14 +149,6 @@ WholePass gpredictsWholePass() {
     });
     p.exitAt(kSetMs + 40000);
     p.run("AO-7");
-    return w;
-}
-
-// One pass: no set-up of the radios before the rise and one at it, frequencies only while the
-// satellite is up, no parking until the set and one reset after it, and the antennas at the
-// waiting position before the rise and, once parked, after the set.
-TEST(NetReplay, GpredictsWholePassIsOnePass) {
-    const WholePass w = gpredictsWholePass();
     ASSERT_GE(w.loopFromMs, 0);
     const auto isCommand = [](const std::vector<std::uint8_t>& m, std::uint8_t command) {
         return m.size() == 5 && m[4] == command;
@@ -184,16 +177,13 @@ TEST(NetReplay, GpredictsWholePassIsOnePass) {
 }
 
 // A client that reads the bearings every 50 ms from the moment the program starts: the longest
-// wait for an answer, before the satellite file is read (the controller's wake-up, two frames)
-// and from then on (start-up's radio set-up, the loop's exchanges).
-struct AnswerWaits {
-    std::int64_t beforeSetUpMs = 0, fromSetUpMs = 0;
-};
-
-AnswerWaits answerWaits() {
+// wait for an answer, before the satellite file is read (the controller's wake-up, two frames:
+// each followed by a pause of 100 ms) and from then on (start-up's radio set-up, the loop's
+// exchanges).
+TEST(NetReplay, ClientsAreAnsweredWhileTheRadiosAreSetUp) {
     constexpr std::int64_t kSetUpFromMs = 300;
     ServedStation p;
-    AnswerWaits waits;
+    std::int64_t beforeSetUpMs = 0, fromSetUpMs = 0;
     std::vector<std::int64_t> typedAt;
     std::size_t answered = 0;
     p.observeEvery(10, [&] {
@@ -203,8 +193,7 @@ AnswerWaits answerWaits() {
         const auto answers =
             static_cast<std::size_t>(std::count(sent.begin(), sent.end(), '\n') / 2);
         for (; answered < answers; ++answered) {
-            std::int64_t& longest =
-                typedAt[answered] < kSetUpFromMs ? waits.beforeSetUpMs : waits.fromSetUpMs;
+            std::int64_t& longest = typedAt[answered] < kSetUpFromMs ? beforeSetUpMs : fromSetUpMs;
             longest = std::max(longest, t - typedAt[answered]);
         }
         if (t % 50 == 0 && t <= 6000) {
@@ -214,29 +203,8 @@ AnswerWaits answerWaits() {
     });
     p.exitAt(7000);
     p.run("AO-7");
-    return waits;
-}
-
-TEST(NetReplay, ClientsAreAnsweredWhileTheRadiosAreSetUp) {
-    const AnswerWaits waits = answerWaits();
-    // Waking the controller sends two frames, each followed by a pause of 100 ms.
-    EXPECT_LE(waits.beforeSetUpMs, 200 + 10);
-    EXPECT_LE(waits.fromSetUpMs, kNetAnswerWithinMs);
-}
-
-// Without a rotator client the orbit model points the antennas during AO-7's pass, and its range
-// rate adds no Doppler to the frequencies a radio client set.
-TEST(NetReplay, TheOrbitModelAddsNoDopplerToAClientsFrequencies) {
-    ServedStation p;
-    p.platform.rotatorServer = nullptr;
-    p.observeEvery(1000, [&] {
-        p.type(p.rigctld, p.radio, "F %10.0f", 145953007.0);
-        p.type(p.rigctld, p.radio, "I %10.0f", 432147003.0);
-    });
-    p.exitAt(8000);
-    p.run("AO-7");
-    EXPECT_EQ(p.dialHz(sim::RadioDial::kMain), 145953000);
-    EXPECT_EQ(p.dialHz(sim::RadioDial::kSub), 432147000);
+    EXPECT_LE(beforeSetUpMs, 200 + 10);
+    EXPECT_LE(fromSetUpMs, kNetAnswerWithinMs);
 }
 
 // The downlink dial after a few seconds of AO-7's pass on the orbit model, with the radio server

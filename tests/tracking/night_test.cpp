@@ -24,22 +24,14 @@ char kindOfCiv(const std::vector<std::uint8_t>& m) {
     const std::uint8_t command = m.size() > 4 ? m[4] : 0;
     const std::uint8_t data = m.size() > 5 ? m[5] : 0;
     const std::uint8_t extended = m.size() > 6 ? m[6] : 0;
-    switch (command) {
-        case 0x05:
-            return 'F';
-        case 0x06:
-            return 'S';
-        case 0x07:
-            return '-';
-        case 0x0F:
-            return data == 0x00 ? 'S' : 'R';  // split off; 10 is duplex off at the reset
-        case 0x1A:
-            return extended == 0x01 ? 'S' : 'R';  // satellite mode on or off
-        case 0x08:
-            return 'R';  // a memory channel
-        default:
-            return '?';
-    }
+    if (command == 0x05) return 'F';
+    if (command == 0x06) return 'S';
+    if (command == 0x07) return '-';
+    if (command == 0x0F)
+        return data == 0x00 ? 'S' : 'R';  // split off; 10 is duplex off at the reset
+    if (command == 0x1A) return extended == 0x01 ? 'S' : 'R';  // satellite mode on or off
+    if (command == 0x08) return 'R';                           // a memory channel
+    return '?';
 }
 
 char kindOfText(const std::string& t) {

@@ -203,17 +203,6 @@ TEST_F(IssOverLondon, TimeOffsetAndDateFormatSwitchReadTheSameInstant) {
                   [this] { station.cfg.dateFormatSwitch = 1; });
 }
 
-TEST(OrbitSetup, EpochDayIsSplitIntoDayNumberAndFraction) {
-    testing::StationHarness harness;
-    harness.station.sat.elements.epochYear = 2002;
-    harness.station.sat.elements.epochDay = 1.5;
-    orbitSetup(harness.station);
-    // ConvDay(2002, 1, 0) = Int(365.25 x 2001 - 730134) + Int(30.6 x 14) - 428 = 731.
-    EXPECT_EQ(harness.station.orbit.epochDayNumber, 732);
-    EXPECT_DOUBLE_EQ(harness.station.orbit.epochFraction, 0.5);
-    EXPECT_DOUBLE_EQ(harness.station.orbit.TEG, 732.5);
-}
-
 // Element sets a model cannot place at the moment of the scene: AO-7 with a decay term of
 // 9.9E+299 (the station's own model overflows) or 9.9E+99 (it puts the satellite 1e101 km away),
 // and the MINOTAUR R/B of the SGP4 verification set an hour after its epoch, when SGP4 has it

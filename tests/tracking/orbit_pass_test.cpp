@@ -8,37 +8,25 @@
 #include <vector>
 
 #include "config/text_rules.h"
+#include "config/two_line_set.h"
 #include "support/station_harness.h"
 #include "tracking/orbit_model.h"
 
 namespace orvant {
 namespace {
 
-// Reads the element set that follows the name line containing `name` from the real two-line
-// element file of January 2018, by the standard column positions.
+// The element set that follows the name line containing `name` in the real two-line element
+// file of January 2018.
 ElementSet realElementSet(const std::string& name) {
     std::ifstream file(std::string(ORVANT_EXAMPLES_DIR) + "/station/KEPS.TLE");
-    std::string line;
+    std::string line, line1, line2;
     while (std::getline(file, line) && line.find(name) == std::string::npos) {
     }
-    std::string line1;
-    std::string line2;
     std::getline(file, line1);
     std::getline(file, line2);
     EXPECT_EQ(left(line1, 2), "1 ") << name;
     EXPECT_EQ(left(line2, 2), "2 ") << name;
-    ElementSet el;
-    el.epochYear = 2000 + leadingNumber(mid(line1, 19, 2));
-    el.epochDay = leadingNumber(mid(line1, 21, 12));
-    el.decayRate = leadingNumber(mid(line1, 34, 10));
-    el.inclination = leadingNumber(mid(line2, 9, 8));
-    el.raan = leadingNumber(mid(line2, 18, 8));
-    el.eccentricity = leadingNumber("." + mid(line2, 27, 7));
-    el.argPerigee = leadingNumber(mid(line2, 35, 8));
-    el.meanAnomaly = leadingNumber(mid(line2, 44, 8));
-    el.meanMotion = leadingNumber(mid(line2, 53, 11));
-    el.epochOrbit = leadingNumber(mid(line2, 64, 5));
-    return el;
+    return twoLineElements(line1, line2);
 }
 
 struct Sample {

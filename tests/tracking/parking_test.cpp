@@ -29,11 +29,7 @@ TEST(ParkAzimuthCounts, PerRotatorType) {
 }
 
 // Parking against a card whose motors do not move, so that each test sets the positions.
-struct Parking : ::testing::Test {
-    RotatorStation s;
-    TrackingState& track = s.station.track;
-    RotatorState& rot = s.station.rot;
-
+struct Parking : testing::RotatorTest {
     Parking() {
         s.freezeAxes();
         track.parkingDue = true;
@@ -159,8 +155,7 @@ TEST_F(Parking, ShutsTheRadiosDownFirstAndDoesNothingWhenNotDue) {
 
 TEST_F(Parking, TheOperatorCanForceParking) {
     track.parkingDue = false;
-    s.post(0, InputKind::Click, "lbl_track");
-    s.pump.pumpOnce();
+    s.operatorDoes(InputKind::Click, "lbl_track");
     EXPECT_TRUE(track.parkingDue);
     EXPECT_EQ(track.closeDone, 0);
 }
@@ -175,25 +170,9 @@ struct ParkingDrive : ::testing::Test {
     }
 };
 
-TEST_F(ParkingDrive, TheAntennasAreDrivenToTheParkPositionAndParked) {
-    s.station.cfg.parkAzimuth = 90;
-    s.station.track.parkingDue = true;
-    int calls = 0;
-    for (; calls < 200 && s.station.track.parkingDue; ++calls) {
-        s.station.track.closeDone = 0;  // as the loop does before each call
-        park_them(s.station);
-    }
-    EXPECT_FALSE(s.station.track.parkingDue);
-    EXPECT_GT(calls, 1);
-    EXPECT_NEAR(s.card.azimuthCounts(), 255, 5);
-    EXPECT_LT(s.card.elevationCounts(), 12);
-    EXPECT_FALSE(s.card.azimuthMoving());
-}
-
 TEST_F(ParkingDrive, AnAxisDisabledByTheOperatorStaysWhereItIs) {
     s.station.cfg.parkAzimuth = 90;
-    s.post(0, InputKind::Click, "ch_RotAz");
-    s.pump.pumpOnce();
+    s.operatorDoes(InputKind::Click, "ch_RotAz");
     s.station.track.parkingDue = true;
     s.station.track.closeDone = 1;
     for (int calls = 0; calls < 200 && s.station.track.parkingDue; ++calls) park_them(s.station);

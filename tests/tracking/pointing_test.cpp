@@ -9,21 +9,7 @@
 namespace orvant {
 namespace {
 
-using testing::RotatorStation;
-
-// One pass of the drive as the loop runs it: elevation stage, azimuth stage, readback.
-struct Pointing : ::testing::Test {
-    RotatorStation s;
-    TrackingState& track = s.station.track;
-    RotatorState& rot = s.station.rot;
-
-    void pass(double azimuth, double elevation) {
-        track.satAzimuth = azimuth;
-        track.satElevation = elevation;
-        elevationStage(s.station);
-        azimuthStage(s.station);
-        readbackStage(s.station);
-    }
+struct Pointing : testing::RotatorTest {
     int frames() const { return s.card.framesTaken(); }
 };
 
@@ -188,19 +174,6 @@ TEST_F(Pointing, DisplayShowsTheDriveAndTheElevationGauge) {
     EXPECT_FALSE(s.display["motor_red"].visible);
     EXPECT_TRUE(s.display["motor_black"].visible);
     EXPECT_EQ(s.display["vs_vertical"].value, -212);
-}
-
-TEST_F(Pointing, TheCardTurnsTheAntennasToTheTargets) {
-    s.card.setAzimuthTravelMs(2000);
-    s.card.setElevationTravelMs(2000);
-    pass(90, 45);
-    pass(90, 45);
-    s.pump.waitForEvent(3000);  // time for the motors to arrive
-    s.readPositions();
-    readbackStage(s.station);
-    EXPECT_NEAR(s.station.link.azCounts, 256, 5);
-    EXPECT_NEAR(s.station.link.elCounts, 255, 5);
-    EXPECT_EQ(s.display["lbl_Azfed"].caption, "90");
 }
 
 TEST(TargetCounts, SaturateAndLimit) {

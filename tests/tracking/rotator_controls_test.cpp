@@ -15,23 +15,19 @@ using testing::RotatorStation;
 
 struct RotatorControls : ::testing::Test {
     RotatorStation s;
-    void operatorDoes(InputKind kind, const std::string& control, const std::string& text = {}) {
-        s.post(0, kind, control, text);
-        s.pump.pumpOnce();
-    }
 };
 
 TEST_F(RotatorControls, EnableBoxesSwitchTheInhibits) {
-    operatorDoes(InputKind::Click, "ch_RotAz");
+    s.operatorDoes(InputKind::Click, "ch_RotAz");
     EXPECT_EQ(s.display["ch_RotAz"].value, 0);
     EXPECT_EQ(s.slot(63), 1);
     EXPECT_FALSE(s.display["lbl_Azfed"].visible);
     s.display.show("lbl_parked");
-    operatorDoes(InputKind::Click, "ch_RotAz");
+    s.operatorDoes(InputKind::Click, "ch_RotAz");
     EXPECT_EQ(s.slot(63), 0);
     EXPECT_TRUE(s.display["lbl_Azfed"].visible);
     EXPECT_FALSE(s.display["lbl_parked"].visible);
-    operatorDoes(InputKind::Set, "ch_RotEl", "0");
+    s.operatorDoes(InputKind::Set, "ch_RotEl", "0");
     EXPECT_EQ(s.slot(64), 1);
     EXPECT_FALSE(s.display["lbl_Elfed"].visible);
 }
@@ -41,7 +37,7 @@ TEST_F(RotatorControls, ReleasingTheInhibitsHonoursTheEnableBoxes) {
     releaseInhibits(s.station);
     EXPECT_EQ(s.slot(63), 0);
     EXPECT_EQ(s.slot(64), 0);
-    operatorDoes(InputKind::Click, "ch_RotAz");
+    s.operatorDoes(InputKind::Click, "ch_RotAz");
     inhibitRotators(s.station);
     releaseInhibits(s.station);
     EXPECT_EQ(s.slot(63), 1);
@@ -49,12 +45,12 @@ TEST_F(RotatorControls, ReleasingTheInhibitsHonoursTheEnableBoxes) {
     s.station.rot.calibrating = 1;
     releaseInhibits(s.station);
     EXPECT_EQ(s.slot(64), 1);
-    operatorDoes(InputKind::Click, "ch_RotAz");  // ticking it again while calibrating
+    s.operatorDoes(InputKind::Click, "ch_RotAz");  // ticking it again while calibrating
     EXPECT_EQ(s.slot(63), 1);
 }
 
 TEST_F(RotatorControls, TestTracking) {
-    operatorDoes(InputKind::Click, "ch_Test");
+    s.operatorDoes(InputKind::Click, "ch_Test");
     EXPECT_EQ(s.station.track.freqChanged, 1);
     EXPECT_EQ(s.station.track.forceAzSend, 1);
     EXPECT_EQ(s.station.track.forceElSend, 1);
@@ -62,7 +58,7 @@ TEST_F(RotatorControls, TestTracking) {
     EXPECT_EQ(s.display["lbl_CompEle"].foreColor, bgr::kYellow);
     EXPECT_TRUE(s.display["lbl_Testtrak"].visible);
     EXPECT_FALSE(s.display["lbl_track"].visible);
-    operatorDoes(InputKind::Click, "ch_Test");
+    s.operatorDoes(InputKind::Click, "ch_Test");
     EXPECT_EQ(s.display["lbl_CompEle"].backColor, bgr::kWhite);
     EXPECT_EQ(s.display["lbl_CompEle"].foreColor, 0x000080u);
     EXPECT_FALSE(s.display["lbl_Testtrak"].visible);
@@ -72,17 +68,17 @@ TEST_F(RotatorControls, TestTracking) {
 TEST_F(RotatorControls, SlewResetsAndDriveStop) {
     s.display["hs_Azimuth"].value = 12;
     s.display.show("ResetAz");
-    operatorDoes(InputKind::Click, "ResetAz");
+    s.operatorDoes(InputKind::Click, "ResetAz");
     EXPECT_EQ(s.display["hs_Azimuth"].value, 0);
     EXPECT_FALSE(s.display["ResetAz"].visible);
     s.display["hs_elevation"].value = -3;
     s.display.show("ResetEl");
-    operatorDoes(InputKind::Click, "ResetEl");
+    s.operatorDoes(InputKind::Click, "ResetEl");
     EXPECT_EQ(s.display["hs_elevation"].value, 0);
     EXPECT_FALSE(s.display["ResetEl"].visible);
     s.slot(62) = 1;
     showDriveIndicator(s.station);  // the red lamp shows while the drive runs
-    operatorDoes(InputKind::DblClick, "motor_red");
+    s.operatorDoes(InputKind::DblClick, "motor_red");
     EXPECT_EQ(s.slot(62), 0);
 }
 
@@ -93,20 +89,20 @@ std::vector<std::string> scale(const RotatorStation& s) {
 }
 
 TEST_F(RotatorControls, CompassScaleStopAtNorthAndAtSouth) {
-    operatorDoes(InputKind::Click, "lbl_hf360");
+    s.operatorDoes(InputKind::Click, "lbl_hf360");
     EXPECT_EQ(scale(s),
               (std::vector<std::string>{"0", "22", "45", "67", "90", "112", "135", "157", "180",
                                         "202", "225", "247", "270", "292", "315", "337", "360"}));
-    operatorDoes(InputKind::DblClick, "lbl_hf180");
+    s.operatorDoes(InputKind::DblClick, "lbl_hf180");
     EXPECT_EQ(scale(s),
               (std::vector<std::string>{"N", "NNE", "NE", "ENE", "EAST", "ESE", "SE", "SSE", "S",
                                         "SSW", "SW", "WSW", "WEST", "WNW", "NW", "NNW", "N"}));
     s.setRotatorType(0);
-    operatorDoes(InputKind::Click, "lbl_hf180");
+    s.operatorDoes(InputKind::Click, "lbl_hf180");
     EXPECT_EQ(scale(s), (std::vector<std::string>{"180", "202", "225", "247", "270", "292", "315",
                                                   "337", "360", "22", "45", "67", "90", "112",
                                                   "135", "157", "180"}));
-    operatorDoes(InputKind::DblClick, "lbl_hf360");
+    s.operatorDoes(InputKind::DblClick, "lbl_hf360");
     EXPECT_EQ(scale(s),
               (std::vector<std::string>{"S", "SSW", "SW", "WSW", "WEST", "WNW", "NW", "NNW", "N",
                                         "NNE", "NE", "ENE", "EAST", "ESE", "SE", "SSE", "S"}));

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdint>
+#include <string>
 
-#include "controller/link.h"
 #include "station/handoff.h"
 #include "support/sim_station.h"
+#include "tracking/pointing.h"
+#include "tracking/readback.h"
 #include "tracking/rotator_controls.h"
 
 namespace orvant::testing {
@@ -47,17 +51,36 @@ struct RotatorStation : SimStation {
         card.setElevationTravelMs(1e12);
     }
 
-    // Reads the card's present position into the station, as the loop's readback does.
-    void readPositions() { lapin(station); }
-
     // The target the card was last sent for an axis, from the high and low byte slots.
     int sentTarget(int highSlot) const {
         return 256 * card.lastFrame()[highSlot] + card.lastFrame()[highSlot + 1];
     }
 
+    // The operator's input, handled at once.
+    void operatorDoes(InputKind kind, const std::string& control, const std::string& text = {}) {
+        post(0, kind, control, text);
+        pump.pumpOnce();
+    }
+
     void setFlipMode() {
         station.app.flipChoice = "Ye";
         station.cfg.flipAllowed = 1;
+    }
+};
+
+// A test on a RotatorStation, with the tracking and rotator state at hand.
+struct RotatorTest : ::testing::Test {
+    RotatorStation s;
+    TrackingState& track = s.station.track;
+    RotatorState& rot = s.station.rot;
+
+    // One pass of the drive as the loop runs it: elevation stage, azimuth stage, readback.
+    void pass(double azimuth, double elevation) {
+        track.satAzimuth = azimuth;
+        track.satElevation = elevation;
+        elevationStage(s.station);
+        azimuthStage(s.station);
+        readbackStage(s.station);
     }
 };
 

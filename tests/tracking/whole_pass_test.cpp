@@ -30,8 +30,7 @@ constexpr int kTopCount = 1023;
 // the bearing at count 0 and the degrees across the whole count range. An elevation beyond the
 // zenith looks the other way (flip mode).
 struct Pointing {
-    double azimuth = 0;
-    double elevation = 0;
+    double azimuth = 0, elevation = 0;
 };
 
 double mechanicalAzimuth(int rotatorType, int azCounts) {
@@ -60,13 +59,9 @@ double bearingError(double a, double b) {
 // What the test sees every few seconds of program time.
 struct Sample {
     std::int64_t ms = 0;
-    double satAzimuth = 0;
-    double satElevation = 0;
-    int azCounts = 0;
-    int elCounts = 0;
-    int azTarget = 0;  // the targets and drive command of the last frame the card took
-    int elTarget = 0;
-    int drive = 0;
+    double satAzimuth = 0, satElevation = 0;
+    int azCounts = 0, elCounts = 0;
+    int azTarget = 0, elTarget = 0, drive = 0;  // of the last frame the card took
     int frames = 0;
     bool parkingDue = false;
     bool readCurrent = false;  // the station's last reading of the counts is where they stand
@@ -106,8 +101,7 @@ void recordSamples(PassStation& p, std::vector<Sample>& samples) {
 // The samples of the pass: from the first with the satellite in view (AOS) to the first after it
 // with the satellite below the horizon (LOS). The sample station's minimum elevation is 0.
 struct PassWindow {
-    std::size_t aos = 0;
-    std::size_t los = 0;
+    std::size_t aos = 0, los = 0;
 };
 
 PassWindow passWindow(const std::vector<Sample>& samples) {
@@ -337,28 +331,6 @@ INSTANTIATE_TEST_SUITE_P(EveryRotatorType, ForcedParkingRun, ::testing::Range(0,
                          [](const auto& info) {
                              return "RotatorType" + std::to_string(info.param);
                          });
-
-// With end-after-parking set and the program's own orbit model, the end of the pass parks the
-// antennas and ends the program, as a tracking program's report of loss of signal would.
-TEST(OwnPassEnd, ParksAfterTheOwnOrbitModelsPassAndEndsTheProgram) {
-    PassStation p(kLowPass.start);
-    p.setConfig(20, "1");
-    p.setConfig(30, "1");
-    p.exitAt(kLowPass.exitMs + 10 * 60 * 1000);  // not reached
-    std::vector<Sample> samples;
-    recordSamples(p, samples);
-    ASSERT_EQ(p.run("AO-7"), EndReason::Parked);
-    const PassWindow w = passWindow(samples);
-    ASSERT_LT(w.los, samples.size()) << "ended before the pass was over";
-    const auto highest =
-        std::max_element(samples.begin(), samples.end(),
-                         [](const Sample& a, const Sample& b) { return a.elCounts < b.elCounts; });
-    EXPECT_GT(mechanicalElevation(highest->elCounts), 25) << "the pass was not tracked";
-    EXPECT_LE(p.host.elapsedMs() - samples[w.los].ms,
-              static_cast<std::int64_t>(kFullTravelMs) + kSettleMs);
-    EXPECT_NEAR(mechanicalElevation(p.card.elevationCounts()), 90, 2);
-    EXPECT_EQ(p.station.track.parkedDone, 1);
-}
 
 }  // namespace
 }  // namespace orvant
